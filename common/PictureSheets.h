@@ -1,0 +1,36 @@
+// Picture stores (built into the program in stored form) and the 24-bit
+// sheets restored from them, from which pages cut their drawings.
+#pragma once
+
+#include <QImage>
+
+enum class TPictureStore {
+    ImageAbout,
+    ImageTr01,
+    ImageTr02,
+    ImageTr03,
+    ImageTr04,
+    ImageTr05,
+    ImageTr06,
+    ImageInduction,
+    ImageColorMark,
+    ImageFlt00,
+    ImageFormulas00,
+};
+
+// Registers the built-in pictures (idempotent; the functions below call it).
+void prLoadPictureResources();
+
+// Resource path of a store, e.g. ":/pictures/ImageTr01.bmp".
+QString fnStorePath(TPictureStore store);
+// Store name as the widgets know it ("ImageTr01").
+QString fnStoreName(TPictureStore store);
+
+// A new 24-bit sheet (Format_RGB888) of the store's picture, rows restored
+// with prRestoreRows(mode). Every caller passes mode 2.
+QImage fnPictureFromStore(TPictureStore store, int mode);
+
+// Restores the rows of a 24-bit sheet in place (only mode 2 changes it).
+void prRestoreRows(QImage& sheet, int mode);
+// Turns a shown 24-bit picture into its stored form (picture generator, tests).
+void prStoreRows(QImage& picture);

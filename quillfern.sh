@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# One entry point for users and CI.
+#   ./quillfern.sh run    install what is missing, build, start Quillfern
+#   ./quillfern.sh test   install what is missing, build, run every test headless
+#   ./quillfern.sh asan   the same tests in the AddressSanitizer + UBSan build
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation locales)
+
+prInstallMissing() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$package")
+    done
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+    # The tests run under the Russian locale the program is made for.
+    if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+        $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+        grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
+}
+
+prBuild() {
+    local preset="$1"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+case "${1:-}" in
+run)
+    prInstallMissing
+    prBuild release
+    exec ./build/release/quillfern
+    ;;
+test)
+    prInstallMissing
+    prBuild release
+    ctest --preset release
+    ;;
+asan)
+    prInstallMissing
+    prBuild asan
+    ctest --preset asan
+    ;;
+*)
+    echo "usage: $0 run | test | asan" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,46 @@
+#include "text/MultiLanguage.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+struct TCatalogueEntry {
+    std::uint32_t id;
+    const char* stored; // stored form, Windows-1251
+    std::size_t length;
+};
+
+constexpr TCatalogueEntry kCatalogue[] = {
+#include "CatalogueTable.inc"
+};
+
+constexpr std::string_view kUnknownText = "???";
+
+} // namespace
+
+std::string fnSwapNeighbours(std::string text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2)
+        std::swap(text[i], text[i + 1]);
+    return text;
+}
+
+std::string fnGetText(std::uint32_t id, int mode)
+{
+    const auto* found = std::lower_bound(std::begin(kCatalogue), std::end(kCatalogue), id,
+                                         [](const TCatalogueEntry& e, std::uint32_t key) { return e.id < key; });
+    std::string stored = (found != std::end(kCatalogue) && found->id == id)
+                             ? std::string(found->stored, found->length)
+                             : std::string(kUnknownText);
+    return mode == 1 ? fnSwapNeighbours(std::move(stored)) : stored;
+}
+
+std::size_t fnCatalogueSize() { return std::size(kCatalogue); }
+
+std::uint32_t fnCatalogueId(std::size_t index)
+{
+    return index < std::size(kCatalogue) ? kCatalogue[index].id : 0;
+}
