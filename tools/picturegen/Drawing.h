@@ -1,0 +1,94 @@
+// Drafting helpers shared by every picture: the house colours, fonts,
+// dimension lines with filled arrowheads, extension lines, hatching, the
+// boxes that mark where the page puts its edit fields, and captions with
+// subscripts ("S" + "c" + ", см²").
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+
+namespace picturegen {
+
+// Colours of the drawings. The page behind every picture is kPageBack, and
+// read-only result fields are kResultBack; both come from the program's UI.
+namespace ink {
+inline const QColor kPageBack(212, 208, 200);
+inline const QColor kResultBack(239, 237, 209);
+inline const QColor kInputBack(255, 255, 255);
+inline const QColor kOutline(34, 36, 40);
+inline const QColor kDimension(22, 52, 112);
+inline const QColor kText(24, 24, 28);
+inline const QColor kNote(84, 84, 92);
+inline const QColor kFieldFrame(96, 98, 104);
+inline const QColor kSeparator(176, 171, 162);
+inline const QColor kHighlight(246, 244, 239);
+
+// Steel of the cores: faces lit from the upper left.
+inline const QColor kSteelFront(163, 170, 179);
+inline const QColor kSteelTop(199, 204, 211);
+inline const QColor kSteelSide(124, 131, 141);
+inline const QColor kSteelDeep(84, 89, 97);
+inline const QColor kPlateLine(106, 112, 121);   // plate edges on a lit face
+inline const QColor kPlateLineDark(92, 97, 106); // plate edges on the shaded face
+inline const QColor kTapeLine(137, 144, 153);    // tape layers on the front face
+
+// Copper of the windings and the pressboard of the former.
+inline const QColor kCopper(205, 124, 64);
+inline const QColor kCopperHatch(128, 60, 22);
+inline const QColor kCopperTop(222, 153, 95);
+inline const QColor kCopperSide(170, 92, 42);
+inline const QColor kFormer(222, 206, 160);
+} // namespace ink
+
+// The font of all captions: a plain sans face at a pixel size.
+QFont fnFont(int pixelSize, bool bold = false, bool italic = false);
+
+// A painter with antialiasing for shapes and text.
+void prBeginPainter(QPainter& p, QImage& img);
+
+// A filled arrowhead whose tip is at `tip`, pointing along `dir`.
+void prArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& c);
+
+// A dimension line from a to b with arrowheads at both ends pointing out
+// to a and b. The part of the line inside `gap` (grown by 2 px) is left
+// out: that is where the value field sits. An empty gap draws the whole line.
+void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap,
+                 const QColor& c = ink::kDimension);
+
+// A thin extension line from a feature edge to just past its dimension line.
+void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c = ink::kDimension);
+
+// Parallel lines at `angleDeg` every `spacing` px, clipped to `area`.
+void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg,
+             const QColor& c, double width = 1.0);
+
+// A field position: the page puts an edit box of that size there. The
+// picture fills it with the field's own colour and frames it 1 px outside.
+void prFieldBox(QPainter& p, const QRect& field, const QColor& fill);
+
+// A caption made of a symbol, a lowered subscript and a tail ("Sc, см²").
+// The caption is placed so that its right edge is at `right` (or its left
+// edge at `left` with prCaptionLeft) and it is centred on `midY`.
+struct TCaption {
+    QString symbol;
+    QString sub;
+    QString tail;
+    bool italicSymbol = true;
+};
+double fnCaptionWidth(const TCaption& cap, int pixelSize = 11);
+void prCaptionRight(QPainter& p, const TCaption& cap, double right, double midY,
+                    const QColor& c = ink::kText, int pixelSize = 11);
+void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY,
+                   const QColor& c = ink::kText, int pixelSize = 11);
+
+// One line of plain text, aligned within a box.
+void prText(QPainter& p, const QRectF& box, int flags, const QString& text,
+            const QColor& c, const QFont& font);
+
+} // namespace picturegen

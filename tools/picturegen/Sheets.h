@@ -1,0 +1,35 @@
+// The pictures the generator draws, each at its store's size, as the
+// program shows them (before the stored form).
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+
+namespace picturegen {
+
+// A place on a picture where the page puts an edit box.
+struct TFieldPlace {
+    QString name; // the widget's object name ("editA")
+    QRect rect;
+};
+
+// The five core kinds of the transformer page, in the order of their stores.
+enum class TCoreKind { LaminatedEI, TapeEI, LaminatedUI, TapeUI, Toroid };
+
+QImage fnDrawAbout();  // 420 x 400, the help page's title picture
+QImage fnDrawIcon16(); // 16 x 16 window icon, at most 256 colours
+
+QImage fnDrawCoreSheet(TCoreKind kind); // 560 x 220
+QImage fnDrawInputPanel();              // 180 x 220
+
+// Field places, for the debug previews and for the drawings themselves.
+QList<TFieldPlace> fnCoreFields(TCoreKind kind);
+QList<TFieldPlace> fnInputPanelFields();
+
+// Colours every transformer drawing keeps exactly through palette reduction.
+QList<QColor> fnTransformerKeyColours();
+
+} // namespace picturegen

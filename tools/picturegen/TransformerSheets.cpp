@@ -1,0 +1,790 @@
+// Drawings of the transformer page: the five core kinds with their
+// dimension lines under the page's edit boxes, and the panel behind the
+// electrical inputs.
+//
+// E-I and U-I cores are drawn as a cabinet oblique view: the front face is
+// the cutting plane (coil sections hatched in the windows), the stack depth
+// H recedes up and to the right. Laminations show as plate edges on the top
+// and side faces; a tape-wound core shows its wound strip as contours on the
+// front face. The toroid gets a front view and a section through its axis.
+#include "Drawing.h"
+#include "Sheets.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace picturegen {
+
+namespace {
+
+constexpr int kSheetWidth = 560;
+constexpr int kSheetHeight = 220;
+constexpr int kPanelWidth = 180;
+constexpr int kPanelHeight = 220;
+
+constexpr QSize kDimField(20, 14);
+constexpr QSize kResultField(30, 14);
+
+// ---------------------------------------------------------------- fields
+
+struct TPlace {
+    const char* name;
+    int x;
+    int y;
+    bool result;
+};
+
+// Positions of the page's edit boxes on imageTrans, per core kind.
+constexpr TPlace kEiPlaces[] = {
+    {"editA", 189, 200, false},    {"editH", 293, 188, false},   {"editB", 38, 104, false},
+    {"editC", 130, 200, false},    {"editSc", 467, 20, true},    {"editSw", 467, 56, true},
+    {"editPmax", 427, 145, true},  {"editPtr", 427, 181, true},
+};
+constexpr TPlace kUiPlaces[] = {
+    {"editA", 223, 200, false},    {"editH", 289, 191, false},   {"editB", 67, 97, false},
+    {"editC", 164, 200, false},    {"editSc", 467, 20, true},    {"editSw", 467, 56, true},
+    {"editPmax", 427, 145, true},  {"editPtr", 427, 181, true},
+};
+constexpr TPlace kToroidPlaces[] = {
+    {"editH", 310, 125, false},    {"editDmax", 160, 42, false}, {"editDmin", 59, 155, false},
+    {"editSc", 476, 20, true},     {"editSw", 476, 56, true},    {"editPmax", 427, 145, true},
+    {"editPtr", 427, 181, true},
+};
+
+// Input panel: seven edit boxes 30 px wide at x 49.
+constexpr int kInputLeft = 49;
+constexpr int kInputTops[] = {23, 45, 66, 87, 108, 129, 150};
+constexpr const char* kInputNames[] = {"editVp", "editF", "editKPD", "editBi",
+                                       "editJ",  "editKc", "editKw"};
+
+template <std::size_t N>
+QList<TFieldPlace> fnPlaces(const TPlace (&places)[N])
+{
+    QList<TFieldPlace> out;
+    for (const TPlace& pl : places)
+        out.push_back({QString::fromLatin1(pl.name),
+                       QRect(QPoint(pl.x, pl.y), pl.result ? kResultField : kDimField)});
+    return out;
+}
+
+QRect fnFieldRect(const QList<TFieldPlace>& fields, const char* name)
+{
+    for (const TFieldPlace& f : fields)
+        if (f.name == QLatin1String(name))
+            return f.rect;
+    return {};
+}
+
+bool fnIsResult(const QString& name)
+{
+    return name == QLatin1String("editSc") || name == QLatin1String("editSw")
+           || name == QLatin1String("editPmax") || name == QLatin1String("editPtr");
+}
+
+// ---------------------------------------------------------------- helpers
+
+QImage fnBlank(int w, int h)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(ink::kPageBack);
+    return img;
+}
+
+QPolygonF fnQuad(QPointF a, QPointF b, QPointF c, QPointF d)
+{
+    QPolygonF q;
+    q << a << b << c << d;
+    return q;
+}
+
+void prFillPolygon(QPainter& p, const QPolygonF& poly, const QColor& c)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawPolygon(poly);
+    p.restore();
+}
+
+void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0)
+{
+    p.save();
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QLineF(a, b));
+    p.restore();
+}
+
+// A letter naming a dimension (A, B, C, H …), italic, centred on a point.
+void prDimLetter(QPainter& p, QPointF centre, const QString& symbol, const QString& sub = {})
+{
+    TCaption cap{symbol, sub, QString(), true};
+    const double w = fnCaptionWidth(cap, 11);
+    prCaptionLeft(p, cap, std::round(centre.x() - w / 2.0), centre.y(), ink::kDimension, 11);
+}
+
+// Dash-dot centre line.
+void prCentreLine(QPainter& p, QPointF a, QPointF b)
+{
+    p.save();
+    QPen pen(QColor(110, 118, 132), 1.0, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({9, 2, 2, 2});
+    p.setPen(pen);
+    p.drawLine(QLineF(a, b));
+    p.restore();
+}
+
+// ---------------------------------------------------------------- coil
+
+// The section of a coil beside a limb, drawn in the front (cutting) plane:
+// the pressboard former (a wall against the limb and a flange at each end)
+// and the winding, cross-hatched.
+void prCoilSection(QPainter& p, const QRect& area, bool limbOnLeft)
+{
+    const int wall = 2;
+    const int flange = 2;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(area, ink::kFormer);
+    QRect winding = area.adjusted(0, flange, 0, -flange);
+    if (limbOnLeft)
+        winding.setLeft(area.left() + wall);
+    else
+        winding.setRight(area.right() - wall);
+    p.fillRect(winding, ink::kCopper);
+    p.restore();
+
+    QPainterPath windPath;
+    windPath.addRect(QRectF(winding));
+    prHatch(p, windPath, 4.0, 45.0, ink::kCopperHatch, 1.0);
+    prHatch(p, windPath, 4.0, -45.0, ink::kCopperHatch, 1.0);
+
+    p.save();
+    p.setPen(QPen(ink::kCopperHatch, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(winding).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setPen(QPen(ink::kOutline, 1));
+    p.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.restore();
+}
+
+// ---------------------------------------------------------------- E-I / U-I
+
+// A core with rectangular windows, front face in the picture plane.
+struct TFrameCore {
+    int left = 0;   // front face, pixel boundaries
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+    QList<QRect> windows; // holes of the front face
+    int depthX = 0;       // the stack recedes by (depthX, -depthY)
+    int depthY = 0;
+    bool tape = false;
+    int joint = 0;            // y of the plate joint or of the tape cut
+    QList<QRect> rings;       // tape: outer outline of each wound ring
+    QList<int> ringSplits;    // tape: x where two rings touch
+};
+
+QRect fnFront(const TFrameCore& c) { return QRect(c.left, c.top, c.right - c.left, c.bottom - c.top); }
+
+QPainterPath fnFrontFace(const TFrameCore& c)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addRect(QRectF(fnFront(c)));
+    for (const QRect& w : c.windows)
+        path.addRect(QRectF(w));
+    return path;
+}
+
+QPolygonF fnTopFace(const TFrameCore& c)
+{
+    const QPointF d(c.depthX, -c.depthY);
+    return fnQuad(QPointF(c.left, c.top), QPointF(c.left, c.top) + d,
+                  QPointF(c.right, c.top) + d, QPointF(c.right, c.top));
+}
+
+QPolygonF fnSideFace(const TFrameCore& c)
+{
+    const QPointF d(c.depthX, -c.depthY);
+    return fnQuad(QPointF(c.right, c.top), QPointF(c.right, c.top) + d,
+                  QPointF(c.right, c.bottom) + d, QPointF(c.right, c.bottom));
+}
+
+// How many plate edges are drawn across the depth of the stack.
+constexpr int kPlateLines = 11;
+
+void prDrawFrameCore(QPainter& p, const TFrameCore& c)
+{
+    const QPointF d(c.depthX, -c.depthY);
+
+    prFillPolygon(p, fnTopFace(c), ink::kSteelTop);
+    prFillPolygon(p, fnSideFace(c), ink::kSteelSide);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::kSteelFront);
+    p.drawPath(fnFrontFace(c));
+    p.restore();
+
+    // Looking into a window: the inner wall of the limb on its left and the
+    // yoke below are lit faces; past them one sees through the hole.
+    for (const QRect& w : c.windows) {
+        QPainterPath clip;
+        clip.addRect(QRectF(w));
+        p.save();
+        p.setClipPath(clip);
+        p.fillRect(w, ink::kPageBack);
+        const QPolygonF wall = fnQuad(QPointF(w.left(), w.top()), QPointF(w.left(), w.top()) + d,
+                                      QPointF(w.left(), w.bottom() + 1) + d,
+                                      QPointF(w.left(), w.bottom() + 1));
+        const QPolygonF floor = fnQuad(QPointF(w.left(), w.bottom() + 1),
+                                       QPointF(w.left(), w.bottom() + 1) + d,
+                                       QPointF(w.right() + 1, w.bottom() + 1) + d,
+                                       QPointF(w.right() + 1, w.bottom() + 1));
+        prFillPolygon(p, wall, ink::kSteelDeep);
+        prFillPolygon(p, floor, ink::kSteelSide);
+        if (!c.tape) {
+            for (int i = 1; i < kPlateLines; ++i) {
+                const double t = static_cast<double>(i) / kPlateLines;
+                const double x = std::round(w.left() + t * c.depthX) + 0.5;
+                const double y = std::round(w.bottom() + 1 - t * c.depthY) + 0.5;
+                prLine(p, QPointF(x, w.top() - t * c.depthY), QPointF(x, w.bottom() + 1 - t * c.depthY),
+                       QColor(70, 75, 83));
+                prLine(p, QPointF(w.left() + t * c.depthX, y), QPointF(w.right() + 1, y),
+                       ink::kPlateLineDark);
+            }
+        }
+        prLine(p, QPointF(w.left(), w.bottom() + 1), QPointF(w.left(), w.bottom() + 1) + d,
+               ink::kOutline);
+        p.restore();
+    }
+
+    if (c.tape) {
+        // The wound strip: contours following each ring, every 2.5 px.
+        const QPainterPath face = fnFrontFace(c);
+        for (int i = 0; i < c.rings.size(); ++i) {
+            const QRectF ring = QRectF(c.rings[i]);
+            const QRectF hole = QRectF(c.windows[i]);
+            QPainterPath clip;
+            clip.addRect(ring.adjusted(1, 1, -1, -1));
+            p.save();
+            p.setClipPath(clip);
+            p.setClipPath(face, Qt::IntersectClip);
+            p.setPen(QPen(ink::kTapeLine, 1.0));
+            p.setBrush(Qt::NoBrush);
+            for (double g = 2.5; g < 90; g += 2.5) {
+                const QRectF r = hole.adjusted(-g, -g, g, g);
+                p.drawRoundedRect(r, 1.5 + g * 0.9, 1.5 + g * 0.9);
+            }
+            p.restore();
+        }
+        for (int x : c.ringSplits) {
+            prLine(p, QPointF(x + 0.5, c.top), QPointF(x + 0.5, c.bottom), ink::kPlateLineDark);
+            prLine(p, QPointF(x + 0.5, c.top + 0.5), QPointF(x + 0.5, c.top + 0.5) + d,
+                   ink::kPlateLine);
+        }
+    } else {
+        // Plate edges: parallel to the front edges, spread over the depth.
+        for (int i = 1; i < kPlateLines; ++i) {
+            const double t = static_cast<double>(i) / kPlateLines;
+            const double y = std::round(c.top - t * c.depthY) + 0.5;
+            prLine(p, QPointF(c.left + t * c.depthX, y), QPointF(c.right + t * c.depthX, y),
+                   ink::kPlateLine);
+            const double x = std::round(c.right + t * c.depthX) + 0.5;
+            prLine(p, QPointF(x, c.top - t * c.depthY), QPointF(x, c.bottom - t * c.depthY),
+                   ink::kPlateLineDark);
+        }
+    }
+
+    // The joint between the two plate shapes (or the cut of a tape core),
+    // across every limb and along the side face.
+    {
+        const double y = c.joint + 0.5;
+        p.save();
+        QPainterPath clip = fnFrontFace(c);
+        p.setClipPath(clip);
+        prLine(p, QPointF(c.left, y), QPointF(c.right, y), ink::kOutline);
+        p.restore();
+        prLine(p, QPointF(c.right - 0.5, y), QPointF(c.right - 0.5, y) + d, ink::kOutline);
+    }
+
+    // Outlines.
+    p.save();
+    p.setPen(QPen(ink::kOutline, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(fnFront(c)).adjusted(0.5, 0.5, -0.5, -0.5));
+    for (const QRect& w : c.windows)
+        p.drawRect(QRectF(w).adjusted(-0.5, -0.5, 0.5, 0.5));
+    const QPointF tl(c.left + 0.5, c.top + 0.5);
+    const QPointF tr(c.right - 0.5, c.top + 0.5);
+    const QPointF br(c.right - 0.5, c.bottom - 0.5);
+    p.drawLine(QLineF(tl, tl + d));
+    p.drawLine(QLineF(tl + d, tr + d));
+    p.drawLine(QLineF(tr, tr + d));
+    p.drawLine(QLineF(tr + d, br + d));
+    p.drawLine(QLineF(br, br + d));
+    p.restore();
+}
+
+// The outside part of a coil that sits on the outer limb of a U-I core:
+// its section in the front plane and the two faces that recede with it.
+void prCoilBox(QPainter& p, const QRect& section, QPointF d)
+{
+    const QPointF a(section.left(), section.top());
+    const QPointF b(section.right() + 1, section.top());
+    const QPointF e(section.right() + 1, section.bottom() + 1);
+    const QPolygonF top = fnQuad(a, a + d, b + d, b);
+    const QPolygonF side = fnQuad(b, b + d, e + d, e);
+    prFillPolygon(p, side, ink::kCopperSide);
+    // Turns on the outer surface of the winding.
+    {
+        QPainterPath clip;
+        clip.addPolygon(side);
+        p.save();
+        p.setClipPath(clip);
+        for (double y = section.top() + 3.5; y < section.bottom(); y += 3.0)
+            prLine(p, QPointF(b.x(), y), QPointF(b.x(), y) + d, QColor(140, 70, 28));
+        p.restore();
+    }
+    prFillPolygon(p, top, ink::kFormer);
+    p.save();
+    p.setPen(QPen(ink::kOutline, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(top.translated(0.5, 0.5));
+    p.drawLine(QLineF(b + QPointF(-0.5, 0.5) + d, e + QPointF(-0.5, -0.5) + d));
+    p.drawLine(QLineF(e + QPointF(-0.5, -0.5), e + QPointF(-0.5, -0.5) + d));
+    p.restore();
+    prCoilSection(p, section, true);
+}
+
+// ---------------------------------------------------------------- results
+
+void prResultsColumn(QPainter& p, const QList<TFieldPlace>& fields, bool toroid)
+{
+    const QFont note = fnFont(11);
+    struct TRow {
+        const char* field;
+        TCaption cap;
+        QString note;
+    };
+    const TRow rows[] = {
+        {"editSc", {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
+         toroid ? QStringLiteral("сечение кольца") : QStringLiteral("сечение керна")},
+        {"editSw", {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
+         QStringLiteral("площадь окна")},
+        {"editPmax", {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
+         QStringLiteral("габаритная мощность")},
+        {"editPtr", {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
+         QStringLiteral("мощность нагрузки")},
+    };
+    // Each caption ends 5 px before its field; the explanatory words above a
+    // pair of rows start where the wider caption of the pair starts.
+    constexpr int kGap = 5;
+    for (int pair = 0; pair < 2; ++pair) {
+        double noteLeft = kSheetWidth;
+        for (int i = 2 * pair; i < 2 * pair + 2; ++i) {
+            const QRect f = fnFieldRect(fields, rows[i].field);
+            noteLeft = std::min(noteLeft, std::round(f.left() - kGap - fnCaptionWidth(rows[i].cap)));
+        }
+        for (int i = 2 * pair; i < 2 * pair + 2; ++i) {
+            const QRect f = fnFieldRect(fields, rows[i].field);
+            prCaptionRight(p, rows[i].cap, f.left() - kGap, f.top() + f.height() / 2.0);
+            prText(p, QRectF(noteLeft, f.top() - 16, kSheetWidth - noteLeft, 14),
+                   Qt::AlignLeft | Qt::AlignVCenter, rows[i].note, ink::kNote, note);
+        }
+    }
+}
+
+void prFields(QPainter& p, const QList<TFieldPlace>& fields)
+{
+    for (const TFieldPlace& f : fields)
+        prFieldBox(p, f.rect, fnIsResult(f.name) ? ink::kResultBack : ink::kInputBack);
+}
+
+// ---------------------------------------------------------------- E-I
+
+// E-I core, the E standing upright with the I-bar on top. Fields: B at the
+// left, C and A under the core, H along the receding bottom edge.
+void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
+{
+    TFrameCore c;
+    c.left = 102;
+    c.right = 279;
+    c.top = 36;
+    c.bottom = 186;
+    const int wt = 56;  // window top
+    const int wb = 166; // window bottom
+    const QRect leftWindow(120, wt, 161 - 120, wb - wt);
+    const QRect rightWindow(220, wt, 261 - 220, wb - wt);
+    c.windows = {leftWindow, rightWindow};
+    c.depthX = 48;
+    c.depthY = 24;
+    c.tape = tape;
+    c.joint = wt - 1;
+    const int split = 190; // the two C-rings of a tape E core meet here
+    c.rings = {QRect(c.left, c.top, split - c.left, c.bottom - c.top),
+               QRect(split + 1, c.top, c.right - split - 1, c.bottom - c.top)};
+    c.ringSplits = {split};
+    prDrawFrameCore(p, c);
+
+    // Coil on the centre limb: its sections fill both windows.
+    prCoilSection(p, QRect(123, wt + 1, 161 - 123, wb - wt - 2), false);
+    prCoilSection(p, QRect(220, wt + 1, 258 - 220, wb - wt - 2), true);
+
+    // B: window height, at the left.
+    const QRect fB = fnFieldRect(fields, "editB");
+    const double xB = fB.center().x() + 0.5;
+    prExtension(p, QPointF(117, wt - 0.5), QPointF(xB - 4, wt - 0.5));
+    prExtension(p, QPointF(117, wb + 0.5), QPointF(xB - 4, wb + 0.5));
+    prDimension(p, QPointF(xB, wt - 0.5), QPointF(xB, wb + 0.5), fB);
+    prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
+
+    // C: window width; A: centre limb, on one line under the core.
+    const QRect fC = fnFieldRect(fields, "editC");
+    const QRect fA = fnFieldRect(fields, "editA");
+    const double yCA = fC.center().y() + 0.5;
+    for (double x : {119.5, 161.5, 219.5})
+        prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
+    prDimension(p, QPointF(119.5, yCA), QPointF(161.5, yCA), fC);
+    prDimension(p, QPointF(161.5, yCA), QPointF(219.5, yCA), fA);
+    prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - 7), QStringLiteral("C"));
+    prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - 7), QStringLiteral("A"));
+
+    // H: stack depth along the receding bottom edge of the side face.
+    const QRect fH = fnFieldRect(fields, "editH");
+    const QPointF f(c.right - 0.5, c.bottom - 0.5);
+    const QPointF k = f + QPointF(c.depthX, -c.depthY);
+    const double drop = 21.5;
+    prExtension(p, f + QPointF(0, 2), f + QPointF(0, drop + 3));
+    prExtension(p, k + QPointF(0, 2), k + QPointF(0, drop + 3));
+    prDimension(p, f + QPointF(0, drop), k + QPointF(0, drop), fH);
+    prDimLetter(p, QPointF(fH.right() + 8, fH.bottom() + 1), QStringLiteral("H"));
+}
+
+// ---------------------------------------------------------------- U-I
+
+// U-I core: the U hangs from its yoke, the I closes it below. The coil sits
+// on the right limb (A); its section shows in the window and outside the limb.
+void prDrawUI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
+{
+    TFrameCore c;
+    c.left = 86;
+    c.right = 268;
+    c.top = 33;
+    c.bottom = 187;
+    const int wt = 71;
+    const int wb = 149;
+    const QRect window(150, wt, 204 - 150, wb - wt);
+    c.windows = {window};
+    c.depthX = 62;
+    c.depthY = 31;
+    c.tape = tape;
+    c.joint = wb;
+    c.rings = {fnFront(c)};
+    prDrawFrameCore(p, c);
+
+    const QPointF d(c.depthX, -c.depthY);
+    prCoilSection(p, QRect(178, wt + 1, 204 - 178, wb - wt - 2), false);
+    prCoilBox(p, QRect(268, wt + 1, 294 - 268, wb - wt - 2), d);
+
+    const QRect fB = fnFieldRect(fields, "editB");
+    const double xB = fB.center().x() + 0.5;
+    prExtension(p, QPointF(147, wt - 0.5), QPointF(xB - 4, wt - 0.5));
+    prExtension(p, QPointF(147, wb + 0.5), QPointF(xB - 4, wb + 0.5));
+    prDimension(p, QPointF(xB, wt - 0.5), QPointF(xB, wb + 0.5), fB);
+    prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
+
+    const QRect fC = fnFieldRect(fields, "editC");
+    const QRect fA = fnFieldRect(fields, "editA");
+    const double yCA = fC.center().y() + 0.5;
+    for (double x : {149.5, 204.5, 267.5})
+        prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
+    prDimension(p, QPointF(149.5, yCA), QPointF(204.5, yCA), fC);
+    prDimension(p, QPointF(204.5, yCA), QPointF(267.5, yCA), fA);
+    prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - 6), QStringLiteral("C"));
+    prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - 6), QStringLiteral("A"));
+
+    const QRect fH = fnFieldRect(fields, "editH");
+    const QPointF f(c.right - 0.5, c.bottom - 0.5);
+    const QPointF k = f + d;
+    const double drop = 27.0;
+    prExtension(p, f + QPointF(0, 2), f + QPointF(0, drop + 3));
+    prExtension(p, k + QPointF(0, 2), k + QPointF(0, drop + 3));
+    prDimension(p, f + QPointF(0, drop), k + QPointF(0, drop), fH);
+    prDimLetter(p, QPointF(fH.right() + 9, fH.bottom() - 1), QStringLiteral("H"));
+}
+
+// ---------------------------------------------------------------- toroid
+
+void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
+{
+    const QPointF o(170.0, 137.0); // centre of the front view
+    const double rOut = 78.0;
+    const double rIn = 45.0;
+
+    // Centre lines first: the ring and its winding cover them.
+    prCentreLine(p, QPointF(o.x() - rOut - 8, o.y() + 0.5), QPointF(o.x() + rOut + 8, o.y() + 0.5));
+    prCentreLine(p, QPointF(o.x() + 0.5, o.y() - rOut - 4), QPointF(o.x() + 0.5, o.y() + rOut + 4));
+
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(o, rOut, rOut);
+    ring.addEllipse(o, rIn, rIn);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::kSteelFront);
+    p.drawPath(ring);
+    p.setPen(QPen(ink::kTapeLine, 1.0));
+    p.setBrush(Qt::NoBrush);
+    for (double r = rIn + 2.5; r < rOut - 1; r += 2.5)
+        p.drawEllipse(o, r, r);
+    p.setPen(QPen(ink::kOutline, 1.0));
+    p.drawEllipse(o, rOut - 0.5, rOut - 0.5);
+    p.drawEllipse(o, rIn + 0.5, rIn + 0.5);
+    p.restore();
+    // The centre lines show again through the hole.
+    {
+        QPainterPath hole;
+        hole.addEllipse(o, rIn - 1, rIn - 1);
+        p.save();
+        p.setClipPath(hole);
+        prCentreLine(p, QPointF(o.x() - rOut, o.y() + 0.5), QPointF(o.x() + rOut, o.y() + 0.5));
+        prCentreLine(p, QPointF(o.x() + 0.5, o.y() - rOut), QPointF(o.x() + 0.5, o.y() + rOut));
+        p.restore();
+    }
+
+    // Winding on the lower right: the wire goes through the hole and round
+    // the ring, so each turn crosses the face radially.
+    const double a0 = -16.0 * M_PI / 180.0;
+    const double a1 = -70.0 * M_PI / 180.0;
+    {
+        QPainterPath band;
+        const double deg0 = a0 * 180.0 / M_PI;
+        const double span = (a1 - a0) * 180.0 / M_PI;
+        const double ro = rOut + 3.0;
+        const double ri = rIn - 3.0;
+        band.arcMoveTo(QRectF(o.x() - ro, o.y() - ro, 2 * ro, 2 * ro), deg0);
+        band.arcTo(QRectF(o.x() - ro, o.y() - ro, 2 * ro, 2 * ro), deg0, span);
+        band.arcTo(QRectF(o.x() - ri, o.y() - ri, 2 * ri, 2 * ri), deg0 + span, -span);
+        band.closeSubpath();
+        p.save();
+        p.setPen(QPen(ink::kCopperHatch, 1.0));
+        p.setBrush(ink::kCopperSide);
+        p.drawPath(band);
+        p.restore();
+    }
+    const int turns = 15;
+    for (int i = 0; i <= turns; ++i) {
+        const double a = a0 + (a1 - a0) * i / turns;
+        const QPointF u(std::cos(a), -std::sin(a));
+        const QPointF in = o + u * (rIn - 2.0);
+        const QPointF out = o + u * (rOut + 2.0);
+        p.save();
+        p.setPen(QPen(ink::kCopper, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QLineF(in, out));
+        p.setPen(QPen(ink::kCopperTop, 0.9, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QLineF(in + u * 1.5, out - u * 1.5));
+        p.restore();
+    }
+    // Leads from both ends of the winding, with tinned tips.
+    {
+        const QPointF u0(std::cos(a0), -std::sin(a0));
+        const QPointF u1(std::cos(a1), -std::sin(a1));
+        const QPointF s0 = o + u0 * (rOut + 3);
+        const QPointF s1 = o + u1 * (rOut + 3);
+        QPainterPath lead0;
+        lead0.moveTo(s0);
+        lead0.cubicTo(s0 + u0 * 8, s0 + QPointF(12, 8), s0 + QPointF(22, 8));
+        QPainterPath lead1;
+        lead1.moveTo(s1);
+        lead1.cubicTo(s1 + u1 * 4, s1 + QPointF(14, 2), s1 + QPointF(30, 0));
+        p.save();
+        p.setBrush(Qt::NoBrush);
+        for (const QPainterPath* lead : {&lead0, &lead1}) {
+            p.setPen(QPen(ink::kCopperHatch, 2.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(*lead);
+            p.setPen(QPen(ink::kCopper, 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(*lead);
+            const QPointF end = lead->currentPosition();
+            p.setPen(QPen(ink::kOutline, 2.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QLineF(end, end + QPointF(5, 0)));
+            p.setPen(QPen(ink::kSteelTop, 1.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QLineF(end, end + QPointF(5, 0)));
+        }
+        p.restore();
+    }
+
+    // Section through the axis, seen from the side.
+    const QRect fH = fnFieldRect(fields, "editH");
+    const double sx0 = 290.0;
+    const double sx1 = 350.0;
+    const QRectF upper(sx0, o.y() - rOut, sx1 - sx0, rOut - rIn);
+    const QRectF lower(sx0, o.y() + rIn, sx1 - sx0, rOut - rIn);
+    for (const QRectF& s : {upper, lower}) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(s, ink::kSteelFront);
+        p.restore();
+        QPainterPath area;
+        area.addRect(s);
+        prHatch(p, area, 2.5, 0.0, ink::kTapeLine, 1.0);
+        prHatch(p, area, 6.0, 45.0, ink::kPlateLineDark, 1.0);
+        p.save();
+        p.setPen(QPen(ink::kOutline, 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(s.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.restore();
+    }
+    // Edges of the bore behind the cut.
+    prLine(p, QPointF(sx0 + 0.5, upper.bottom()), QPointF(sx0 + 0.5, lower.top()), ink::kOutline);
+    prLine(p, QPointF(sx1 - 0.5, upper.bottom()), QPointF(sx1 - 0.5, lower.top()), ink::kOutline);
+    // Axis of the ring, left out where the H field sits.
+    prCentreLine(p, QPointF(sx0 - 10, o.y() + 0.5), QPointF(sx0 + 2, o.y() + 0.5));
+    prCentreLine(p, QPointF(sx1 - 2, o.y() + 0.5), QPointF(sx1 + 10, o.y() + 0.5));
+
+    const double yH = fH.center().y() + 0.5;
+    prDimension(p, QPointF(sx0 + 0.5, yH), QPointF(sx1 - 0.5, yH), fH);
+    prDimLetter(p, QPointF(fH.center().x() + 0.5, fH.top() - 8), QStringLiteral("H"));
+
+    // Dmax over the ring.
+    const QRect fMax = fnFieldRect(fields, "editDmax");
+    const double yMax = fMax.center().y() + 0.5;
+    const double xl = o.x() - rOut + 0.5;
+    const double xr = o.x() + rOut - 0.5;
+    prExtension(p, QPointF(xl, o.y() - 3), QPointF(xl, yMax - 4));
+    prExtension(p, QPointF(xr, o.y() - 3), QPointF(xr, yMax - 4));
+    prDimension(p, QPointF(xl, yMax), QPointF(xr, yMax), fMax);
+    prDimLetter(p, QPointF(fMax.center().x() + 0.5, fMax.top() - 8), QStringLiteral("D"),
+                QStringLiteral("max"));
+
+    // Dmin at the left, from the top and bottom of the hole.
+    const QRect fMin = fnFieldRect(fields, "editDmin");
+    const double xMin = fMin.center().x() + 0.5;
+    const double yt = o.y() - rIn + 0.5;
+    const double yb = o.y() + rIn - 0.5;
+    prExtension(p, QPointF(o.x() - 3, yt), QPointF(xMin - 4, yt));
+    prExtension(p, QPointF(o.x() - 3, yb), QPointF(xMin - 4, yb));
+    prDimension(p, QPointF(xMin, yt), QPointF(xMin, yb), fMin);
+    prDimLetter(p, QPointF(fMin.left() - 15, fMin.center().y() + 0.5), QStringLiteral("D"),
+                QStringLiteral("min"));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- public
+
+QList<TFieldPlace> fnCoreFields(TCoreKind kind)
+{
+    switch (kind) {
+    case TCoreKind::LaminatedEI:
+    case TCoreKind::TapeEI:
+        return fnPlaces(kEiPlaces);
+    case TCoreKind::LaminatedUI:
+    case TCoreKind::TapeUI:
+        return fnPlaces(kUiPlaces);
+    case TCoreKind::Toroid:
+        return fnPlaces(kToroidPlaces);
+    }
+    return {};
+}
+
+QList<TFieldPlace> fnInputPanelFields()
+{
+    QList<TFieldPlace> out;
+    for (int i = 0; i < 7; ++i)
+        out.push_back({QString::fromLatin1(kInputNames[i]),
+                       QRect(kInputLeft, kInputTops[i], 30, 14)});
+    return out;
+}
+
+QList<QColor> fnTransformerKeyColours()
+{
+    return {ink::kPageBack,     ink::kResultBack,    ink::kInputBack,   ink::kOutline,
+            ink::kDimension,    ink::kText,          ink::kNote,        ink::kFieldFrame,
+            ink::kSeparator,    ink::kHighlight,     ink::kSteelFront,  ink::kSteelTop,
+            ink::kSteelSide,    ink::kSteelDeep,     ink::kPlateLine,   ink::kPlateLineDark,
+            ink::kTapeLine,     ink::kCopper,        ink::kCopperHatch, ink::kCopperTop,
+            ink::kCopperSide,   ink::kFormer};
+}
+
+QImage fnDrawCoreSheet(TCoreKind kind)
+{
+    QImage img = fnBlank(kSheetWidth, kSheetHeight);
+    const QList<TFieldPlace> fields = fnCoreFields(kind);
+    QPainter p;
+    prBeginPainter(p, img);
+    switch (kind) {
+    case TCoreKind::LaminatedEI:
+        prDrawEI(p, false, fields);
+        break;
+    case TCoreKind::TapeEI:
+        prDrawEI(p, true, fields);
+        break;
+    case TCoreKind::LaminatedUI:
+        prDrawUI(p, false, fields);
+        break;
+    case TCoreKind::TapeUI:
+        prDrawUI(p, true, fields);
+        break;
+    case TCoreKind::Toroid:
+        prDrawToroid(p, fields);
+        break;
+    }
+    prResultsColumn(p, fields, kind == TCoreKind::Toroid);
+    prFields(p, fields);
+    p.end();
+    return img;
+}
+
+QImage fnDrawInputPanel()
+{
+    QImage img = fnBlank(kPanelWidth, kPanelHeight);
+    const QList<TFieldPlace> fields = fnInputPanelFields();
+    QPainter p;
+    prBeginPainter(p, img);
+
+    // Etched frame round the block of fields.
+    const QRectF frame(5.5, 18.5, 169.0, 152.0);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink::kHighlight, 1.0));
+    p.drawRoundedRect(frame.translated(1, 1), 4, 4);
+    p.setPen(QPen(QColor(150, 145, 137), 1.0));
+    p.drawRoundedRect(frame, 4, 4);
+    p.restore();
+
+    // Faint separators between the rows.
+    for (int i = 0; i + 1 < 7; ++i) {
+        const double y = std::floor((kInputTops[i] + 14 + kInputTops[i + 1]) / 2.0) + 0.5;
+        prLine(p, QPointF(11, y), QPointF(169, y), ink::kSeparator);
+    }
+
+    const TCaption symbols[] = {
+        {QStringLiteral("U"), QStringLiteral("1"), QString()},
+        {QStringLiteral("f"), QString(), QString()},
+        {QStringLiteral("η"), QString(), QString()},
+        {QStringLiteral("B"), QString(), QString()},
+        {QStringLiteral("j"), QString(), QString()},
+        {QStringLiteral("K"), QStringLiteral("c"), QString()},
+        {QStringLiteral("K"), QStringLiteral("w"), QString()},
+    };
+    // Rows without a unit label get a word of explanation instead.
+    const QString notes[] = {QString(), QString(), QStringLiteral("КПД"), QString(), QString(),
+                             QStringLiteral("сталь в пакете"), QStringLiteral("медь в окне")};
+    const QFont noteFont = fnFont(11);
+    for (int i = 0; i < 7; ++i) {
+        const double mid = kInputTops[i] + 7.0;
+        prCaptionRight(p, symbols[i], 44, mid, ink::kText, 12);
+        if (!notes[i].isEmpty())
+            prText(p, QRectF(84, kInputTops[i] - 1, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   notes[i], ink::kNote, noteFont);
+    }
+
+    prFields(p, fields);
+    p.end();
+    return img;
+}
+
+} // namespace picturegen
