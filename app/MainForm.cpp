@@ -1,8 +1,6 @@
 #include "app/MainForm.h"
 
-#ifdef QF_HAS_TRANSFORMER_PAGE
 #include "calculators/Transformer/TransformerPage.h"
-#endif
 #include "common/ImageCanvas.h"
 #include "common/Numbers.h"
 #include "common/PictureSheets.h"
@@ -250,10 +248,8 @@ void TMyFormMain::prMenuExitClick() { close(); }
 
 void TMyFormMain::prMenuTransformerClick()
 {
-#ifdef QF_HAS_TRANSFORMER_PAGE
     prCreateNewPage();
     prCreateTransPage(*this);
-#endif
 }
 
 // The other calculators' pages are not part of this build yet: their menu

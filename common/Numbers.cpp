@@ -12,7 +12,7 @@ bool fnIsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool fnIsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Checks the number grammar and, when it holds, gives the same text in C-locale
-// form (point separator, no blanks) for strtod.
+// form (point separator, no blanks) for from_chars.
 bool fnNormalise(std::u16string_view text, std::string& plain)
 {
     const char16_t separator = static_cast<unsigned char>(gDecimalSeparator);

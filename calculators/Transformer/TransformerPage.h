@@ -1,0 +1,139 @@
+// The transformer page: a drawing of the selected core with its dimension
+// fields, the electrical inputs, and the grid of windings. The page gathers its
+// field texts, lets the transformer engine design, and shows what comes back.
+#pragma once
+
+#include "calculators/Transformer/TransformerEngine.h"
+
+#include <QLineEdit>
+#include <QObject>
+#include <QPainter>
+#include <QPointer>
+#include <QString>
+#include <QStyleOptionViewItem>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class TMyImageCanvas;
+class TMyPageHost;
+
+class TMyTrans : public QObject {
+    Q_OBJECT
+public:
+    // Owned by its tab sheet; the host gives the status bar and closing.
+    TMyTrans(QWidget* tabSheet, TMyPageHost& host);
+
+    QWidget* fnTabSheet() const { return mSheet; }
+    TTransCoreKind fnCoreKind() const { return mKind; }
+    QLineEdit* fnEdit(TTransField field) const { return mEdits[static_cast<std::size_t>(field)]; }
+    bool fnIsEditBad(const QLineEdit* edit) const;
+
+    // Widgets of the page; each one's objectName is its field name.
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnCalc = nullptr;
+    QFrame* PanelTrans = nullptr;
+    QFrame* PanelSerd = nullptr;
+    QFrame* PanelCoreShape = nullptr;
+    QFrame* PanelTransInput = nullptr;
+    QFrame* PanelTransOutput = nullptr;
+    QRadioButton* rbTransSimple = nullptr;
+    QRadioButton* rbTransAdv = nullptr;
+    QRadioButton* rbSerdLamEI = nullptr;
+    QRadioButton* rbSerdLentEI = nullptr;
+    QRadioButton* rbSerdLamUI = nullptr;
+    QRadioButton* rbSerdLentUI = nullptr;
+    QRadioButton* rbSerdO = nullptr;
+    TMyImageCanvas* imageTrans = nullptr;
+    TMyImageCanvas* imageTransInput = nullptr;
+    QLineEdit* editA = nullptr;
+    QLineEdit* editH = nullptr;
+    QLineEdit* editB = nullptr;
+    QLineEdit* editC = nullptr;
+    QLineEdit* editDmax = nullptr;
+    QLineEdit* editDmin = nullptr;
+    QLineEdit* editSc = nullptr;
+    QLineEdit* editSw = nullptr;
+    QLineEdit* editPmax = nullptr;
+    QLineEdit* editPtr = nullptr;
+    QLineEdit* editVp = nullptr;
+    QLineEdit* editF = nullptr;
+    QLineEdit* editBi = nullptr;
+    QLineEdit* editJ = nullptr;
+    QLineEdit* editKPD = nullptr;
+    QLineEdit* editKc = nullptr;
+    QLineEdit* editKw = nullptr;
+    QTableWidget* sgTransOutput = nullptr;
+    QLabel* labelInputParam = nullptr;
+    QLabel* labelVolt = nullptr;
+    QLabel* labelHertz = nullptr;
+    QLabel* labelTesla = nullptr;
+    QLabel* labelAmm2 = nullptr;
+    QLabel* labelListThickness = nullptr;
+    QComboBox* comboThickness = nullptr;
+
+public slots:
+    void prRazmerPanelTransOutput();
+    void prTransRazmer();
+    QLineEdit* prCreateEdit(QWidget* parent, const QString& name);
+    void prCreatePanelTransAndSerd();
+    void prCreatePanelCoreShape();
+    void prCreatePanelTransInput();
+    void prCreatePanelTransOutput();
+    void prCreateButtons();
+    // Whether grid cell (col, row) may be selected; only secondary voltages and currents.
+    bool prTransOutputSelectCell(int col, int row);
+    void prOnDrawCell(QPainter* painter, const QStyleOptionViewItem& option, int col, int row);
+    void prOnExitStringGrid();
+    void prEditChangeTr(QLineEdit* edit);
+    void prEditOnEnter(QLineEdit* edit);
+    // Stores an edited secondary cell; a text that is not a number is never stored as it is.
+    void prTransOutputSetEditText(int col, int row, const QString& value);
+    void prCalcScSw();
+    void prCalcPMax();
+    void prCalcPtr();
+    void prZeroWire();
+    void prZeroVA();
+    bool fnTestZeroInput(const QString& group);
+    void prShowEditErr(QLineEdit* edit);
+    void prShowStrGrError();
+    double fnGetStrGrNumber(int col, int row);
+    void prCalcOnPage();
+    void prGetComboText();
+    void prInitDataTrans();
+    void prSetEILam();
+    void prSetUILam();
+    void prSetEILenta();
+    void prSetUILenta();
+    void prSetTor();
+    // Enter in a field runs the design; true when the key was used.
+    bool prEditEnter(QLineEdit* edit, int key);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void prSetCoreKind(TTransCoreKind kind);
+    void prSetEditMark(QLineEdit* edit, bool bad);
+    TTransformerFields fnGatherFields() const;
+    void prShowFields(const TTransformerFields& fields);
+    QLineEdit* fnEditByWidget(QObject* object) const;
+
+    QWidget* mSheet;
+    TMyPageHost* mHost;
+    TTransCoreKind mKind = TTransCoreKind::LamEI;
+    std::array<QLineEdit*, TransFieldCount> mEdits{};
+};
+
+// Builds a transformer page on the host's new tab (the active page).
+void prCreateTransPage(TMyPageHost& host);
+
+// The transformer page on the tab with this page index, or null.
+TMyTrans* fnTransPage(int pageIndex);
