@@ -682,40 +682,23 @@ bool TMyTrans::fnTestZeroInput(const QString& group)
     return ok;
 }
 
-void TMyTrans::prCalcScSw()
+// One engine step on the page's current texts, and its results shown.
+void TMyTrans::prApplyStep(void (*step)(TTransformerFields&))
 {
     TTransformerFields fields = fnGatherFields();
-    ::prCalcScSw(fields);
+    step(fields);
     prShowFields(fields);
 }
 
-void TMyTrans::prCalcPMax()
-{
-    TTransformerFields fields = fnGatherFields();
-    ::prCalcPMax(fields);
-    prShowFields(fields);
-}
+void TMyTrans::prCalcScSw() { prApplyStep(::prCalcScSw); }
 
-void TMyTrans::prCalcPtr()
-{
-    TTransformerFields fields = fnGatherFields();
-    ::prCalcPtr(fields);
-    prShowFields(fields);
-}
+void TMyTrans::prCalcPMax() { prApplyStep(::prCalcPMax); }
 
-void TMyTrans::prZeroWire()
-{
-    TTransformerFields fields = fnGatherFields();
-    ::prZeroWire(fields);
-    prShowFields(fields);
-}
+void TMyTrans::prCalcPtr() { prApplyStep(::prCalcPtr); }
 
-void TMyTrans::prZeroVA()
-{
-    TTransformerFields fields = fnGatherFields();
-    ::prZeroVA(fields);
-    prShowFields(fields);
-}
+void TMyTrans::prZeroWire() { prApplyStep(::prZeroWire); }
+
+void TMyTrans::prZeroVA() { prApplyStep(::prZeroVA); }
 
 void TMyTrans::prCalcOnPage()
 {

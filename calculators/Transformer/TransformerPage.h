@@ -121,6 +121,7 @@ protected:
 
 private:
     void prSetCoreKind(TTransCoreKind kind);
+    void prApplyStep(void (*step)(TTransformerFields&));
     void prSetEditMark(QLineEdit* edit, bool bad);
     TTransformerFields fnGatherFields() const;
     void prShowFields(const TTransformerFields& fields);
