@@ -22,11 +22,17 @@ prInstallMissing() {
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
     fi
-    # The tests run under the Russian locale the program is made for.
+    # The tests run under the Russian locale the program is made for (Qt reads
+    # it from the environment; the C library's copy is generated for the rest).
     if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
-        $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
-        grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-        $sudo locale-gen >/dev/null
+        if [ -f /etc/locale.gen ]; then
+            $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen || true
+            grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen \
+                || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null || true
+            $sudo locale-gen >/dev/null 2>&1 || true
+        else
+            $sudo locale-gen ru_RU.UTF-8 >/dev/null 2>&1 || true
+        fi
     fi
 }
 
