@@ -277,6 +277,19 @@ int fnBottom(const QWidget* widget) { return widget->y() + widget->height(); }
 
 TMyTrans::TMyTrans(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
 
+void TMyTrans::prPublishEdits()
+{
+    // The published field of every engine field, in engine order.
+    static constexpr QLineEdit* TMyTrans::*Published[TransFieldCount] = {
+        &TMyTrans::editA,  &TMyTrans::editH,  &TMyTrans::editB,    &TMyTrans::editC,   &TMyTrans::editDmax,
+        &TMyTrans::editDmin, &TMyTrans::editSc, &TMyTrans::editSw,  &TMyTrans::editPmax, &TMyTrans::editPtr,
+        &TMyTrans::editVp, &TMyTrans::editF,  &TMyTrans::editKPD,  &TMyTrans::editBi,  &TMyTrans::editJ,
+        &TMyTrans::editKc, &TMyTrans::editKw,
+    };
+    for (int i = 0; i < TransFieldCount; ++i)
+        this->*Published[i] = mEdits[static_cast<std::size_t>(i)];
+}
+
 bool TMyTrans::fnIsEditBad(const QLineEdit* edit) const { return edit && edit->property("badMark").toBool(); }
 
 QLineEdit* TMyTrans::prCreateEdit(QWidget* parent, const QString& name)
@@ -357,13 +370,7 @@ void TMyTrans::prCreatePanelTransInput()
         edit->setAccessibleName(fnText(place.hint));
         mEdits[static_cast<std::size_t>(place.field)] = edit;
     }
-    editVp = fnEdit(TTransField::Vp);
-    editF = fnEdit(TTransField::F);
-    editKPD = fnEdit(TTransField::KPD);
-    editBi = fnEdit(TTransField::Bi);
-    editJ = fnEdit(TTransField::J);
-    editKc = fnEdit(TTransField::Kc);
-    editKw = fnEdit(TTransField::Kw);
+    prPublishEdits();
 
     labelInputParam = fnNewLabel(PanelTransInput, "labelInputParam", fnText(TextInputParam));
     const int textWidth = labelInputParam->fontMetrics().horizontalAdvance(labelInputParam->text());
@@ -419,16 +426,7 @@ void TMyTrans::prCreatePanelCoreShape()
         }
         mEdits[static_cast<std::size_t>(place.field)] = edit;
     }
-    editA = fnEdit(TTransField::A);
-    editH = fnEdit(TTransField::H);
-    editB = fnEdit(TTransField::B);
-    editC = fnEdit(TTransField::C);
-    editDmax = fnEdit(TTransField::Dmax);
-    editDmin = fnEdit(TTransField::Dmin);
-    editSc = fnEdit(TTransField::Sc);
-    editSw = fnEdit(TTransField::Sw);
-    editPmax = fnEdit(TTransField::Pmax);
-    editPtr = fnEdit(TTransField::Ptr);
+    prPublishEdits();
 }
 
 void TMyTrans::prCreatePanelTransOutput()

@@ -122,6 +122,8 @@ protected:
 private:
     void prSetCoreKind(TTransCoreKind kind);
     void prApplyStep(void (*step)(TTransformerFields&));
+    // Points the published edit fields at the edits made so far.
+    void prPublishEdits();
     void prSetEditMark(QLineEdit* edit, bool bad);
     TTransformerFields fnGatherFields() const;
     void prShowFields(const TTransformerFields& fields);

@@ -405,6 +405,49 @@ void prFields(QPainter& p, const QList<TFieldPlace>& fields)
 
 // ---------------------------------------------------------------- E-I
 
+// Where the dimensions of an E-I or U-I core run: B up the window at the left,
+// C (window) and A (limb) on one line under the core, H along the receding
+// bottom edge of the side face.
+struct TFrameDims {
+    double bFromX;        // B's extension lines start here (the window's left edge)
+    int windowTop;
+    int windowBottom;
+    double cLeft;         // x of the extension lines: C from cLeft to cRight,
+    double cRight;        // A from cRight to aRight
+    double aRight;
+    double letterRise;    // C and A letters stand this far above their fields
+    double hDrop;         // H's dimension line runs this far below the core
+    QPointF hLetterShift; // H letter, from the field's bottom-right corner
+};
+
+void prFrameDimensions(QPainter& p, const TFrameCore& c, const QList<TFieldPlace>& fields, const TFrameDims& d)
+{
+    const QRect fB = fnFieldRect(fields, "editB");
+    const double xB = fB.center().x() + 0.5;
+    prExtension(p, QPointF(d.bFromX, d.windowTop - 0.5), QPointF(xB - 4, d.windowTop - 0.5));
+    prExtension(p, QPointF(d.bFromX, d.windowBottom + 0.5), QPointF(xB - 4, d.windowBottom + 0.5));
+    prDimension(p, QPointF(xB, d.windowTop - 0.5), QPointF(xB, d.windowBottom + 0.5), fB);
+    prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
+
+    const QRect fC = fnFieldRect(fields, "editC");
+    const QRect fA = fnFieldRect(fields, "editA");
+    const double yCA = fC.center().y() + 0.5;
+    for (double x : {d.cLeft, d.cRight, d.aRight})
+        prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
+    prDimension(p, QPointF(d.cLeft, yCA), QPointF(d.cRight, yCA), fC);
+    prDimension(p, QPointF(d.cRight, yCA), QPointF(d.aRight, yCA), fA);
+    prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - d.letterRise), QStringLiteral("C"));
+    prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - d.letterRise), QStringLiteral("A"));
+
+    const QRect fH = fnFieldRect(fields, "editH");
+    const QPointF f(c.right - 0.5, c.bottom - 0.5);
+    const QPointF k = f + QPointF(c.depthX, -c.depthY);
+    prExtension(p, f + QPointF(0, 2), f + QPointF(0, d.hDrop + 3));
+    prExtension(p, k + QPointF(0, 2), k + QPointF(0, d.hDrop + 3));
+    prDimension(p, f + QPointF(0, d.hDrop), k + QPointF(0, d.hDrop), fH);
+    prDimLetter(p, QPointF(fH.right(), fH.bottom()) + d.hLetterShift, QStringLiteral("H"));
+}
+
 // E-I core, the E standing upright with the I-bar on top. Fields: B at the
 // left, C and A under the core, H along the receding bottom edge.
 void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
@@ -433,34 +476,8 @@ void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
     prCoilSection(p, QRect(123, wt + 1, 161 - 123, wb - wt - 2), false);
     prCoilSection(p, QRect(220, wt + 1, 258 - 220, wb - wt - 2), true);
 
-    // B: window height, at the left.
-    const QRect fB = fnFieldRect(fields, "editB");
-    const double xB = fB.center().x() + 0.5;
-    prExtension(p, QPointF(117, wt - 0.5), QPointF(xB - 4, wt - 0.5));
-    prExtension(p, QPointF(117, wb + 0.5), QPointF(xB - 4, wb + 0.5));
-    prDimension(p, QPointF(xB, wt - 0.5), QPointF(xB, wb + 0.5), fB);
-    prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
-
-    // C: window width; A: centre limb, on one line under the core.
-    const QRect fC = fnFieldRect(fields, "editC");
-    const QRect fA = fnFieldRect(fields, "editA");
-    const double yCA = fC.center().y() + 0.5;
-    for (double x : {119.5, 161.5, 219.5})
-        prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
-    prDimension(p, QPointF(119.5, yCA), QPointF(161.5, yCA), fC);
-    prDimension(p, QPointF(161.5, yCA), QPointF(219.5, yCA), fA);
-    prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - 7), QStringLiteral("C"));
-    prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - 7), QStringLiteral("A"));
-
-    // H: stack depth along the receding bottom edge of the side face.
-    const QRect fH = fnFieldRect(fields, "editH");
-    const QPointF f(c.right - 0.5, c.bottom - 0.5);
-    const QPointF k = f + QPointF(c.depthX, -c.depthY);
-    const double drop = 21.5;
-    prExtension(p, f + QPointF(0, 2), f + QPointF(0, drop + 3));
-    prExtension(p, k + QPointF(0, 2), k + QPointF(0, drop + 3));
-    prDimension(p, f + QPointF(0, drop), k + QPointF(0, drop), fH);
-    prDimLetter(p, QPointF(fH.right() + 8, fH.bottom() + 1), QStringLiteral("H"));
+    prFrameDimensions(p, c, fields,
+                      TFrameDims{117, wt, wb, 119.5, 161.5, 219.5, 7, 21.5, QPointF(8, 1)});
 }
 
 // ---------------------------------------------------------------- U-I
@@ -489,31 +506,8 @@ void prDrawUI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
     prCoilSection(p, QRect(178, wt + 1, 204 - 178, wb - wt - 2), false);
     prCoilBox(p, QRect(268, wt + 1, 294 - 268, wb - wt - 2), d);
 
-    const QRect fB = fnFieldRect(fields, "editB");
-    const double xB = fB.center().x() + 0.5;
-    prExtension(p, QPointF(147, wt - 0.5), QPointF(xB - 4, wt - 0.5));
-    prExtension(p, QPointF(147, wb + 0.5), QPointF(xB - 4, wb + 0.5));
-    prDimension(p, QPointF(xB, wt - 0.5), QPointF(xB, wb + 0.5), fB);
-    prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
-
-    const QRect fC = fnFieldRect(fields, "editC");
-    const QRect fA = fnFieldRect(fields, "editA");
-    const double yCA = fC.center().y() + 0.5;
-    for (double x : {149.5, 204.5, 267.5})
-        prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
-    prDimension(p, QPointF(149.5, yCA), QPointF(204.5, yCA), fC);
-    prDimension(p, QPointF(204.5, yCA), QPointF(267.5, yCA), fA);
-    prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - 6), QStringLiteral("C"));
-    prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - 6), QStringLiteral("A"));
-
-    const QRect fH = fnFieldRect(fields, "editH");
-    const QPointF f(c.right - 0.5, c.bottom - 0.5);
-    const QPointF k = f + d;
-    const double drop = 27.0;
-    prExtension(p, f + QPointF(0, 2), f + QPointF(0, drop + 3));
-    prExtension(p, k + QPointF(0, 2), k + QPointF(0, drop + 3));
-    prDimension(p, f + QPointF(0, drop), k + QPointF(0, drop), fH);
-    prDimLetter(p, QPointF(fH.right() + 9, fH.bottom() - 1), QStringLiteral("H"));
+    prFrameDimensions(p, c, fields,
+                      TFrameDims{147, wt, wb, 149.5, 204.5, 267.5, 6, 27.0, QPointF(9, -1)});
 }
 
 // ---------------------------------------------------------------- toroid
