@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 char gDecimalSeparator = ',';
+
+// 128 bits hold a 53-bit mantissa times 10^4 with room to spare.
+__extension__ typedef unsigned __int128 TUint128;
 
 bool fnIsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool fnIsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -76,7 +80,8 @@ bool fnConvert(std::u16string_view text, double& value)
     }
     std::string withLead;
     if (!digits.empty() && digits[0] == '.') {
-        withLead = "0" + std::string(digits);
+        withLead.assign(1, '0');
+        withLead.append(digits);
         digits = withLead;
     }
     double parsed = 0;
@@ -87,6 +92,33 @@ bool fnConvert(std::u16string_view text, double& value)
         parsed = -parsed;
     value = parsed;
     return true;
+}
+
+// How many decimals a value gets: about `digits` significant ones. The test
+// is on the signed value, so every negative value gets the most.
+int fnDecimalsFor(int digits, double value)
+{
+    if (value >= 10000)
+        return 0;
+    if (value >= 1000)
+        return digits == 3 ? 0 : 1;
+    if (value >= 100)
+        return digits == 3 ? 0 : 2;
+    if (value >= 10)
+        return digits == 3 ? 1 : 3;
+    return digits == 3 ? 2 : 4;
+}
+
+std::string fnUnsignedToText(TUint128 value)
+{
+    char buffer[40];
+    char* end = buffer + sizeof buffer;
+    char* at = end;
+    do {
+        *--at = static_cast<char>('0' + static_cast<int>(value % 10));
+        value /= 10;
+    } while (value != 0);
+    return std::string(at, end);
 }
 
 std::u16string fnWiden(std::string_view text)
@@ -113,49 +145,49 @@ std::string fnFloatToText(int digits, double value)
         return {};
     if (!std::isfinite(value))
         return "0"; // never show nan/inf
-    int decimals;
-    // Magnitude bands: >=1000 (>=10000 for digits 5 shares the 0 of digits 3), then 100, 10.
-    if (value >= 10000)
-        decimals = 0;
-    else if (value >= 1000)
-        decimals = digits == 3 ? 0 : 1;
-    else if (value >= 100)
-        decimals = digits == 3 ? 0 : 2;
-    else if (value >= 10)
-        decimals = digits == 3 ? 1 : 3;
-    else
-        decimals = digits == 3 ? 2 : 4;
+    const int decimals = fnDecimalsFor(digits, value);
 
-    // Halves away from zero: round the scaled value ourselves; printf would
-    // round the binary value to even. A tiny relative nudge lets 2.675
-    // (stored as 2.67499999...) round the way the user reads it.
-    const long double scale = std::pow(10.0L, decimals);
-    long double scaled = static_cast<long double>(value) * scale;
-    const long double nudge = std::fabs(scaled) * 1e-12L;
-    scaled = scaled < 0 ? -std::floor(-scaled + 0.5L + nudge) : std::floor(scaled + 0.5L + nudge);
-
-    // Written from the rounded integer, so neither the C locale nor binary
-    // noise can change a digit; only values beyond 1e18 (no decimals at that
-    // size) take the general conversion.
+    // The exact binary value rounded once, halves away from zero. With
+    // |value| = mantissa / 2^shift, |value| * 10^decimals is an integer division
+    // whose remainder decides the last digit; no floating-point step can add
+    // or lose a unit, however large the value.
+    const double magnitude = std::fabs(value);
     std::string text;
-    if (std::fabs(scaled) < 1e18L) {
-        const long long whole = std::llround(scaled);
-        std::string digitsText = std::to_string(whole < 0 ? -whole : whole);
-        if (decimals > 0) {
-            if (digitsText.size() < static_cast<std::size_t>(decimals) + 1)
-                digitsText.insert(0, static_cast<std::size_t>(decimals) + 1 - digitsText.size(), '0');
-            digitsText.insert(digitsText.size() - static_cast<std::size_t>(decimals), 1, '.');
-        }
-        text = (whole < 0 ? "-" : "") + digitsText;
-    } else {
-        char buffer[400];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
+    if (magnitude >= 0x1p53) {
+        // From 2^53 on every double is a whole number: its exact digits.
+        char buffer[320];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, 0);
         text.assign(buffer, result.ptr);
+        if (decimals > 0)
+            text += gDecimalSeparator + std::string(static_cast<std::size_t>(decimals), '0');
+    } else {
+        int exponent = 0;
+        const double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction * 2^exponent
+        const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+        const int shift = 53 - exponent; // magnitude = mantissa / 2^shift, shift >= 0 here
+        TUint128 scaled = mantissa; // below 2^53 * 10^4 < 2^67
+        for (int i = 0; i < decimals; ++i)
+            scaled *= 10;
+        TUint128 whole = 0;
+        // From a shift of 120 on the value is below 2^-67 and rounds to 0.
+        if (shift < 120) {
+            const TUint128 unit = static_cast<TUint128>(1) << shift;
+            const TUint128 rest = scaled & (unit - 1);
+            whole = scaled >> shift;
+            if (rest >= unit - rest) // at or above the half: away from zero
+                ++whole;
+        }
+        text = fnUnsignedToText(whole);
+        if (decimals > 0) {
+            const auto places = static_cast<std::size_t>(decimals);
+            if (text.size() < places + 1)
+                text.insert(0, places + 1 - text.size(), '0');
+            text.insert(text.size() - places, 1, gDecimalSeparator);
+        }
     }
-    for (char& c : text)
-        if (c == '.')
-            c = gDecimalSeparator;
-    return text;
+    // A negative value that rounds to zero is written as zero, without a sign.
+    const bool zero = text.find_first_not_of(std::string("0") + gDecimalSeparator) == std::string::npos;
+    return value < 0 && !zero ? "-" + text : text;
 }
 
 double fnTextToFloat(std::u16string_view text)
@@ -202,7 +234,7 @@ bool prEditNumberFilter(std::u16string& text, int& caret)
         }
     } else {
         if (caret > 0) {
-            text.erase(static_cast<std::size_t>(caret - 1), 1);
+            text.erase(text.begin() + (caret - 1));
             caret -= 1;
         }
     }

@@ -4,8 +4,10 @@
 
 #include <ostream>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -52,7 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
         FloatToTextCase{"JustBelowTenKeepsDecimals", ',', 3, 9.996, "10,00"},
         FloatToTextCase{"HalfAwayFromZero", ',', 3, 0.125, "0,13"},
         FloatToTextCase{"HalfAwayFromZeroNegative", ',', 3, -0.125, "-0,13"},
-        FloatToTextCase{"BinaryHalfRoundsAsRead", ',', 3, 2.675, "2,68"},
+        // 2.675 is stored as 2.67499999999999982...: the exact value rounds down.
+        FloatToTextCase{"BinaryValueJustBelowHalf", ',', 3, 2.675, "2,67"},
+        FloatToTextCase{"LargeValueNotNudgedUp", ',', 5, 1e15, "1000000000000000"},
+        FloatToTextCase{"LargeValueDigits3", ',', 3, 5e11 + 0.5, "500000000001"},
+        FloatToTextCase{"WholeHalfAwayFromZero", ',', 3, 230.5, "231"},
+        FloatToTextCase{"TenthsHalf", ',', 3, 10.25, "10,3"},
+        FloatToTextCase{"FiveDigitsHalf", ',', 5, 0.03125, "0,0313"},
+        FloatToTextCase{"HugeNegativeKeepsDecimals", ',', 3, -1e17, "-100000000000000000,00"},
+        FloatToTextCase{"Subnormal", ',', 5, 4.9e-324, "0,0000"},
         FloatToTextCase{"ThousandsNoSeparator", ',', 3, 1234567.0, "1234567"},
         FloatToTextCase{"FiveDigitsThousands", ',', 5, 1000, "1000,0"},
         FloatToTextCase{"FiveDigitsHundreds", ',', 5, 100, "100,00"},
@@ -65,6 +75,74 @@ INSTANTIATE_TEST_SUITE_P(
         FloatToTextCase{"NaNNeverShown", ',', 3, std::numeric_limits<double>::quiet_NaN(), "0"},
         FloatToTextCase{"InfinityNeverShown", ',', 3, std::numeric_limits<double>::infinity(), "0"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The reference: the double's exact decimal expansion (every double has a
+// finite one), rounded by hand on its digits, halves away from zero.
+std::string fnReferenceText(int digits, double value, char separator)
+{
+    int decimals = 0;
+    if (value < 10)
+        decimals = digits == 3 ? 2 : 4;
+    else if (value < 100)
+        decimals = digits == 3 ? 1 : 3;
+    else if (value < 1000)
+        decimals = digits == 3 ? 0 : 2;
+    else if (value < 10000)
+        decimals = digits == 3 ? 0 : 1;
+    char buffer[1600];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100).ptr;
+    std::string exact(buffer, end);
+    const std::size_t point = exact.find('.');
+    std::string kept = exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
+    if (exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5') {
+        int at = static_cast<int>(kept.size()) - 1;
+        while (at >= 0 && kept[static_cast<std::size_t>(at)] == '9')
+            kept[static_cast<std::size_t>(at--)] = '0';
+        if (at < 0)
+            kept.insert(0, 1, '1');
+        else
+            ++kept[static_cast<std::size_t>(at)];
+    }
+    if (decimals > 0)
+        kept.insert(kept.size() - static_cast<std::size_t>(decimals), 1, separator);
+    const bool zero = kept.find_first_not_of(std::string("0") + separator) == std::string::npos;
+    return value < 0 && !zero ? "-" + kept : kept;
+}
+
+TEST(FloatToTextReference, ExactOverTheWholeRange)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-9.0, 18.0);
+    std::uniform_int_distribution<int> coin(0, 1);
+    int failures = 0;
+    for (int i = 0; i < 200000 && failures < 10; ++i) {
+        double value = std::pow(10.0, exponent(random));
+        if (coin(random))
+            value = -value;
+        const char separator = coin(random) ? ',' : '.';
+        const int digits = coin(random) ? 3 : 5;
+        SeparatorScope scope(separator);
+        const std::string expected = fnReferenceText(digits, value, separator);
+        const std::string actual = fnFloatToText(digits, value);
+        if (actual != expected) {
+            ++failures;
+            ADD_FAILURE() << "digits " << digits << ", value " << value << ": " << actual << " != " << expected;
+        }
+    }
+}
+
+TEST(FloatToTextReference, EveryRepresentableHalfRoundsAwayFromZero)
+{
+    // value * 10^d ends exactly in .5 only for odd / 2^(d + 1).
+    for (int digits : {3, 5})
+        for (int decimals = 0; decimals <= 4; ++decimals)
+            for (int odd = 1; odd < 4000; odd += 2)
+                for (double sign : {1.0, -1.0}) {
+                    const double value = sign * std::ldexp(odd, -(decimals + 1));
+                    EXPECT_EQ(fnFloatToText(digits, value), fnReferenceText(digits, value, ','))
+                        << "digits " << digits << ", value " << value;
+                }
+}
 
 struct TextToFloatCase {
     const char* name;
