@@ -32,4 +32,16 @@ QList<TFieldPlace> fnInputPanelFields();
 // Colours every transformer drawing keeps exactly through palette reduction.
 QList<QColor> fnTransformerKeyColours();
 
+// The 24-bit sheets of the other calculators. Each one's overlay lists the
+// pieces the page cuts and the places where the page puts widgets over them
+// (in sheet coordinates), drawn on the preview for checking by eye.
+QImage fnDrawInductionSheet(); // 1000 x 500, coil page
+QList<TFieldPlace> fnInductionOverlay();
+QImage fnDrawColorMarkSheet(); // 500 x 740, marking page
+QList<TFieldPlace> fnColorMarkOverlay();
+QImage fnDrawFilterSheet(); // 620 x 460, filter page
+QList<TFieldPlace> fnFilterOverlay();
+QImage fnDrawFormulasSheet(); // 600 x 510, formulas page
+QList<TFieldPlace> fnFormulasOverlay();
+
 } // namespace picturegen
