@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -176,6 +177,15 @@ int TMyFormMain::fnActivePageIndex() const
     if (index < 0 || !PageControl->isTabVisible(index))
         return -1;
     return index;
+}
+
+QSize TMyFormMain::fnPageControlSize() const
+{
+    // Laid out at once, so a page built before the window is first shown
+    // measures the same page control as one built later.
+    if (layout())
+        layout()->activate();
+    return PageControl->size();
 }
 
 void TMyFormMain::prSetPageCaption(int pageIndex, const QString& caption)

@@ -26,6 +26,7 @@ public:
     // TMyPageHost
     int fnActivePageIndex() const override;
     QWidget* fnNewTabSheet() const override { return NewTabSheet; }
+    QSize fnPageControlSize() const override;
     void prSetPageCaption(int pageIndex, const QString& caption) override;
 
     QTabWidget* fnPageControl() const { return PageControl; }

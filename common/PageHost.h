@@ -3,6 +3,7 @@
 // no calculator depends on the shell class itself.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -12,6 +13,8 @@ public:
     virtual ~TMyPageHost() = default;
     // Index of the active tab among all tabs ever made (hidden ones count); -1: none.
     virtual int fnActivePageIndex() const = 0;
+    // Size of the page control (tabs and their sheets), which pages lay out against.
+    virtual QSize fnPageControlSize() const = 0;
     // The tab sheet made by the last prCreateNewPage; a page builds on it.
     virtual QWidget* fnNewTabSheet() const = 0;
     // Caption of the tab with the given page index.

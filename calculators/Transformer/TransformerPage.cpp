@@ -2,6 +2,7 @@
 
 #include "common/ImageCanvas.h"
 #include "common/NumberEdit.h"
+#include "common/PageKit.h"
 #include "common/Numbers.h"
 #include "common/PageHost.h"
 #include "common/PictureSheets.h"
@@ -30,8 +31,8 @@
 
 namespace {
 
-// Growable list of transformer pages by page index; other calculators' entries stay null.
-std::vector<QPointer<TMyTrans>> TransPages;
+// Transformer pages by page index.
+TMyPageList<TMyTrans> TransPages;
 
 // Read-only fields and computed grid cells.
 const QColor LockedColour(239, 237, 209);
@@ -44,10 +45,9 @@ constexpr int InputPictureHeight = 220;
 constexpr int CorePictureWidth = 560;
 constexpr int CorePictureHeight = 220;
 
-constexpr int RadioHeight = 17;
-constexpr int ButtonWidth = 75;
-constexpr int ButtonHeight = 25;
-constexpr int ComboHeight = 21;
+constexpr int ButtonWidth = KitButtonWidth;
+constexpr int ButtonHeight = KitButtonHeight;
+constexpr int ComboHeight = KitComboHeight;
 constexpr int EditWidth = 20;
 constexpr int EditHeight = 14;
 constexpr int WideEditWidth = 30;
@@ -138,9 +138,6 @@ bool fnIsOpenCell(int col, int row)
 {
     return (col == 1 || col == 2) && row >= TransFirstSecondaryRow && row < TransGridRows;
 }
-
-// Round half to even, as the page's centring has always measured.
-int fnRoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // The output grid: Qt's own headers hidden (row 0 and column 0 are ordinary
 // cells) and only the page's open cells can be picked.
@@ -244,34 +241,6 @@ private:
     TMyTrans* mPage;
 };
 
-QLabel* fnNewLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    label->adjustSize();
-    return label;
-}
-
-QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t textId, int left, int top, int width)
-{
-    auto* radio = new QRadioButton(fnText(textId), parent);
-    radio->setObjectName(name);
-    radio->setAccessibleName(radio->text());
-    radio->setGeometry(left, top, width, RadioHeight);
-    return radio;
-}
-
-QFrame* fnNewPanel(QWidget* parent, const QString& name)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    return panel;
-}
-
-int fnBottom(const QWidget* widget) { return widget->y() + widget->height(); }
 
 } // namespace
 
@@ -808,12 +777,8 @@ void prCreateTransPage(TMyPageHost& host)
     QWidget* sheet = host.fnNewTabSheet();
     if (index < 0 || !sheet)
         return;
-    if (TransPages.empty())
-        qAddPostRoutine([] { TransPages.clear(); });  // the list goes with the application
-    if (TransPages.size() < static_cast<std::size_t>(index) + 1)
-        TransPages.resize(static_cast<std::size_t>(index) + 1);
     auto* page = new TMyTrans(sheet, host);
-    TransPages[static_cast<std::size_t>(index)] = page;
+    TransPages.prStore(index, page);
     page->setObjectName("Trans" + QString::number(index));
 
     // Built out of sight, shown once the first design and the defaults are in.
@@ -834,9 +799,4 @@ void prCreateTransPage(TMyPageHost& host)
         sheet->show();
 }
 
-TMyTrans* fnTransPage(int pageIndex)
-{
-    if (pageIndex < 0 || static_cast<std::size_t>(pageIndex) >= TransPages.size())
-        return nullptr;
-    return TransPages[static_cast<std::size_t>(pageIndex)].data();
-}
+TMyTrans* fnTransPage(int pageIndex) { return TransPages.fnAt(pageIndex); }

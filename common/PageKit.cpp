@@ -1,0 +1,152 @@
+#include "common/PageKit.h"
+
+#include "common/PageHost.h"
+#include "common/UiText.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QValidator>
+
+#include <cmath>
+
+namespace {
+
+// Refuses an edit that makes the text longer than the limit and longer than it
+// was; the last accepted length follows every change, typed or written.
+class TMyTypingLimit : public QValidator {
+public:
+    TMyTypingLimit(QLineEdit* edit, int limit) : QValidator(edit), mLimit(limit), mLength(edit->text().size())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { mLength = text.size(); });
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > mLimit && input.size() > mLength ? Invalid : Acceptable;
+    }
+
+private:
+    int mLimit;
+    qsizetype mLength;
+};
+
+// Keeps a widget at the bottom-left of its sheet as the sheet gets its size.
+class TMyBottomKeeper : public QObject {
+public:
+    TMyBottomKeeper(QWidget* widget, int left) : QObject(widget), mWidget(widget), mLeft(left)
+    {
+        widget->parentWidget()->installEventFilter(this);
+        prPlace();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == mWidget->parentWidget() && event->type() == QEvent::Resize)
+            prPlace();
+        return false;
+    }
+
+private:
+    void prPlace() { mWidget->move(mLeft, mWidget->parentWidget()->height() - mWidget->height() - 7); }
+
+    QWidget* mWidget;
+    int mLeft;
+};
+
+} // namespace
+
+int fnRoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+int fnCentredLeft(int outer, int inner) { return fnRoundEven((outer - inner) / 2.0); }
+
+int fnBottom(const QWidget* widget) { return widget->y() + widget->height(); }
+
+int fnRight(const QWidget* widget) { return widget->x() + widget->width(); }
+
+QFrame* fnNewPanel(QWidget* parent, const QString& name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+QLabel* fnNewLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
+    label->adjustSize();
+    return label;
+}
+
+QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t textId, int left, int top, int width)
+{
+    auto* radio = new QRadioButton(fnText(textId), parent);
+    radio->setObjectName(name);
+    radio->setAccessibleName(radio->text());
+    radio->setGeometry(left, top, width, KitRadioHeight);
+    return radio;
+}
+
+void prSetFontPoints(QWidget* widget, int points)
+{
+    QFont font = widget->font();
+    font.setPixelSize(fnRoundEven(points * 96.0 / 72.0));
+    widget->setFont(font);
+}
+
+void prSetLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleName(text);
+    }
+    label->adjustSize();
+}
+
+QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left)
+{
+    auto* button = new QPushButton(fnText(11), sheet);
+    button->setObjectName("btnClose");
+    button->setAccessibleName(button->text());
+    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    button->resize(KitButtonWidth, KitButtonHeight);
+    QObject::connect(button, &QPushButton::clicked, button, [&host] { host.prClosePage(); });
+    new TMyBottomKeeper(button, left);
+    return button;
+}
+
+QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer_list<std::uint32_t> textIds,
+                          int selected, int width)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setEditable(false);
+    combo->resize(width, KitComboHeight);
+    prFillUnitCombo(combo, textIds, selected);
+    return combo;
+}
+
+void prFillUnitCombo(QComboBox* combo, std::initializer_list<std::uint32_t> textIds, int selected)
+{
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    for (std::uint32_t id : textIds)
+        combo->addItem(fnText(id));
+    combo->setCurrentIndex(selected);
+}
+
+void prPlaceBeside(QWidget* combo, const QWidget* edit)
+{
+    combo->move(fnRight(edit) + 2, edit->y() - fnRoundEven((combo->height() - edit->height()) / 2.0));
+}
+
+void prSetTypingLimit(QLineEdit* edit, int limit) { edit->setValidator(new TMyTypingLimit(edit, limit)); }

@@ -1,0 +1,91 @@
+// UI layer. What every calculator page is built from: panels, labels, radio
+// buttons and the close button; the placement rules of the page tables
+// (centring with halves to even, a unit list beside its field, below); the
+// typing limit that never cuts a text the program writes; the per-tab list of
+// page objects.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class TMyPageHost;
+
+// Heights the page tables are laid out with.
+inline constexpr int KitRadioHeight = 17;
+inline constexpr int KitComboHeight = 21;
+inline constexpr int KitButtonWidth = 75;
+inline constexpr int KitButtonHeight = 25;
+
+// Nearest whole pixel, halves to even (the pages' centring rule).
+int fnRoundEven(double value);
+// Left edge that centres something `inner` wide in something `outer` wide.
+int fnCentredLeft(int outer, int inner);
+int fnBottom(const QWidget* widget);
+int fnRight(const QWidget* widget);
+
+// A raised panel.
+QFrame* fnNewPanel(QWidget* parent, const QString& name);
+// A label sized to its text; its accessible name is the text.
+QLabel* fnNewLabel(QWidget* parent, const QString& name, const QString& text = QString());
+// A radio button captioned with a catalogue text.
+QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t textId, int left, int top,
+                         int width);
+// Sets a widget's font to a size in points at 96 dpi (8 pt = 11 px).
+void prSetFontPoints(QWidget* widget, int points);
+// Sets a label's text and sizes the label to it.
+void prSetLabelText(QLabel* label, const QString& text);
+
+// The close button of a calculator page: caption text 11, the close glyph,
+// closes the active tab. It stays `left` pixels from the sheet's left edge and
+// 7 pixels above its bottom, whatever size the sheet gets.
+QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left);
+
+// A unit list: the catalogue texts in order, `selected` chosen; no typing.
+QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer_list<std::uint32_t> textIds,
+                          int selected, int width = 52);
+// Replaces a unit list's items (without firing its change signal).
+void prFillUnitCombo(QComboBox* combo, std::initializer_list<std::uint32_t> textIds, int selected);
+// A unit list beside its field: 2 px right of it, centred on it vertically.
+void prPlaceBeside(QWidget* combo, const QWidget* edit);
+
+// Limits what the user can type or paste into a field to `limit` characters.
+// Unlike QLineEdit::setMaxLength it never cuts a text the program writes: a
+// program-written text may be longer, and typing may only shorten it then.
+void prSetTypingLimit(QLineEdit* edit, int limit);
+
+// Every calculator keeps its page objects in a list indexed by page index;
+// entries of tabs that belong to other calculators stay empty, and an entry
+// empties itself when its page goes with its tab sheet.
+template <typename Page>
+class TMyPageList {
+public:
+    void prStore(int pageIndex, Page* page)
+    {
+        if (pageIndex < 0)
+            return;
+        if (mPages.size() < static_cast<std::size_t>(pageIndex) + 1)
+            mPages.resize(static_cast<std::size_t>(pageIndex) + 1);
+        mPages[static_cast<std::size_t>(pageIndex)] = page;
+    }
+    Page* fnAt(int pageIndex) const
+    {
+        if (pageIndex < 0 || static_cast<std::size_t>(pageIndex) >= mPages.size())
+            return nullptr;
+        return mPages[static_cast<std::size_t>(pageIndex)].data();
+    }
+    std::size_t fnSize() const { return mPages.size(); }
+
+private:
+    std::vector<QPointer<Page>> mPages;
+};
