@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
 #include "common/Numbers.h"
@@ -158,7 +159,7 @@ void TMyFormMain::prCreateMainMenu()
     calcMenu->setObjectName(QStringLiteral("menuCalculators"));
     addEntry(calcMenu, 41, "menuTransformer", &TMyFormMain::prMenuTransformerClick, true);
     // Calculators still being built stay visible but greyed out.
-    addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, false);
+    addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, true);
     addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, false);
     addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, false);
     addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, false);
@@ -262,9 +263,14 @@ void TMyFormMain::prMenuTransformerClick()
     prCreateTransPage(*this);
 }
 
+void TMyFormMain::prMenuCoilClick()
+{
+    prCreateNewPage();
+    prCreateInductionPage(*this);
+}
+
 // The other calculators' pages are not part of this build yet: their menu
 // entries are disabled, and these handlers do nothing if called directly.
-void TMyFormMain::prMenuCoilClick() {}
 void TMyFormMain::prMenuFilterClick() {}
 void TMyFormMain::prMenuColorMarkClick() {}
 void TMyFormMain::prMenuFormulasClick() {}

@@ -1,15 +1,22 @@
 // Writes offscreen screenshots of the window for the README and for checking
-// the drawings by eye: the help page and a transformer page per core kind.
+// the drawings by eye: the help page and every view of every calculator.
 //   quillfern_screenshots <output-dir>
 #include "app/MainForm.h"
+#include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
+
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -19,22 +26,16 @@ void prSave(QWidget& window, const QString& path)
     window.grab().save(path);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// Types into a field as a user would: focus, select all, keys.
+void prType(QLineEdit* edit, const QString& text)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillfern"));
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(dir);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
 
-    TMyFormMain form;
-    form.show();
-    (void)QTest::qWaitForWindowExposed(&form);
-    prSave(form, dir + "/help.png");
-
+void prTransformerShots(TMyFormMain& form, const QString& dir)
+{
     form.prMenuTransformerClick();
     const int page = form.fnActivePageIndex();
     QWidget* sheet = form.fnPageControl()->widget(page);
@@ -61,5 +62,72 @@ int main(int argc, char* argv[])
         trans->prCalcOnPage();
         prSave(form, dir + "/transformer.png");
     }
+}
+
+void prCoilShots(TMyFormMain& form, const QString& dir)
+{
+    form.prMenuCoilClick();
+    TMyInductionPage* page = fnInductionPage(form.fnActivePageIndex());
+    if (!page)
+        return;
+    TInductionData& data = page->fnData();
+    const auto type = [&](std::initializer_list<std::pair<int, const char*>> values) {
+        for (const auto& [edit, text] : values)
+            prType(data.editInd[static_cast<std::size_t>(edit)], QString::fromUtf8(text));
+    };
+    using namespace IndEdit;
+
+    // Single-layer, both directions: 10 turns on a 10 mm former, 0,5 mm wire, 10 mm long.
+    type({{OneLen, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneN, "10"}});
+    prSave(form, dir + "/coil-single-fromN.png");
+    data.rbNFromInd->click();
+    data.comboInd[OneL]->setCurrentIndex(0);
+    type({{OneL, "4,7"}});
+    prSave(form, dir + "/coil-single-fromL.png");
+
+    page->rbCoilManySloi->click();
+    type({{ManyLen, "10"}, {ManyDo, "30"}, {ManyDi, "10"}, {ManyWire, "0,3"}, {ManyN, "100"}});
+    data.checkMpCoil->click();
+    prSave(form, dir + "/coil-multi-fromN.png");
+    data.rbNFromInd->click();
+    type({{ManyL, "160"}});
+    prSave(form, dir + "/coil-multi-fromL.png");
+
+    page->rbCoilPloski->click();
+    type({{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}});
+    prSave(form, dir + "/coil-flat.png");
+
+    page->rbCoilProvod->click();
+    type({{WireLen, "100"}, {WireD, "1"}, {WireH, "10"}});
+    prSave(form, dir + "/coil-wire.png");
+
+    page->rbCoilTor->click();
+    type({{TorN, "20"}, {TorMu, "2000"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}});
+    prSave(form, dir + "/coil-toroid.png");
+
+    // The README's coil: a single-layer coil, inductance from turns.
+    page->rbCoilOneSloi->click();
+    data.rbIndFromN->click();
+    prSave(form, dir + "/coil.png");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillfern"));
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(dir);
+
+    TMyFormMain form;
+    form.show();
+    form.activateWindow();
+    (void)QTest::qWaitForWindowExposed(&form);
+    prSave(form, dir + "/help.png");
+    prTransformerShots(form, dir);
+    prCoilShots(form, dir);
     return 0;
 }

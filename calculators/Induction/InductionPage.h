@@ -1,0 +1,118 @@
+// The coil page: the five winding kinds on the left, and for the selected kind
+// a drawing with its input fields, unit lists and results on the right. Every
+// change recalculates through the inductance engine; typing into a linked
+// geometry field fills in the other way of giving the same geometry.
+#pragma once
+
+#include "calculators/Induction/InductionEngine.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class TMyImageCanvas;
+class TMyPageHost;
+
+// The page's widgets that are not published fields, and what each solenoid
+// view remembers while another kind is shown.
+struct TInductionData {
+    std::array<QLineEdit*, InductionEditCount> editInd{};
+    std::array<QComboBox*, InductionEditCount> comboInd{};  // unit list k sits beside field k
+    QRadioButton* rbIndFromN = nullptr;
+    QRadioButton* rbNFromInd = nullptr;
+    bool bFromNOneSloi = true;   // single-layer view solves inductance from turns
+    bool bFromNManySloi = true;  // the same for the multi-layer view
+    QLabel* labelTitleInd = nullptr;
+    QLabel* labelSelectCoil = nullptr;
+    std::array<QLabel*, 19> labelInd{};                          // captions 1-18
+    std::array<QLabel*, InductionResultCount + 1> labelResInd{}; // results 1-13
+    QCheckBox* checkMpCoil = nullptr;
+    bool bMpOneSloi = false;   // single-layer view: permeability typed, not "1"
+    bool bMpManySloi = false;  // the same for the multi-layer view
+    QString sMpOneSloi = "1";  // last permeability typed in the single-layer view
+    QString sMpManySloi = "1";
+};
+
+class TMyInductionPage : public QObject {
+    Q_OBJECT
+public:
+    // Owned by its tab sheet; the host gives the page control, status bar and closing.
+    TMyInductionPage(QWidget* tabSheet, TMyPageHost& host);
+
+    QWidget* fnTabSheet() const { return mSheet; }
+    TInductionData& fnData() { return mData; }
+    const TInductionData& fnData() const { return mData; }
+    TCoilKind fnKind() const;
+
+    // Published fields; each widget's objectName is its field name.
+    QPushButton* btnClose = nullptr;
+    QFrame* PanelSelectCoil = nullptr;
+    QFrame* PanelInduction = nullptr;
+    QRadioButton* rbCoilOneSloi = nullptr;
+    QRadioButton* rbCoilManySloi = nullptr;
+    QRadioButton* rbCoilPloski = nullptr;
+    QRadioButton* rbCoilProvod = nullptr;
+    QRadioButton* rbCoilTor = nullptr;
+    QImage bmpInduction;
+    TMyImageCanvas* imageSelectInd = nullptr;
+    TMyImageCanvas* imageResultInd = nullptr;
+
+public slots:
+    void prCreatePanelSelectCoil();
+    void prCreatePanelInduction();
+    QLineEdit* prCreateEditInd(int index);
+    QComboBox* prCreateComboInd(int index);
+    QLabel* prCreateLabelInd(const QString& name, const QString& text);
+    void prClearPanelInduction();
+    void prSetOneSloi();
+    void prSetManySloi();
+    void prSetPloski();
+    void prSetProvod();
+    void prSetCoilTor();
+    void prSetRbInd();
+    void prEditChangeInd(int index);
+    void prComboChange();
+    void prCheckMpCoilOnClick();
+    // The recalculation of the selected kind; its status text goes to the tab.
+    void prCalcInduction();
+
+private:
+    TInductionFields fnGatherFields() const;
+    void prShowFields(const TInductionFields& fields);
+    // Runs the engine (after linking, when `typedEdit` is being typed in) and shows the outcome.
+    void prRecalculate(int typedEdit);
+    void prBeginView(std::uint32_t titleId, TCoilKind kind);
+    void prShowSolenoidBlock(bool oneSloi);
+    void prApplyPermeability(bool oneSloi);
+    // Shows field k at (left, top), its unit list beside it when asked, and a symbol left of it.
+    void prShowField(int index, int left, int top, bool withUnit, int symbol);
+    void prShowCaption(int index, int left, int top);
+    void prShowResult(int index, int left, int top);
+    void prDrawPiece(int x, int y, int w, int h, int dx, int dy);
+    void prDrawSymbol(int symbol, const QLineEdit* edit);
+    // List views: caption k's place in row `row` (0-based) and the fields' common left.
+    int fnListRowTop(int row) const;
+    int fnListFieldLeft() const;
+
+    QWidget* mSheet;
+    TMyPageHost* mHost;
+    TInductionData mData;
+    bool mWriting = false;  // the page itself is writing fields
+};
+
+// Builds a coil page on the host's new tab (the active page).
+void prCreateInductionPage(TMyPageHost& host);
+
+// The coil page on the tab with this page index, or null; its record likewise.
+TMyInductionPage* fnInductionPage(int pageIndex);
+TInductionData* fnInductionRecord(int pageIndex);
