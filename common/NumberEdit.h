@@ -18,3 +18,10 @@ bool prFilterNumberText(QString& text, int& caret);
 void prEditNumberFilter(QLineEdit* edit);
 // Connects prEditNumberFilter to the field's textChanged.
 void prAttachNumberFilter(QLineEdit* edit);
+
+// Limits what the user can type or paste into a field to `limit` characters.
+// Unlike QLineEdit::setMaxLength it never cuts a text the program writes: a
+// program-written text may be longer, and typing may then only shorten it.
+void prSetTypingLimit(QLineEdit* edit, int limit);
+// How the program writes a field's text: never cut, whatever the typing limit.
+void prSetFieldText(QLineEdit* edit, const QString& text);

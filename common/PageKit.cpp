@@ -11,30 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QValidator>
 
 #include <cmath>
 
 namespace {
-
-// Refuses an edit that makes the text longer than the limit and longer than it
-// was; the last accepted length follows every change, typed or written.
-class TMyTypingLimit : public QValidator {
-public:
-    TMyTypingLimit(QLineEdit* edit, int limit) : QValidator(edit), mLimit(limit), mLength(edit->text().size())
-    {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { mLength = text.size(); });
-    }
-
-    State validate(QString& input, int&) const override
-    {
-        return input.size() > mLimit && input.size() > mLength ? Invalid : Acceptable;
-    }
-
-private:
-    int mLimit;
-    qsizetype mLength;
-};
 
 // Keeps a widget at the bottom-left of its sheet as the sheet gets its size.
 class TMyBottomKeeper : public QObject {
@@ -148,5 +128,3 @@ void prPlaceBeside(QWidget* combo, const QWidget* edit)
 {
     combo->move(fnRight(edit) + 2, edit->y() - fnRoundEven((combo->height() - edit->height()) / 2.0));
 }
-
-void prSetTypingLimit(QLineEdit* edit, int limit) { edit->setValidator(new TMyTypingLimit(edit, limit)); }

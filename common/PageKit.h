@@ -1,8 +1,7 @@
 // UI layer. What every calculator page is built from: panels, labels, radio
 // buttons and the close button; the placement rules of the page tables
-// (centring with halves to even, a unit list beside its field, below); the
-// typing limit that never cuts a text the program writes; the per-tab list of
-// page objects.
+// (centring with halves to even, a unit list beside its field); the per-tab
+// list of page objects.
 #pragma once
 
 #include <QPointer>
@@ -58,11 +57,6 @@ QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer
 void prFillUnitCombo(QComboBox* combo, std::initializer_list<std::uint32_t> textIds, int selected);
 // A unit list beside its field: 2 px right of it, centred on it vertically.
 void prPlaceBeside(QWidget* combo, const QWidget* edit);
-
-// Limits what the user can type or paste into a field to `limit` characters.
-// Unlike QLineEdit::setMaxLength it never cuts a text the program writes: a
-// program-written text may be longer, and typing may only shorten it then.
-void prSetTypingLimit(QLineEdit* edit, int limit);
 
 // Every calculator keeps its page objects in a list indexed by page index;
 // entries of tabs that belong to other calculators stay empty, and an entry

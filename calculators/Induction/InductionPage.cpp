@@ -346,7 +346,7 @@ void TMyInductionPage::prApplyPermeability(bool oneSloi)
     const bool enabled = oneSloi ? mData.bMpOneSloi : mData.bMpManySloi;
     const QString remembered = oneSloi ? mData.sMpOneSloi : mData.sMpManySloi;
     mWriting = true;
-    mu->setText(enabled ? remembered : QStringLiteral("1"));
+    prSetFieldText(mu, enabled ? remembered : QStringLiteral("1"));
     mWriting = false;
     mu->setReadOnly(!enabled);
     prSetFieldColour(mu, enabled ? mSheet->palette().color(QPalette::Base) : LockedColour);
@@ -592,8 +592,7 @@ void TMyInductionPage::prShowFields(const TInductionFields& fields)
     for (int k = 0; k < InductionEditCount; ++k) {
         QLineEdit* edit = mData.editInd[static_cast<std::size_t>(k)];
         const QString text = QString::fromStdString(fields.editInd[static_cast<std::size_t>(k)]);
-        if (edit->text() != text)
-            edit->setText(text);
+        prSetFieldText(edit, text);
     }
     mWriting = false;
     // The run writes the labels of the selected kind only; the rest keep theirs.

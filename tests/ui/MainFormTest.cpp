@@ -63,7 +63,7 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
         bool enabled;
     };
     const Entry entries[] = {
-        {"menuExit", 27, true},       {"menuTransformer", 41, true}, {"menuCoil", 43, false},
+        {"menuExit", 27, true},       {"menuTransformer", 41, true}, {"menuCoil", 43, true},
         {"menuFilter", 44, false},    {"menuColorMark", 47, false},  {"menuFormulas", 48, false},
         {"menuHelpPage", 73, true},
     };

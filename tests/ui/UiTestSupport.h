@@ -9,6 +9,10 @@
 #include <QTest>
 #include <QUrl>
 #include <memory>
+#include <ostream>
+
+// Test failures show Qt texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 inline std::unique_ptr<TMyFormMain> fnShownMainForm()
 {
