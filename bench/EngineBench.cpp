@@ -1,0 +1,57 @@
+// One whole recalculation of each calculator's engine, as a keystroke runs it:
+// the page's field texts in, result texts and the status id out.
+#include "calculators/Induction/InductionEngine.h"
+#include "common/Numbers.h"
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+TInductionFields fnCoil(TCoilKind kind, std::vector<std::pair<int, const char*>> texts)
+{
+    TInductionFields fields;
+    fields.kind = kind;
+    fields.editInd.fill("0");
+    for (const auto& [edit, text] : texts)
+        fields.editInd[static_cast<std::size_t>(edit)] = text;
+    return fields;
+}
+
+void BM_InductionRecalc(benchmark::State& state)
+{
+    using namespace IndEdit;
+    prSetDecimalSeparator(',');
+    const TInductionFields kinds[] = {
+        fnCoil(TCoilKind::OneSloi, {{OneN, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}, {OneMu, "1"}}),
+        fnCoil(TCoilKind::ManySloi, {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}, {ManyMu, "1"}}),
+        fnCoil(TCoilKind::Ploski, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}}),
+        fnCoil(TCoilKind::Provod, {{WireLen, "100"}, {WireD, "1"}, {WireH, "10"}}),
+        fnCoil(TCoilKind::Tor, {{TorN, "10"}, {TorMu, "2000"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}}),
+    };
+    const TInductionFields& start = kinds[state.range(0)];
+    for (auto _ : state) {
+        TInductionFields fields = start;
+        benchmark::DoNotOptimize(prCalcInduction(fields));
+        benchmark::DoNotOptimize(fields);
+    }
+}
+BENCHMARK(BM_InductionRecalc)->DenseRange(0, 4)->ArgName("kind");
+
+// Typing Di on the flat spiral: four linked fields written, then the four outlines.
+void BM_InductionLinkedTyping(benchmark::State& state)
+{
+    using namespace IndEdit;
+    prSetDecimalSeparator(',');
+    const TInductionFields start = fnCoil(TCoilKind::Ploski, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}});
+    for (auto _ : state) {
+        TInductionFields fields = start;
+        fields.focusedEdit = FlatDi;
+        benchmark::DoNotOptimize(prEditChangeInd(fields, FlatDi));
+    }
+}
+BENCHMARK(BM_InductionLinkedTyping);
+
+} // namespace
