@@ -1,0 +1,102 @@
+// Reading component markings: resistor, capacitor and inductor colour bands,
+// the capacitor's numeric code with its tolerance letter, and SMD resistor
+// codes (three and four digits, R as the decimal point, EIA-96). Every marking
+// becomes a band code of six band characters and then a display model: digit
+// glyphs and their layout, a unit, a tolerance and an extra-band picture. No
+// value passes through floating point, so what is shown is exact.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The thirteen chart rows, top to bottom, as band characters: silver, gold,
+// black, brown, red, orange, yellow, green, blue, violet, grey, white, no band.
+inline constexpr std::string_view BandChars = "AB0123456789F";
+inline constexpr int MarkRows = 13;
+inline constexpr int MarkBands = 6;
+inline constexpr char NoBand = 'F';
+inline constexpr std::string_view EmptyCode = "FFFFFF";
+
+enum class TMarkFamily { None, Res, Cap, Dross };
+
+// Chart cell states: row r (1-13) selectable, 15 + r chosen, 14 not selectable.
+inline constexpr std::int32_t CellLocked = 14;
+inline constexpr std::int32_t CellChosenBase = 15;
+
+struct TColorMarkData {
+    std::string CodeRes = std::string(EmptyCode);   // resistor bands (also from an SMD code)
+    std::string CodeCap = std::string(EmptyCode);   // capacitor bands or its numeric code
+    std::string CodeDross = std::string(EmptyCode); // inductor bands
+    // CellState[row][band], rows 1-13 and bands 1-6 (index 0 unused).
+    std::array<std::array<std::int32_t, MarkBands + 1>, MarkRows + 1> CellState{};
+};
+
+// What one decoding shows in the display window; 0 = nothing of that item.
+struct TMarkDisplay {
+    std::array<int, 3> digits{}; // glyphs: 0-9 for "0"-"9", 10 for any other character
+    int layout = 0;              // 1-7: where the digits and the point go
+    int unit = 0;                // 1-4 Ohm..GOhm, 5-8 pF..mF, 9-10 uH, mH
+    int tolerance = 0;           // 1-24
+    int extraBand = 0;           // 1-10, capacitors' last band
+    friend bool operator==(const TMarkDisplay&, const TMarkDisplay&) = default;
+};
+
+// The chart row of a band character (1-13); anything else is drawn as no band (13).
+int fnBandRow(char band);
+// The band character of a chart row (1-13).
+char fnBandChar(int row);
+
+// Removes band choices that the number of bands made meaningless and gives the
+// chart mode: 0 none, 1 resistor 3-4 bands, 2 resistor 5 bands, 3 capacitor
+// 2 digits, 4 capacitor 3 digits, 5 inductor.
+int fnGetMarkMode(TMarkFamily family, TColorMarkData& data);
+// Whether a band may take a character in a chart mode (bands 1-6).
+bool fnCellAllowed(int mode, int band, char character);
+// Rewrites every cell state for a mode and the active family's code.
+void prSetCellStates(int mode, std::string_view code, TColorMarkData& data);
+
+TMarkDisplay prDecodeRes(std::string_view code);
+TMarkDisplay prDecodeCap(std::string_view code);
+TMarkDisplay prDecodeDross(std::string_view code);
+
+// A capacitor's numeric code ("104") and tolerance letter: its band code and display.
+struct TCapCode {
+    std::string code;
+    TMarkDisplay display;
+};
+TCapCode prDecodeCapCode(std::string_view text, char letter);
+
+// The tolerance list of the capacitor code: "-", "B", "C", ...; the letter of
+// an item, "0" for "-" and for an index outside the list.
+inline constexpr int TolLetterCount = 15;
+char fnTolLetter(int index);
+// The text of item k of that list.
+std::string fnTolListItem(int index);
+
+// One run of the SMD field's normaliser on its text and caret (characters before
+// the caret): the text it keeps, the caret, and the resistor band code.
+struct TSmdCode {
+    std::string text;
+    int caret = 0;
+    std::string code;
+};
+TSmdCode prSmdCodeToRes(std::string_view text, int caret);
+
+// The n-th value of the E96 series (n = 1..96: 100 .. 976), 0 outside.
+int fnEia96Value(int n);
+
+// The display's pieces as drawn: a digit glyph (0-10) or the decimal point,
+// with the top-left corner where it goes on the result picture.
+struct TDisplayItem {
+    bool point = false;
+    int glyph = 0;
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const TDisplayItem&, const TDisplayItem&) = default;
+};
+inline constexpr int FirstGlyphX = 288;
+inline constexpr int FirstGlyphY = 48;
+std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display);
