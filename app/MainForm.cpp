@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
@@ -161,7 +162,7 @@ void TMyFormMain::prCreateMainMenu()
     // Calculators still being built stay visible but greyed out.
     addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, true);
     addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, false);
-    addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, false);
+    addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, true);
     addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, false);
 
     QMenu* helpMenu = bar->addMenu(fnText(70));
@@ -269,10 +270,15 @@ void TMyFormMain::prMenuCoilClick()
     prCreateInductionPage(*this);
 }
 
+void TMyFormMain::prMenuColorMarkClick()
+{
+    prCreateNewPage();
+    prCreateColorMarkPage(*this);
+}
+
 // The other calculators' pages are not part of this build yet: their menu
 // entries are disabled, and these handlers do nothing if called directly.
 void TMyFormMain::prMenuFilterClick() {}
-void TMyFormMain::prMenuColorMarkClick() {}
 void TMyFormMain::prMenuFormulasClick() {}
 
 void TMyFormMain::prMenuHelpClick()

@@ -2,7 +2,9 @@
 // the drawings by eye: the help page and every view of every calculator.
 //   quillfern_screenshots <output-dir>
 #include "app/MainForm.h"
+#include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Induction/InductionPage.h"
+#include "common/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
 
 #include <QApplication>
@@ -111,6 +113,47 @@ void prCoilShots(TMyFormMain& form, const QString& dir)
     prSave(form, dir + "/coil.png");
 }
 
+// Clicks chart cells (row, band) of the marking page as a user does.
+void prClickCells(TMyColorMarkPage* page, std::initializer_list<std::pair<int, int>> cells)
+{
+    for (const auto& [row, band] : cells) {
+        const TRect& cell = page->fnPlaces().cell[static_cast<std::size_t>(row)][static_cast<std::size_t>(band)];
+        QTest::mouseClick(page->imagePanelResult, Qt::LeftButton, {}, QPoint(cell.Left + 7, cell.Top + 7));
+    }
+}
+
+void prMarkingShots(TMyFormMain& form, const QString& dir)
+{
+    form.prMenuColorMarkClick();
+    TMyColorMarkPage* page = fnColorMarkPage(form.fnActivePageIndex());
+    if (!page)
+        return;
+    prSave(form, dir + "/marking-new.png");
+    // Resistor yellow, violet, red, gold: 4,7 kOhm 5 %.
+    prClickCells(page, {{7, 1}, {10, 2}, {5, 3}, {2, 4}});
+    prSave(form, dir + "/marking-resistor.png");
+    // Capacitor brown, black, brown, green, orange: 100 pF 0,5 %, its temperature coefficient.
+    page->rbMarkCap->click();
+    prClickCells(page, {{4, 1}, {3, 2}, {4, 3}, {8, 4}, {6, 5}});
+    prSave(form, dir + "/marking-capacitor.png");
+    // Inductor brown, black, red, orange: 1,0 mH 3 %.
+    page->rbMarkDross->click();
+    prClickCells(page, {{4, 1}, {3, 2}, {5, 3}, {6, 4}});
+    prSave(form, dir + "/marking-inductor.png");
+    // The capacitor code 104 with the letter K.
+    page->rbMarkCap->click();
+    prType(page->editCap102, "104");
+    page->cbCap104M->setFocus();
+    page->cbCap104M->setCurrentIndex(7);
+    prSave(form, dir + "/marking-capcode.png");
+    // An SMD resistor code typed in: 4r7.
+    page->rbMarkRes->click();
+    prType(page->editSMDres, "4r7");
+    prSave(form, dir + "/marking-smd.png");
+    prType(page->editSMDres, "01C");
+    prSave(form, dir + "/marking.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -129,5 +172,6 @@ int main(int argc, char* argv[])
     prSave(form, dir + "/help.png");
     prTransformerShots(form, dir);
     prCoilShots(form, dir);
+    prMarkingShots(form, dir);
     return 0;
 }

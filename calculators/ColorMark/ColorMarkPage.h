@@ -1,0 +1,122 @@
+// The marking page: the component family on the left; on the right one
+// picture built from sheet pieces — the body with its bands, a chart of 13
+// colours by 6 bands that the user clicks, and a display window showing the
+// decoded value — with the SMD code field and the capacitor code and letter
+// over their bodies. Decoding is the marking decoder's.
+#pragma once
+
+#include "calculators/ColorMark/MarkingDecoder.h"
+#include "common/Numbers.h"
+
+#include <QImage>
+#include <QObject>
+
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class TMyImageCanvas;
+class TMyPageHost;
+
+// Where the pieces come from on the sheet and where they go on the picture.
+struct TMarkPieces {
+    std::array<TRect, 31> swatch{};    // 1-30
+    std::array<TRect, 8> bandNumber{}; // 1-7
+    std::array<TRect, 3> icon{};       // resistor, capacitor, inductor
+    std::array<TRect, 11> glyph{};     // 0-10
+    TRect point{};
+    std::array<TRect, 13> unit{};      // 1-12
+    std::array<TRect, 25> tolerance{}; // 1-24
+    std::array<TRect, 13> extraBand{}; // 1-12
+    TRect window{};
+    TRect interior{};
+    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{}; // [band][row]
+    std::array<TRect, 6> body{};       // 1-5
+};
+struct TMarkPlaces {
+    std::array<std::array<TRect, MarkBands + 1>, MarkRows + 1> cell{}; // [row][band]
+    std::array<TRect, MarkBands + 1> bandNumber{};
+    TRect window{};
+    TRect interior{};
+    TRect reset{};
+    TRect unit{};
+    TRect tolerance{};
+    TRect extraBand{};
+    std::array<TRect, 4> body{};       // 1-3
+    std::array<TRect, MarkBands + 1> band{};
+};
+
+class TMyColorMarkPage : public QObject {
+    Q_OBJECT
+public:
+    TMyColorMarkPage(QWidget* tabSheet, TMyPageHost& host);
+
+    QWidget* fnTabSheet() const { return mSheet; }
+    TColorMarkData& fnData() { return mData; }
+    TMarkFamily fnFamily() const;
+    const TMarkPlaces& fnPlaces() const { return mPlaces; }
+    const TMarkPieces& fnPieces() const { return mPieces; }
+
+    // Published fields; each widget's objectName is its field name.
+    QPushButton* btnClose = nullptr;
+    QFrame* PanelSelectElement = nullptr;
+    QFrame* PanelResult = nullptr;
+    QRadioButton* rbMarkRes = nullptr;
+    QRadioButton* rbMarkCap = nullptr;
+    QRadioButton* rbMarkDross = nullptr;
+    QLineEdit* editSMDres = nullptr;
+    QLineEdit* editCap102 = nullptr;
+    QComboBox* cbCap104M = nullptr;
+    TMyImageCanvas* imageSelectRes = nullptr;
+    TMyImageCanvas* imagePanelResult = nullptr;
+    QImage bmpColorMark;
+
+public slots:
+    void prCreatePanelSelectElement();
+    void prCreatePanelResult();
+    void prCutMarkPieces();
+    void prPlaceMarkPieces();
+    void prSetMarkRes();
+    void prSetMarkCap();
+    void prSetMarkDross();
+    void prPanelResultOnMouseClick(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void prPanelResultOnMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void prEditChangeRes();
+    void prEditChangeCap102();
+    void prComboChange();
+    // The chart of the active family: its mode (after the clean-up), cell states, swatches.
+    void prDrawChart();
+    void prDrawChartMode(int mode);
+    void prDrawBands(const std::string& code);
+    void prDrawDisplay(const TMarkDisplay& display);
+    void prRecalc();
+    void prResetMark();
+    void prChartClick(int x, int y);
+
+private:
+    void prSetFamily(TMarkFamily family);
+    void prCopy(const TRect& place, const TRect& piece);
+    std::string& fnActiveCode();
+    // The capacitor shows its numeric code while the code field or the letter list has the focus.
+    bool fnCapCodeFocused() const;
+    void prDropFocus();
+
+    QWidget* mSheet;
+    TMyPageHost* mHost;
+    TColorMarkData mData;
+    TMarkPieces mPieces;
+    TMarkPlaces mPlaces;
+    int mChartLeft = 392;  // the chart's origin on the picture
+    int mChartTop = 180;
+    bool mWriting = false;  // the page itself is rewriting a field
+};
+
+void prCreateColorMarkPage(TMyPageHost& host);
+
+TMyColorMarkPage* fnColorMarkPage(int pageIndex);
+TColorMarkData* fnColorMarkRecord(int pageIndex);
