@@ -1,5 +1,6 @@
 // One whole recalculation of each calculator's engine, as a keystroke runs it:
 // the page's field texts in, result texts and the status id out.
+#include "calculators/ColorMark/MarkingDecoder.h"
 #include "calculators/Induction/InductionEngine.h"
 #include "common/Numbers.h"
 
@@ -53,5 +54,34 @@ void BM_InductionLinkedTyping(benchmark::State& state)
     }
 }
 BENCHMARK(BM_InductionLinkedTyping);
+
+} // namespace
+
+namespace {
+
+// Decoding the marking families: band code to display model, and one run of
+// the SMD normaliser as a keystroke in its field makes it.
+void BM_MarkingDecode(benchmark::State& state)
+{
+    const char* const codes[] = {"102BFF", "10011F", "47221A", "1023FF"};
+    std::size_t k = 0;
+    for (auto _ : state) {
+        const char* code = codes[k++ & 3];
+        benchmark::DoNotOptimize(prDecodeRes(code));
+        benchmark::DoNotOptimize(prDecodeCap(code));
+        benchmark::DoNotOptimize(prDecodeDross(code));
+        benchmark::DoNotOptimize(fnDisplayItems(prDecodeRes(code)));
+    }
+}
+BENCHMARK(BM_MarkingDecode);
+
+void BM_SmdKeystroke(benchmark::State& state)
+{
+    const char* const texts[] = {"4r7", "01C", "12A3", "1002", "r4rx"};
+    std::size_t k = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(prSmdCodeToRes(texts[k++ % 5], 3));
+}
+BENCHMARK(BM_SmdKeystroke);
 
 } // namespace
