@@ -1,0 +1,68 @@
+// Passive filter sections for a cut-off frequency: from any two of F, C and
+// L or R (the two typed last), the third and the element values of the
+// two-element, T and pi sections, LC and RC, low-pass and high-pass. Inputs are
+// field texts with their unit choices; results are display texts.
+#pragma once
+
+#include <array>
+#include <string>
+
+enum class TFilterKind { LowPass, HighPass };
+
+// The four inputs, in the order of their fields.
+enum class TFilterInput { F, C, L, R };
+inline constexpr int FilterInputCount = 4;
+
+// Quantity codes kept in the given order; L and R share one.
+namespace FilterCode {
+inline constexpr int None = 0;
+inline constexpr int F = 1;
+inline constexpr int C = 2;
+inline constexpr int LR = 3;
+} // namespace FilterCode
+
+// Most recently given quantity codes first, 0 for an empty place.
+inline constexpr int GivenOrderSize = 12;
+using TGivenOrder = std::array<int, GivenOrderSize>;
+
+// The unit lists: catalogue texts and multipliers to Hz, F, H, Ohm.
+struct TFilterUnits {
+    std::array<unsigned, 4> textIds;
+    std::array<double, 4> multipliers;
+    int count;
+    int selectedAtStart;
+};
+const TFilterUnits& fnFilterUnits(TFilterInput input);
+int fnFilterCode(TFilterInput input);
+
+// What the page reads: each field's text and unit choice.
+struct TFilterFields {
+    std::array<std::string, FilterInputCount> text{};
+    std::array<int, FilterInputCount> unit{1, 2, 0, 0};
+};
+
+// F in Hz, C in F, L in H, R in Ohm.
+struct TFilterValues {
+    double F = 0, C = 0, L = 0, R = 0;
+};
+
+// A field typed in: which fields are stale now (by the front before the change),
+// and the given order after it. `typedRaw` is the field's number, unit aside.
+struct TFilterTyping {
+    std::array<bool, FilterInputCount> clear{};
+};
+TFilterTyping prTrackGiven(TGivenOrder& order, TFilterInput typed, double typedRaw);
+
+// The fields in base units (0 for an empty or unreadable one).
+TFilterValues fnReadFilterInputs(const TFilterFields& fields);
+// The first rule of the front's list that holds derives the rest; with no rule, the values as read.
+TFilterValues prSolveFilter(const TGivenOrder& order, TFilterValues read);
+
+// The ten values the sections show, formatted (Windows-1251); "" when not positive.
+struct TFilterSection {
+    std::string F, C, twoC, halfC, L, twoL, halfL, R, twoR, halfR;
+};
+TFilterSection prShowFilterValues(const TFilterValues& values);
+
+// The whole recalculation: read, solve, format.
+TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields);
