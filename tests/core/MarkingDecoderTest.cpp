@@ -229,7 +229,7 @@ TEST(MarkingDecoder, EveryEia96CodeIsTheE96Series)
                          681, 698, 715, 732, 750, 768, 787, 806, 825, 845, 866, 887, 909, 931, 953, 976};
     for (int n = 1; n <= 96; ++n) {
         EXPECT_EQ(fnEia96Value(n), e96[n - 1]) << n;
-        const std::string typed = (n < 10 ? "0" : "") + std::to_string(n) + "A";
+        const std::string typed = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10), 'A'};
         EXPECT_EQ(prSmdCodeToRes(typed, 3).code, std::to_string(e96[n - 1]) + "01F") << typed;
     }
     for (const char* none : {"00A", "97A", "99C"})
