@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "calculators/ColorMark/ColorMarkPage.h"
+#include "calculators/Filters/FiltersPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
@@ -161,7 +162,7 @@ void TMyFormMain::prCreateMainMenu()
     addEntry(calcMenu, 41, "menuTransformer", &TMyFormMain::prMenuTransformerClick, true);
     // Calculators still being built stay visible but greyed out.
     addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, true);
-    addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, false);
+    addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, true);
     addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, true);
     addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, false);
 
@@ -276,9 +277,14 @@ void TMyFormMain::prMenuColorMarkClick()
     prCreateColorMarkPage(*this);
 }
 
+void TMyFormMain::prMenuFilterClick()
+{
+    prCreateNewPage();
+    prCreateFilterPage(*this);
+}
+
 // The other calculators' pages are not part of this build yet: their menu
 // entries are disabled, and these handlers do nothing if called directly.
-void TMyFormMain::prMenuFilterClick() {}
 void TMyFormMain::prMenuFormulasClick() {}
 
 void TMyFormMain::prMenuHelpClick()

@@ -3,6 +3,7 @@
 //   quillfern_screenshots <output-dir>
 #include "app/MainForm.h"
 #include "calculators/ColorMark/ColorMarkPage.h"
+#include "calculators/Filters/FiltersPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "common/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
@@ -154,6 +155,22 @@ void prMarkingShots(TMyFormMain& form, const QString& dir)
     prSave(form, dir + "/marking.png");
 }
 
+void prFilterShots(TMyFormMain& form, const QString& dir)
+{
+    form.prMenuFilterClick();
+    TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
+    if (!page)
+        return;
+    // 1 kHz and 1 uF: L and R follow.
+    prType(page->fnEdit(TFilterInput::F), "1");
+    prType(page->fnEdit(TFilterInput::C), "1");
+    prSave(form, dir + "/filter-lowpass.png");
+    page->rbFilterHf->click();
+    prSave(form, dir + "/filter-highpass.png");
+    page->rbFilterLf->click();
+    prSave(form, dir + "/filter.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -173,5 +190,6 @@ int main(int argc, char* argv[])
     prTransformerShots(form, dir);
     prCoilShots(form, dir);
     prMarkingShots(form, dir);
+    prFilterShots(form, dir);
     return 0;
 }
