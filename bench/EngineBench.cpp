@@ -1,6 +1,7 @@
 // One whole recalculation of each calculator's engine, as a keystroke runs it:
 // the page's field texts in, result texts and the status id out.
 #include "calculators/ColorMark/MarkingDecoder.h"
+#include "calculators/Filters/FilterEngine.h"
 #include "calculators/Induction/InductionEngine.h"
 #include "common/Numbers.h"
 
@@ -83,5 +84,22 @@ void BM_SmdKeystroke(benchmark::State& state)
         benchmark::DoNotOptimize(prSmdCodeToRes(texts[k++ % 5], 3));
 }
 BENCHMARK(BM_SmdKeystroke);
+
+} // namespace
+
+namespace {
+
+// One solve-and-format of the filter page: read two givens, derive, format the ten values.
+void BM_FilterSolveAndFormat(benchmark::State& state)
+{
+    prSetDecimalSeparator(',');
+    TGivenOrder order{};
+    prTrackGiven(order, TFilterInput::F, 1);
+    prTrackGiven(order, TFilterInput::C, 1);
+    const TFilterFields fields{{"1", "1", "", ""}, {1, 2, 0, 0}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(prCalcFilter(order, fields));
+}
+BENCHMARK(BM_FilterSolveAndFormat);
 
 } // namespace

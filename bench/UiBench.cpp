@@ -2,6 +2,7 @@
 // or click on a page up to its results repainted.
 #include "app/MainForm.h"
 #include "calculators/ColorMark/ColorMarkPage.h"
+#include "calculators/Filters/FiltersPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "common/ImageCanvas.h"
 
@@ -66,6 +67,25 @@ void BM_CoilKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CoilKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_FilterKeystroke(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuFilterClick();
+    TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
+    page->fnEdit(TFilterInput::F)->setText("1");
+    QLineEdit* capacitance = page->fnEdit(TFilterInput::C);
+    capacitance->setFocus();
+    capacitance->setText("4");
+    capacitance->end(false);
+    bool grow = true;
+    for (auto _ : state) {
+        QTest::keyClick(capacitance, grow ? Qt::Key_7 : Qt::Key_Backspace);
+        grow = !grow;
+        prRepaint(page->PanelResultFilters);
+    }
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
