@@ -1,0 +1,220 @@
+// The formula evaluators as the catalogue reads: every formula solved for
+// each of its quantities, the oldest-given rule, the velocity choices, the
+// series and parallel groups, and round trips against the physics.
+#include "calculators/Formulas/FormulasEngine.h"
+
+#include "common/Numbers.h"
+#include "text/MultiLanguage.h"
+#include "text/Quantities.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string fnUnit(const char* number, std::uint32_t unit) { return std::string(number) + " " + fnGetText(unit, 1); }
+std::string fnIs(const char* number, std::uint32_t unit) { return " = " + fnUnit(number, unit); }
+
+// A formula shown with its start units, then the slots typed in this order.
+TFormulaFields fnTyped(int formula, const std::vector<std::pair<int, const char*>>& typed)
+{
+    TFormulaFields fields;
+    fields.formula = formula;
+    fields.text.fill("0");
+    const std::vector<TSlotSpec> slots = fnFormulaSlots(formula);
+    for (std::size_t k = 0; k < slots.size(); ++k)
+        fields.unit[k] = slots[k].selected;
+    if (formula == FormulaId::Wave) {
+        const TVelocitySetting radio = fnVelocitySetting(TVelocity::Radio);
+        fields.text[0] = radio.text;
+        fields.unit[0] = radio.unit;
+    }
+    for (const auto& [slot, text] : typed) {
+        fields.text[static_cast<std::size_t>(slot - 1)] = text;
+        prSlotTyped(fields.order, slot);
+    }
+    return fields;
+}
+
+struct TSolveCase {
+    const char* name;
+    int formula;
+    std::vector<std::pair<int, const char*>> typed;
+    std::vector<std::string> labels;  // result labels 1.. as shown
+    std::vector<int> beside;          // the slot each label sits beside (0: a fixed place)
+    std::vector<int> zeroed;          // slots set to "0"
+    friend void PrintTo(const TSolveCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FormulaSolve : public ::testing::TestWithParam<TSolveCase> {
+protected:
+    void SetUp() override { prSetDecimalSeparator(','); }
+};
+
+TEST_P(FormulaSolve, ShowsTheMissingQuantity)
+{
+    const TSolveCase& c = GetParam();
+    const TFormulaResults r = prCalcFormula(fnTyped(c.formula, c.typed));
+    for (std::size_t k = 0; k < c.labels.size(); ++k) {
+        EXPECT_EQ(r.label[k], c.labels[k]) << "label " << k + 1;
+        if (k < c.beside.size()) {
+            EXPECT_EQ(r.besideSlot[k], c.beside[k]) << "label " << k + 1;
+        }
+    }
+    for (int slot = 1; slot <= FormulaSlots; ++slot) {
+        const bool zeroed = std::find(c.zeroed.begin(), c.zeroed.end(), slot) != c.zeroed.end();
+        EXPECT_EQ(r.writeBack[static_cast<std::size_t>(slot - 1)].has_value(), zeroed) << "slot " << slot;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulaSolve,
+    ::testing::Values(
+        // 101: F = 1 kHz and C = 1 uF typed: L = 0.025330295910584 H.
+        TSolveCase{"ResonanceL", 101, {{1, "1"}, {2, "1000"}}, {fnIs("25,330", 1010)}, {3}, {}},
+        TSolveCase{"ResonanceC", 101, {{1, "1"}, {3, "25330"}}, {fnIs("1,0000", 1007)}, {2}, {}},
+        TSolveCase{"ResonanceF", 101, {{2, "1"}, {3, "1"}}, {fnIs("5,0329", 1003)}, {1}, {}},
+        // All three typed: F, the least recently typed, is made the unknown again.
+        TSolveCase{"ResonanceOldestGiven", 101, {{1, "7"}, {2, "1"}, {3, "1"}}, {fnIs("5,0329", 1003)}, {1}, {1}},
+        TSolveCase{"ResonanceOneValue", 101, {{1, "1"}}, {""}, {0}, {}},
+        TSolveCase{"ResonanceNegative", 101, {{1, "-1"}, {2, "1"}}, {""}, {0}, {}},
+        // 103: Q = 2 pi F L / R.
+        TSolveCase{"QualityQ", 103, {{2, "1000"}, {3, "1000"}, {4, "10"}}, {" = 628,32"}, {1}, {}},
+        TSolveCase{"QualityF", 103, {{1, "628,32"}, {3, "1000"}, {4, "10"}}, {fnIs("1,0000", 1003)}, {2}, {}},
+        TSolveCase{"QualityL", 103, {{1, "100"}, {2, "1000"}, {4, "10"}}, {fnIs("159,15", 1009)}, {3}, {}},
+        TSolveCase{"QualityR", 103, {{1, "100"}, {2, "1000"}, {3, "1000"}}, {fnIs("62,832", 1012)}, {4}, {}},
+        TSolveCase{"QualityOldest", 103, {{4, "3"}, {1, "100"}, {2, "1000"}, {3, "1000"}}, {fnIs("62,832", 1012)},
+                   {4}, {4}},
+        // 102, radio waves (300 000 km/s), lambda = 1 m: f = 300 MHz, T = 3.3333 ns, lambda/4 = 0.25 m.
+        TSolveCase{"WaveFromLength", 102, {{2, "1"}},
+                   {fnUnit("1,0000", 1021), fnUnit("250,00", 1019), fnUnit("0,0033", 1023), fnUnit("300,00", 1003)},
+                   {0, 0, 0, 0}, {3, 4}},
+        TSolveCase{"WaveFromPeriod", 102, {{3, "0,002"}},
+                   {fnUnit("600,00", 1022), fnUnit("150,00", 1022), fnUnit("2,0000", 1024), fnUnit("500,00", 1001)},
+                   {0, 0, 0, 0}, {2, 4}},
+        TSolveCase{"WaveFromFrequency", 102, {{4, "50"}},
+                   {fnUnit("6000,0", 1022), fnUnit("1500,0", 1022), fnUnit("20,000", 1024), fnUnit("50,000", 1001)},
+                   {0, 0, 0, 0}, {2, 3}},
+        // Resistors: 1 kOhm twice, the other six at "0", take no part in the parallel value.
+        TSolveCase{"ResistorsSeriesParallel", 201, {{1, "1"}, {2, "1"}}, {fnUnit("2,0000", 1013), fnUnit("500,00", 1012)},
+                   {0, 0}, {}},
+        TSolveCase{"InductorsSeriesParallel", 202, {{1, "10"}, {2, "30"}},
+                   {fnUnit("40,000", 1010), fnUnit("7,5000", 1010)}, {0, 0}, {}},
+        // Capacitors: the sum is the parallel value, the reciprocal sum the series one.
+        TSolveCase{"CapacitorsParallelSeries", 203, {{1, "1"}, {2, "1"}}, {fnUnit("2,0000", 1006), fnUnit("500,00", 1005)},
+                   {0, 0}, {}},
+        TSolveCase{"GroupNegativeTakesNoPart", 201, {{1, "-5"}, {2, "2"}}, {fnUnit("2,0000", 1013), fnUnit("2,0000", 1013)},
+                   {0, 0}, {}},
+        TSolveCase{"GroupEmpty", 203, {}, {"", ""}, {0, 0}, {}},
+        // 301: h = 5 m, v = 10 m/s: s = 10 sqrt(10 / 9.81) = 10.096375546923 m; m = 2 kg: E = 100 J.
+        TSolveCase{"ThrowDistanceAndEnergy", 301, {{2, "5"}, {3, "10"}, {4, "2"}},
+                   {fnIs("10,096", 1021), fnIs("100,00", 1034)}, {1, 5}, {}},
+        TSolveCase{"ThrowHeight", 301, {{1, "10,096"}, {3, "10"}}, {fnIs("4,9996", 1021), ""}, {2, 0}, {}},
+        // A speed computed from s and h gives the energy too.
+        TSolveCase{"ThrowComputedSpeedFeedsEnergy", 301, {{1, "10"}, {2, "5"}, {5, "100"}},
+                   {fnIs("9,9045", 1015), fnIs("2,0387", 1029)}, {3, 4}, {}},
+        // Everything typed: the oldest of s, h, v and the older of m and E are the unknowns.
+        TSolveCase{"ThrowOldest", 301, {{1, "1"}, {2, "5"}, {3, "10"}, {4, "2"}, {5, "7"}},
+                   {fnIs("10,096", 1021), fnIs("140,00", 1028)}, {1, 4}, {1, 4}},
+        TSolveCase{"ThrowMassUnitsAgreeWithLabels", 301, {{3, "10"}, {5, "100000"}},
+                   {"", fnIs("2,0000", 1030)}, {0, 4}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormulasEngine, CatalogueAndIdentifiers)
+{
+    EXPECT_EQ(fnFormulaId(1, 0), 101);
+    EXPECT_EQ(fnFormulaId(1, 2), 103);
+    EXPECT_EQ(fnFormulaId(2, 1), 202);
+    EXPECT_EQ(fnFormulaId(3, 0), 301);
+    EXPECT_EQ(fnFormulaId(3, 1), 0);
+    EXPECT_EQ(fnFormulaId(1, -1), 0);
+    EXPECT_EQ(fnSectionFormulas(1).size(), 3u);
+    EXPECT_EQ(fnSectionFormulas(3).at(0).nameText, 914u);
+    for (int formula : {101, 102, 103, 201, 202, 203, 301})
+        for (const TSlotSpec& slot : fnFormulaSlots(formula))
+            if (slot.units != TUnitList::None) {
+                const TUnitListInfo& list = fnUnitList(slot.units);
+                EXPECT_EQ(list.texts.size(), list.multipliers.size());
+                EXPECT_LT(static_cast<std::size_t>(slot.selected), list.texts.size()) << formula;
+            }
+    // The mass list names what the formatter shows: a mass typed under a label comes back under it.
+    const TUnitListInfo& mass = fnUnitList(TUnitList::Mass);
+    EXPECT_EQ(mass.texts[1], 1029u);
+    EXPECT_EQ(fnFormatMass(5, 2 * mass.multipliers[2]), fnUnit("2,0000", mass.texts[2]));
+}
+
+TEST(FormulasEngine, GivenOrder)
+{
+    TFormulaOrder order{};
+    EXPECT_EQ(fnOldestGiven(order), 0);
+    prSlotTyped(order, 2);
+    prSlotTyped(order, 5);
+    prSlotTyped(order, 1);
+    prSlotTyped(order, 5);
+    EXPECT_EQ(fnOldestGiven(order), 2);
+    EXPECT_EQ(fnGivenRank(order, 5), 1);
+    EXPECT_EQ(fnGivenRank(order, 1), 2);
+    EXPECT_EQ(fnGivenRank(order, 2), 3);
+    EXPECT_EQ(fnGivenRank(order, 4), 0);
+}
+
+TEST(FormulasEngine, VelocityChoices)
+{
+    prSetDecimalSeparator(',');
+    const struct {
+        TVelocity choice;
+        const char* frequency;  // lambda = 1 m
+    } cases[] = {{TVelocity::Radio, "300,00"}, {TVelocity::Sound, "343,00"}, {TVelocity::Own, ""}};
+    for (const auto& c : cases) {
+        TFormulaFields fields = fnTyped(102, {});
+        const TVelocitySetting setting = fnVelocitySetting(c.choice);
+        fields.text[0] = setting.text;
+        fields.unit[0] = setting.unit;
+        fields.text[1] = "1";
+        prSlotTyped(fields.order, 2);
+        const TFormulaResults r = prCalcFormula(fields);
+        const std::string expected =
+            c.choice == TVelocity::Radio ? fnUnit(c.frequency, 1003) : c.choice == TVelocity::Sound ? fnUnit(c.frequency, 1001) : "";
+        EXPECT_EQ(r.label[3], expected);
+    }
+    EXPECT_FALSE(fnVelocitySetting(TVelocity::Radio).editable);
+    EXPECT_TRUE(fnVelocitySetting(TVelocity::Own).editable);
+}
+
+// An inductance label (" = 25,330 мГн") in henries.
+double fnHenries(const std::string& label)
+{
+    const std::size_t blank = label.rfind(' ');
+    const std::string number = label.substr(3, blank - 3);
+    const std::string unit = label.substr(blank + 1);
+    const double scale = unit == fnGetText(1009, 1) ? 1e-6 : unit == fnGetText(1010, 1) ? 1e-3 : 1;
+    return fnTextToFloat(number) * scale;
+}
+
+// Round trips: a solved quantity typed back in gives back the one typed before.
+TEST(FormulasEngine, ResonanceAndQualityRoundTrips)
+{
+    prSetDecimalSeparator(',');
+    for (const char* capacitance : {"1", "47", "680", "3300"}) {
+        TFormulaFields fields = fnTyped(101, {{1, "1"}, {2, capacitance}});  // kHz, nF
+        const double inductance = fnHenries(prCalcFormula(fields).label[0]);
+        const double frequency = 1 / (2 * 3.14159265358979323846 * std::sqrt(inductance * fnTextToFloat(std::string(capacitance)) * 1e-9));
+        EXPECT_NEAR(frequency, 1000, 1000 * 2e-4) << capacitance;
+    }
+    const double q = fnTextToFloat(prCalcFormula(fnTyped(103, {{2, "7"}, {3, "3"}, {4, "11"}})).label[0].substr(3));
+    EXPECT_NEAR(q, 2 * 3.14159265358979323846 * 7000 * 3e-6 / 11, 1e-3);
+    // Equal parts: n equal resistors in series are n R, in parallel R / n.
+    TFormulaFields eight = fnTyped(201, {});
+    for (auto& text : eight.text)
+        text = "3";
+    const TFormulaResults r = prCalcFormula(eight);
+    EXPECT_EQ(r.label[0], fnUnit("24,000", 1013));  // the ninth field is not a slot of the group
+    EXPECT_EQ(r.label[1], fnUnit("375,00", 1012));
+}
+
+} // namespace
