@@ -2,6 +2,7 @@
 
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Filters/FiltersPage.h"
+#include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
@@ -160,11 +161,10 @@ void TMyFormMain::prCreateMainMenu()
     QMenu* calcMenu = bar->addMenu(fnText(40));
     calcMenu->setObjectName(QStringLiteral("menuCalculators"));
     addEntry(calcMenu, 41, "menuTransformer", &TMyFormMain::prMenuTransformerClick, true);
-    // Calculators still being built stay visible but greyed out.
     addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, true);
     addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, true);
     addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, true);
-    addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, false);
+    addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, true);
 
     QMenu* helpMenu = bar->addMenu(fnText(70));
     helpMenu->setObjectName(QStringLiteral("menuHelp"));
@@ -189,6 +189,16 @@ QSize TMyFormMain::fnPageControlSize() const
     if (layout())
         layout()->activate();
     return PageControl->size();
+}
+
+QSize TMyFormMain::fnTabSheetSize() const
+{
+    const QSize pageControl = fnPageControlSize();
+    // Every sheet has the help sheet's size once the window has been laid out;
+    // before that, the page control less its tab row and frame.
+    if (isVisible() && PageControl->widget(0))
+        return PageControl->widget(0)->size();
+    return pageControl - QSize(4, PageControl->tabBar()->sizeHint().height() + 4);
 }
 
 void TMyFormMain::prSetPageCaption(int pageIndex, const QString& caption)
@@ -283,9 +293,11 @@ void TMyFormMain::prMenuFilterClick()
     prCreateFilterPage(*this);
 }
 
-// The other calculators' pages are not part of this build yet: their menu
-// entries are disabled, and these handlers do nothing if called directly.
-void TMyFormMain::prMenuFormulasClick() {}
+void TMyFormMain::prMenuFormulasClick()
+{
+    prCreateNewPage();
+    prCreateFormulasPage(*this);
+}
 
 void TMyFormMain::prMenuHelpClick()
 {

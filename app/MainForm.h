@@ -27,6 +27,7 @@ public:
     int fnActivePageIndex() const override;
     QWidget* fnNewTabSheet() const override { return NewTabSheet; }
     QSize fnPageControlSize() const override;
+    QSize fnTabSheetSize() const override;
     void prSetPageCaption(int pageIndex, const QString& caption) override;
 
     QTabWidget* fnPageControl() const { return PageControl; }

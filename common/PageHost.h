@@ -15,6 +15,8 @@ public:
     virtual int fnActivePageIndex() const = 0;
     // Size of the page control (tabs and their sheets), which pages lay out against.
     virtual QSize fnPageControlSize() const = 0;
+    // Size of a tab sheet, the area a page fills.
+    virtual QSize fnTabSheetSize() const = 0;
     // The tab sheet made by the last prCreateNewPage; a page builds on it.
     virtual QWidget* fnNewTabSheet() const = 0;
     // Caption of the tab with the given page index.

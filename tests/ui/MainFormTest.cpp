@@ -64,7 +64,7 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
     };
     const Entry entries[] = {
         {"menuExit", 27, true},       {"menuTransformer", 41, true}, {"menuCoil", 43, true},
-        {"menuFilter", 44, true},    {"menuColorMark", 47, true},  {"menuFormulas", 48, false},
+        {"menuFilter", 44, true},    {"menuColorMark", 47, true},  {"menuFormulas", 48, true},
         {"menuHelpPage", 73, true},
     };
     for (const auto& e : entries) {

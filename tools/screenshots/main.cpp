@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Filters/FiltersPage.h"
+#include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "common/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -171,6 +173,47 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     prSave(form, dir + "/filter.png");
 }
 
+void prFormulasShots(TMyFormMain& form, const QString& dir)
+{
+    form.prMenuFormulasClick();
+    TMyFormulasPage* page = fnFormulasPage(form.fnActivePageIndex());
+    if (!page)
+        return;
+    TFormulasPageData& data = page->fnData();
+    const auto type = [&](std::initializer_list<std::pair<int, const char*>> values) {
+        for (const auto& [slot, text] : values)
+            prType(data.editFormula[static_cast<std::size_t>(slot - 1)], QString::fromUtf8(text));
+    };
+    const auto pick = [&](QRadioButton* section, int row) {
+        section->click();
+        data.listFormulas->setCurrentRow(row);
+    };
+    pick(page->rbRadioF, 0);
+    type({{1, "1"}, {2, "1000"}});
+    prSave(form, dir + "/formulas-101.png");
+    pick(page->rbRadioF, 1);
+    type({{2, "40"}});
+    prSave(form, dir + "/formulas-102.png");
+    pick(page->rbRadioF, 2);
+    type({{2, "7000"}, {3, "3"}, {4, "11"}});
+    prSave(form, dir + "/formulas-103.png");
+    pick(page->rbElectroF, 0);
+    type({{1, "1"}, {2, "2,2"}, {5, "4,7"}});
+    prSave(form, dir + "/formulas-201.png");
+    pick(page->rbElectroF, 1);
+    type({{1, "10"}, {2, "30"}});
+    prSave(form, dir + "/formulas-202.png");
+    pick(page->rbElectroF, 2);
+    type({{1, "1"}, {2, "1"}});
+    prSave(form, dir + "/formulas-203.png");
+    pick(page->rbFizicaF, 0);
+    type({{2, "5"}, {3, "10"}, {4, "2"}});
+    prSave(form, dir + "/formulas-301.png");
+    pick(page->rbRadioF, 0);
+    type({{1, "7"}, {2, "470"}});
+    prSave(form, dir + "/formulas.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -191,5 +234,6 @@ int main(int argc, char* argv[])
     prCoilShots(form, dir);
     prMarkingShots(form, dir);
     prFilterShots(form, dir);
+    prFormulasShots(form, dir);
     return 0;
 }
