@@ -2,11 +2,13 @@
 // the page's field texts in, result texts and the status id out.
 #include "calculators/ColorMark/MarkingDecoder.h"
 #include "calculators/Filters/FilterEngine.h"
+#include "calculators/Formulas/FormulasEngine.h"
 #include "calculators/Induction/InductionEngine.h"
 #include "common/Numbers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -101,5 +103,30 @@ void BM_FilterSolveAndFormat(benchmark::State& state)
         benchmark::DoNotOptimize(prCalcFilter(order, fields));
 }
 BENCHMARK(BM_FilterSolveAndFormat);
+
+} // namespace
+
+namespace {
+
+// One evaluation of each formula with two or three quantities typed.
+void BM_FormulaEvaluate(benchmark::State& state)
+{
+    prSetDecimalSeparator(',');
+    const int formulas[] = {101, 102, 103, 201, 202, 203, 301};
+    const int formula = formulas[state.range(0)];
+    TFormulaFields fields;
+    fields.formula = formula;
+    fields.text.fill("3");
+    const std::vector<TSlotSpec> specs = fnFormulaSlots(formula);
+    for (std::size_t k = 0; k < specs.size(); ++k)
+        fields.unit[k] = specs[k].selected;
+    fields.text[0].assign(1, '0');
+    for (int slot = 2; slot <= static_cast<int>(specs.size()); ++slot)
+        prSlotTyped(fields.order, slot);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(prCalcFormula(fields));
+    state.SetLabel(std::to_string(formula));
+}
+BENCHMARK(BM_FormulaEvaluate)->DenseRange(0, 6)->ArgName("formula");
 
 } // namespace

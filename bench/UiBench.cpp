@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Filters/FiltersPage.h"
+#include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "common/ImageCanvas.h"
 
@@ -86,6 +87,27 @@ void BM_FilterKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_FormulasKeystroke(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuFormulasClick();
+    TMyFormulasPage* page = fnFormulasPage(form.fnActivePageIndex());
+    QLineEdit* frequency = page->fnData().editFormula[0];
+    QLineEdit* capacitance = page->fnData().editFormula[1];
+    frequency->setFocus();
+    frequency->setText("1");
+    capacitance->setFocus();
+    capacitance->setText("47");
+    capacitance->end(false);
+    bool grow = true;
+    for (auto _ : state) {
+        QTest::keyClick(capacitance, grow ? Qt::Key_0 : Qt::Key_Backspace);
+        grow = !grow;
+        prRepaint(page->PanelFormulas);
+    }
+}
+BENCHMARK(BM_FormulasKeystroke)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

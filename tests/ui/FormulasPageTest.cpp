@@ -1,0 +1,188 @@
+// The formulas page driven as a user drives it: sections clicked, formulas
+// picked in the list with the arrow keys, values typed into focused fields.
+#include "UiTestSupport.h"
+
+#include "calculators/Formulas/FormulasPage.h"
+#include "common/Numbers.h"
+#include "common/UiText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class FormulasPage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = fnShownMainForm();
+        (void)QTest::qWaitForWindowActive(form.get());
+        prSetDecimalSeparator(',');
+        form->prMenuFormulasClick();
+        page = fnFormulasPage(form->fnActivePageIndex());
+        ASSERT_NE(page, nullptr);
+    }
+
+    TFormulasPageData& fnData() { return page->fnData(); }
+    QLineEdit* fnEdit(int slot) { return fnData().editFormula[static_cast<std::size_t>(slot - 1)]; }
+    QComboBox* fnCombo(int slot) { return fnData().comboFormula[static_cast<std::size_t>(slot - 1)]; }
+    QLabel* fnResult(int label) { return fnData().labelResult[static_cast<std::size_t>(label - 1)]; }
+
+    void prType(int slot, const QString& keys)
+    {
+        fnEdit(slot)->setFocus(Qt::MouseFocusReason);
+        fnEdit(slot)->selectAll();
+        QTest::keyClicks(fnEdit(slot), keys);
+    }
+
+    // Picks list entry `row` of a section with the keyboard, as a user can.
+    void prPick(QRadioButton* section, int row)
+    {
+        QTest::mouseClick(section, Qt::LeftButton, {}, QPoint(6, section->height() / 2));
+        QListWidget* list = fnData().listFormulas;
+        list->setFocus(Qt::MouseFocusReason);
+        for (int k = 0; k < row; ++k)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+
+    static QString fnIs(const char* number, std::uint32_t unit)
+    {
+        return " = " + QString::fromUtf8(number) + " " + fnText(unit);
+    }
+
+    std::unique_ptr<TMyFormMain> form;
+    TMyFormulasPage* page = nullptr;
+};
+
+TEST_F(FormulasPage, OpensOnTheResonance)
+{
+    const int index = form->fnActivePageIndex();
+    EXPECT_EQ(page->objectName(), "Formulas" + QString::number(index));
+    EXPECT_EQ(page->parent(), page->fnTabSheet());
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(900) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(901));
+    EXPECT_TRUE(page->rbRadioF->isChecked());
+    EXPECT_EQ(fnData().listFormulas->count(), 3);
+    EXPECT_EQ(fnData().listFormulas->currentRow(), 0);
+    EXPECT_EQ(page->fnCurrentFormula(), 101);
+    EXPECT_EQ(fnData().labelHeadingFormula->text(), fnText(907));
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_EQ(fnEdit(slot)->parentWidget(), page->PanelFormulas);
+        EXPECT_EQ(fnEdit(slot)->isVisible(), slot <= 3) << slot;
+        EXPECT_EQ(fnEdit(slot)->text(), "0") << slot;
+    }
+    EXPECT_EQ(fnEdit(1)->pos(), QPoint(320, 90));
+    EXPECT_EQ(fnEdit(2)->pos(), QPoint(320, 120));
+    EXPECT_EQ(fnCombo(1)->pos(), QPoint(368, 90));
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1002));
+    EXPECT_EQ(fnResult(1)->text(), "");
+    for (const char* name : {"PanelSelectRazdel", "PanelSelectFormulas", "PanelFormulas", "imageFormulas", "btnClose",
+                             "labelTitleRazdel", "labelTitleFormulas", "labelHeadingFormula", "listFormulas"})
+        EXPECT_NE(page->fnTabSheet()->findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(FormulasPage, ResonanceSolvesTheOneLeftAtZero)
+{
+    prType(1, "1");
+    EXPECT_EQ(fnResult(1)->text(), "");  // one value alone
+    prType(2, "1000");
+    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", 1010));
+    // The result stands beside L's unit list.
+    EXPECT_EQ(fnResult(1)->x(), fnCombo(3)->x() + fnCombo(3)->width() + 8);
+    EXPECT_NEAR(fnResult(1)->y() + fnResult(1)->height() / 2.0, fnCombo(3)->y() + fnCombo(3)->height() / 2.0, 1);
+    // All three typed: F, the least recently typed, is made the unknown again.
+    prType(3, "1");
+    EXPECT_EQ(fnEdit(1)->text(), "0");
+    EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", 1002));
+    EXPECT_EQ(fnResult(1)->x(), fnCombo(1)->x() + fnCombo(1)->width() + 8);
+    // A unit change keeps the givens.
+    fnCombo(3)->setCurrentIndex(1);  // mH
+    EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", 1002));
+}
+
+TEST_F(FormulasPage, WaveVelocityChoices)
+{
+    prPick(page->rbRadioF, 1);
+    EXPECT_EQ(page->fnCurrentFormula(), 102);
+    EXPECT_EQ(fnEdit(1)->text(), "300000");
+    EXPECT_FALSE(fnEdit(1)->isEnabled());
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1016));
+    EXPECT_TRUE(fnData().rbChoice[0]->isChecked());
+    prType(2, "1");
+    EXPECT_EQ(fnResult(4)->text(), QString::fromUtf8("300,00 ") + fnText(1003));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("250,00 ") + fnText(1019));
+    // Typing T clears lambda and f: they are shown in the labels, not in the fields.
+    prType(3, "2");
+    EXPECT_EQ(fnEdit(2)->text(), "0");
+    EXPECT_EQ(fnEdit(4)->text(), "0");
+    QTest::mouseClick(fnData().rbChoice[1], Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(fnEdit(1)->text(), "343");
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("686,00 ") + fnText(1021));
+    QTest::mouseClick(fnData().rbChoice[2], Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_TRUE(fnEdit(1)->isEnabled());
+    EXPECT_TRUE(fnCombo(1)->isEnabled());
+    prType(1, "100");
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("200,00 ") + fnText(1021));
+}
+
+TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
+{
+    prType(1, "1");
+    prType(2, "1000");
+    prPick(page->rbRadioF, 2);
+    EXPECT_EQ(page->fnCurrentFormula(), 103);
+    for (int slot = 1; slot <= 4; ++slot)
+        EXPECT_EQ(fnEdit(slot)->text(), "0") << slot;
+    EXPECT_EQ(fnData().GivenOrder[0], 0);
+    EXPECT_FALSE(fnCombo(1)->isVisible());  // the quality factor has no unit
+    EXPECT_FALSE(fnCombo(4)->isEnabled());
+    EXPECT_EQ(fnResult(1)->text(), "");
+
+    prPick(page->rbFizicaF, 0);
+    EXPECT_EQ(fnData().listFormulas->count(), 1);
+    EXPECT_EQ(page->fnCurrentFormula(), 301);
+    EXPECT_EQ(fnCombo(4)->currentText(), fnText(1029));  // kilograms first
+    prType(2, "5");
+    prType(3, "10");
+    prType(4, "2");
+    EXPECT_EQ(fnResult(1)->text(), fnIs("10,096", 1021));
+    EXPECT_EQ(fnResult(2)->text(), fnIs("100,00", 1034));
+    EXPECT_EQ(fnResult(2)->x(), fnCombo(5)->x() + fnCombo(5)->width() + 8);
+}
+
+TEST_F(FormulasPage, GroupsInSeriesAndParallel)
+{
+    prPick(page->rbElectroF, 2);
+    EXPECT_EQ(page->fnCurrentFormula(), 203);
+    for (int slot = 1; slot <= 8; ++slot)
+        EXPECT_TRUE(fnEdit(slot)->isVisible()) << slot;
+    EXPECT_EQ(fnEdit(5)->pos(), QPoint(fnCombo(1)->x() + 52 + 42, 40));
+    prType(1, "1");
+    prType(2, "1");
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("2,0000 ") + fnText(1006));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(1005));
+    EXPECT_EQ(fnResult(1)->pos(), QPoint(168, 162));
+    EXPECT_EQ(fnResult(2)->pos(), QPoint(168, 49));
+}
+
+TEST_F(FormulasPage, TwoTabsAreIndependent)
+{
+    TMyFormulasPage* first = page;
+    prType(1, "1");
+    form->prMenuFormulasClick();
+    TMyFormulasPage* second = fnFormulasPage(form->fnActivePageIndex());
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->fnData().editFormula[0]->text(), "0");
+    EXPECT_EQ(first->fnData().editFormula[0]->text(), "1");
+    EXPECT_EQ(first->fnData().GivenOrder[0], 1);
+    EXPECT_EQ(second->fnData().GivenOrder[0], 0);
+}
+
+} // namespace
