@@ -3,15 +3,20 @@
 #   ./quillfern.sh run    install what is missing, build, start Quillfern
 #   ./quillfern.sh test   install what is missing, build, run every test headless
 #   ./quillfern.sh asan   the same tests in the AddressSanitizer + UBSan build
+#   ./quillfern.sh fuzz [seconds]     every fuzz target for a while (20 s each by default)
+#   ./quillfern.sh soak [seed] [actions]  the random-UI soak on the sanitizer build
+#   ./quillfern.sh package            the Debian package, built and checked
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation locales)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+PACKAGE_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)
 
 prInstallMissing() {
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$package")
     done
@@ -58,8 +63,24 @@ asan)
     prBuild asan
     ctest --preset asan
     ;;
+fuzz)
+    prInstallMissing "${FUZZ_PACKAGES[@]}"
+    prBuild fuzz
+    tests/fuzz/run-all.sh build/fuzz/tests/fuzz "${2:-20}"
+    ;;
+soak)
+    prInstallMissing
+    prBuild asan
+    QT_QPA_PLATFORM=offscreen LC_ALL=ru_RU.UTF-8 QF_SOAK_SEED="${2:-1}" QF_SOAK_ACTIONS="${3:-50000}" \
+        build/asan/tests/quillfern_soak_tests
+    ;;
+package)
+    prInstallMissing "${PACKAGE_PACKAGES[@]}"
+    prBuild release
+    packaging/build-deb.sh build/release
+    ;;
 *)
-    echo "usage: $0 run | test | asan" >&2
+    echo "usage: $0 run | test | asan | fuzz [seconds] | soak [seed] [actions] | package" >&2
     exit 2
     ;;
 esac
