@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+class QTextStream;
+
 namespace picturegen {
 
 // A place on a picture where the page puts an edit box.
@@ -21,6 +23,12 @@ enum class TCoreKind { LaminatedEI, TapeEI, LaminatedUI, TapeUI, Toroid };
 
 QImage fnDrawAbout();  // 420 x 400, the help page's title picture
 QImage fnDrawIcon16(); // 16 x 16 window icon, at most 256 colours
+
+// The desktop icon in the hicolor sizes (16 is the window icon itself), and
+// the writer of packaging/icons/quillfern-<size>.png with its read-back check.
+const QList<int>& fnAppIconSizes();
+QImage fnDrawAppIcon(int size); // size x size, ARGB
+int fnWriteAppIcons(const QString& dir, QTextStream& out, QTextStream& err);
 
 QImage fnDrawCoreSheet(TCoreKind kind); // 560 x 220
 QImage fnDrawInputPanel();              // 180 x 220

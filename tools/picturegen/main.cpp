@@ -2,12 +2,14 @@
 // picture stores (BMP files in stored form) for pictures/.
 //
 //   quillfern_picturegen <output-dir> [<preview-dir>] [--only <Store>]
+//   quillfern_picturegen --icons <dir>
 //
 // Every file is read back, restored and compared with its drawing; any
 // difference ends the run with a non-zero exit code. With a preview
 // directory, a PNG of every restored picture is written there too, plus a
 // copy of each sheet with the page's field boxes and pieces outlined.
-// With --only, just that store is drawn and written.
+// With --only, just that store is drawn and written. With --icons, only the
+// desktop icons are written (packaging/icons), checked the same way.
 #include "Sheets.h"
 #include "StoreFiles.h"
 
@@ -88,6 +90,8 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     QTextStream out(stdout);
     QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QStringLiteral("--icons"))
+        return fnWriteAppIcons(args.at(2), out, err);
     QString only;
     const int onlyAt = static_cast<int>(args.indexOf(QStringLiteral("--only")));
     if (onlyAt > 0 && onlyAt + 1 < args.size()) {
