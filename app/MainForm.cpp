@@ -7,6 +7,7 @@
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
 #include "common/Numbers.h"
+#include "common/PageKit.h"
 #include "common/PictureSheets.h"
 #include "common/UiText.h"
 
@@ -46,16 +47,12 @@ constexpr int kHelpFontPixels = 13;
 
 QFont fnWindowFont()
 {
-    // Tahoma 8 pt where it exists; elsewhere a sans with close metrics.
-    QFont font(QStringLiteral("Tahoma"));
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-        for (const char* family : {"Liberation Sans", "Arimo", "DejaVu Sans"}) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
-                font = QFont(QString::fromLatin1(family));
-                break;
-            }
-        }
-    }
+    // Tahoma 8 pt where it exists; elsewhere a sans with close metrics. The
+    // font matcher walks the list itself: asking the font database about each
+    // family first would load and resolve every installed family at start-up.
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     return font;
 }
@@ -116,7 +113,7 @@ void TMyFormMain::FormCreate()
     move(kWindowLeft, kWindowTop);
     setWindowTitle(fnText(1));
     prLoadPictureResources();
-    setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/pictures/Icon16.bmp")))));
+    setWindowIcon(QIcon(QPixmap::fromImage(fnWindowIcon())));
 
     prCreateMainMenu();
 
@@ -358,7 +355,7 @@ void TMyFormMain::prCreateHelpPage()
     mMailPrefix->move(mWebPrefix->x(), mWebPrefix->y() + 20);
     mMailLink->move(mMailPrefix->x() + mMailPrefix->width() + 4, mMailPrefix->y());
 
-    mExitButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), fnText(13), mHelpSheet);
+    mExitButton = new QPushButton(fnStandardIcon(QStyle::SP_DialogCloseButton), fnText(13), mHelpSheet);
     mExitButton->setObjectName(QStringLiteral("btnExit"));
     mExitButton->adjustSize();
     connect(mExitButton, &QPushButton::clicked, this, &TMyFormMain::prMenuExitClick);

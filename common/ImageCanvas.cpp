@@ -2,7 +2,10 @@
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,24 +22,35 @@ TMyImageCanvas::TMyImageCanvas(QWidget* parent)
 void TMyImageCanvas::prSetSize(int width, int height)
 {
     resize(width, height);
-    mCanvas = QImage(qMax(1, width), qMax(1, height), QImage::Format_ARGB32_Premultiplied);
-    mCanvas.fill(Qt::transparent);
+    mOperations.clear();
     update();
+}
+
+void TMyImageCanvas::prAdd(TOperation operation)
+{
+    // Whatever the new operation paints over completely is gone for good.
+    const QRect covered = operation.kind == TOperation::TKind::Text ? QRect() : operation.rect;
+    if (!covered.isEmpty())
+        std::erase_if(mOperations, [&covered](const TOperation& old) { return covered.contains(old.rect); });
+    update(operation.rect);
+    mOperations.push_back(std::move(operation));
 }
 
 void TMyImageCanvas::fillRect(const TRect& rect, const QColor& colour)
 {
-    QPainter painter(&mCanvas);
-    painter.fillRect(fnQRect(rect), colour);
-    update();
+    TOperation fill{TOperation::TKind::Fill, fnQRect(rect), colour, {}, {}, {}, {}};
+    prAdd(std::move(fill));
 }
 
 void TMyImageCanvas::copyRect(const TRect& dest, const QImage& sheet, const TRect& source)
 {
-    QPainter painter(&mCanvas);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(fnQRect(dest).topLeft(), sheet, fnQRect(source));
-    update();
+    const QRect from = fnQRect(source).intersected(sheet.rect());
+    if (from.isEmpty())
+        return;
+    // A piece outside the sheet is cut to the sheet, keeping its place.
+    const QRect to(fnQRect(dest).topLeft() + (from.topLeft() - fnQRect(source).topLeft()), from.size());
+    TOperation copy{TOperation::TKind::Copy, to, {}, sheet, from, {}, {}};
+    prAdd(std::move(copy));
 }
 
 void TMyImageCanvas::drawSheet(const QImage& sheet)
@@ -48,11 +62,8 @@ void TMyImageCanvas::drawSheet(const QImage& sheet)
 void TMyImageCanvas::drawTextCentred(const TRect& rect, const QString& text, const QFont& font,
                                      const QColor& colour)
 {
-    QPainter painter(&mCanvas);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(fnQRect(rect), Qt::AlignCenter | Qt::TextSingleLine, text);
-    update();
+    TOperation write{TOperation::TKind::Text, fnQRect(rect), colour, {}, {}, text, font};
+    prAdd(std::move(write));
 }
 
 int TMyImageCanvas::textWidth(const QString& text, const QFont& font) const
@@ -60,10 +71,44 @@ int TMyImageCanvas::textWidth(const QString& text, const QFont& font) const
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-void TMyImageCanvas::paintEvent(QPaintEvent*)
+void TMyImageCanvas::prPaint(QPainter& painter, const QRect& area) const
+{
+    for (const TOperation& op : mOperations) {
+        if (!op.rect.intersects(area))
+            continue;
+        switch (op.kind) {
+        case TOperation::TKind::Fill:
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(op.rect, op.colour);
+            break;
+        case TOperation::TKind::Copy:
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(op.rect.topLeft(), op.sheet, op.source);
+            break;
+        case TOperation::TKind::Text:
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.setFont(op.font);
+            painter.setPen(op.colour);
+            painter.drawText(op.rect, Qt::AlignCenter | Qt::TextSingleLine, op.text);
+            break;
+        }
+    }
+}
+
+QImage TMyImageCanvas::fnRendered() const
+{
+    QImage image(std::max(1, width()), std::max(1, height()), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    prPaint(painter, image.rect());
+    return image;
+}
+
+void TMyImageCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, mCanvas);
+    painter.setClipRect(event->rect());
+    prPaint(painter, event->rect());
 }
 
 void TMyImageCanvas::mousePressEvent(QMouseEvent* event)

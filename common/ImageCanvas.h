@@ -1,21 +1,27 @@
-// An image widget with a drawing canvas: pages fill rectangles, copy pieces of
-// picture sheets onto it and write centred texts, and get its mouse events.
+// UI layer. An image widget with a drawing canvas: pages fill rectangles, copy
+// pieces of picture sheets onto it and write centred texts, and get its mouse
+// events. The canvas keeps what was drawn as a short list of operations on the
+// shared sheets rather than a pixel copy of its own, so a page's pictures cost
+// next to no memory; a later operation that covers an earlier one replaces it.
 #pragma once
 
 #include "common/Numbers.h"
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class TMyImageCanvas : public QWidget {
     Q_OBJECT
 public:
     explicit TMyImageCanvas(QWidget* parent = nullptr);
 
-    // Resizes widget and canvas together; the canvas starts transparent.
+    // Resizes the widget; the canvas starts transparent (empty).
     void prSetSize(int width, int height);
-    QImage& canvas() { return mCanvas; }
-    const QImage& canvas() const { return mCanvas; }
 
     void fillRect(const TRect& rect, const QColor& colour);
     // Plain copy of sheet piece `source` into `dest` (same size, no stretching).
@@ -24,6 +30,11 @@ public:
     void drawSheet(const QImage& sheet);
     void drawTextCentred(const TRect& rect, const QString& text, const QFont& font, const QColor& colour);
     int textWidth(const QString& text, const QFont& font) const;
+
+    // The canvas as pixels (transparent where nothing was drawn), as it is painted.
+    QImage fnRendered() const;
+    // How many drawing operations the canvas holds now.
+    std::size_t fnOperationCount() const { return mOperations.size(); }
 
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -35,5 +46,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QImage mCanvas;
+    struct TOperation {
+        enum class TKind { Fill, Copy, Text } kind;
+        QRect rect;        // where it draws
+        QColor colour;     // Fill, Text
+        QImage sheet;      // Copy: shares the sheet's pixels
+        QRect source;      // Copy
+        QString text;      // Text
+        QFont font;        // Text
+    };
+    void prAdd(TOperation operation);
+    void prPaint(QPainter& painter, const QRect& area) const;
+
+    std::vector<TOperation> mOperations;
 };

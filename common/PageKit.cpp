@@ -3,9 +3,12 @@
 #include "common/PageHost.h"
 #include "common/UiText.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QEvent>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,12 +95,21 @@ void prSetLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+QIcon fnStandardIcon(QStyle::StandardPixmap icon)
+{
+    static QHash<int, QIcon> icons;
+    auto found = icons.find(static_cast<int>(icon));
+    if (found == icons.end())
+        found = icons.insert(static_cast<int>(icon), QApplication::style()->standardIcon(icon));
+    return found.value();
+}
+
 QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left)
 {
     auto* button = new QPushButton(fnText(11), sheet);
     button->setObjectName("btnClose");
     button->setAccessibleName(button->text());
-    button->setIcon(button->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    button->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));
     button->resize(KitButtonWidth, KitButtonHeight);
     QObject::connect(button, &QPushButton::clicked, button, [&host] { host.prClosePage(); });
     new TMyBottomKeeper(button, left);

@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStyle>
 
 #include <cstdint>
 #include <initializer_list>
@@ -44,6 +45,10 @@ QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t tex
 void prSetFontPoints(QWidget* widget, int points);
 // Sets a label's text and sizes the label to it.
 void prSetLabelText(QLabel* label, const QString& text);
+
+// A standard icon of the style, made once (the style draws its icons anew on
+// every request).
+QIcon fnStandardIcon(QStyle::StandardPixmap icon);
 
 // The close button of a calculator page: caption text 11, the close glyph,
 // closes the active tab. It stays `left` pixels from the sheet's left edge and

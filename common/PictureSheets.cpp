@@ -2,6 +2,12 @@
 
 #include "common/SheetRows.h"
 
+#include <QHash>
+#include <QResource>
+
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 struct TStoreInfo {
@@ -26,6 +32,61 @@ constexpr TStoreInfo kStores[] = {
 TRgbRows fnRowsOf(QImage& image)
 {
     return TRgbRows{image.bits(), image.width(), image.height(), image.bytesPerLine()};
+}
+
+std::uint32_t fnLittle32(const uchar* at)
+{
+    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16 | std::uint32_t(at[3]) << 24;
+}
+
+std::uint16_t fnLittle16(const uchar* at) { return static_cast<std::uint16_t>(at[0] | at[1] << 8); }
+
+// A store is an uncompressed bottom-up BMP of 24 bits, or of 8 bits with a
+// palette, built into the program without compression: its rows are read
+// straight into a 24-bit sheet. Anything else gives a null image.
+QImage fnDecodeStore(const uchar* data, qint64 size)
+{
+    constexpr qint64 HeaderSize = 14 + 40;
+    if (!data || size < HeaderSize || data[0] != 'B' || data[1] != 'M')
+        return {};
+    const std::uint32_t pixelsAt = fnLittle32(data + 10);
+    const std::uint32_t infoSize = fnLittle32(data + 14);
+    const auto width = static_cast<std::int32_t>(fnLittle32(data + 18));
+    const auto height = static_cast<std::int32_t>(fnLittle32(data + 22));
+    const std::uint16_t bits = fnLittle16(data + 28);
+    const std::uint32_t compression = fnLittle32(data + 30);
+    std::uint32_t colours = fnLittle32(data + 46);
+    if (width <= 0 || height <= 0 || compression != 0 || (bits != 24 && bits != 8))
+        return {};
+    if (bits == 8 && colours == 0)
+        colours = 256;
+    const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
+    const uchar* palette = data + 14 + infoSize;
+    if (qint64(pixelsAt) + stride * height > size ||
+        (bits == 8 && 14 + infoSize + 4 * qint64(colours) > size))
+        return {};
+
+    QImage sheet(width, height, QImage::Format_RGB888);
+    for (int y = 0; y < height; ++y) {
+        const uchar* from = data + pixelsAt + stride * (height - 1 - y);
+        uchar* to = sheet.scanLine(y);
+        if (bits == 24) {
+            for (int x = 0; x < width; ++x, from += 3, to += 3) {
+                to[0] = from[2];
+                to[1] = from[1];
+                to[2] = from[0];
+            }
+        } else {
+            for (int x = 0; x < width; ++x, to += 3) {
+                const std::uint32_t index = std::min<std::uint32_t>(from[x], colours - 1);
+                const uchar* entry = palette + 4 * index;
+                to[0] = entry[2];
+                to[1] = entry[1];
+                to[2] = entry[0];
+            }
+        }
+    }
+    return sheet;
 }
 
 } // namespace
@@ -58,9 +119,13 @@ QString fnStorePath(TPictureStore store)
 QImage fnPictureFromStore(TPictureStore store, int mode)
 {
     prLoadPictureResources();
-    QImage picture(fnStorePath(store));
+    const QResource resource(fnStorePath(store));
     // An 8-bit store is expanded through its palette here.
-    QImage sheet = picture.convertToFormat(QImage::Format_RGB888);
+    QImage sheet = resource.compressionAlgorithm() == QResource::NoCompression
+                       ? fnDecodeStore(resource.data(), resource.size())
+                       : QImage();
+    if (sheet.isNull())
+        sheet = QImage(fnStorePath(store)).convertToFormat(QImage::Format_RGB888);
     if (sheet.isNull()) {
         // A store missing from the build: hand out an empty sheet of the page
         // background rather than crash.
@@ -70,6 +135,29 @@ QImage fnPictureFromStore(TPictureStore store, int mode)
     }
     prRestoreRows(sheet, mode);
     return sheet;
+}
+
+QImage fnWindowIcon()
+{
+    prLoadPictureResources();
+    const QString path = QStringLiteral(":/pictures/Icon16.bmp");
+    const QResource resource(path);
+    // Read directly, like the stores: no image plugin is loaded for it at start-up.
+    QImage icon = resource.compressionAlgorithm() == QResource::NoCompression
+                      ? fnDecodeStore(resource.data(), resource.size())
+                      : QImage();
+    return icon.isNull() ? QImage(path) : icon;
+}
+
+QImage fnSharedSheet(TPictureStore store)
+{
+    // Restored once; every page of the calculator shares the pixels (a QImage
+    // copy shares them until someone writes, and no page writes to a sheet).
+    static QHash<int, QImage> sheets;
+    auto found = sheets.find(static_cast<int>(store));
+    if (found == sheets.end())
+        found = sheets.insert(static_cast<int>(store), fnPictureFromStore(store, 2));
+    return found.value();
 }
 
 void prRestoreRows(QImage& sheet, int mode)

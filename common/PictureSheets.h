@@ -30,6 +30,13 @@ QString fnStoreName(TPictureStore store);
 // with prRestoreRows(mode). Every caller passes mode 2.
 QImage fnPictureFromStore(TPictureStore store, int mode);
 
+// The program's 16 x 16 window icon (not kept in stored form).
+QImage fnWindowIcon();
+
+// The restored sheet of a store, made once and shared by every page that
+// keeps it for its life (read only).
+QImage fnSharedSheet(TPictureStore store);
+
 // Restores the rows of a 24-bit sheet in place (only mode 2 changes it).
 void prRestoreRows(QImage& sheet, int mode);
 // Turns a shown 24-bit picture into its stored form (picture generator, tests).

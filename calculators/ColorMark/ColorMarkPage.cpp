@@ -445,7 +445,7 @@ void prCreateColorMarkPage(TMyPageHost& host)
     const bool wasHidden = sheet->isHidden();
     sheet->hide();
     host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
-    page->bmpColorMark = fnPictureFromStore(TPictureStore::ImageColorMark, 2);
+    page->bmpColorMark = fnSharedSheet(TPictureStore::ImageColorMark);
     page->prCutMarkPieces();
     page->prCreatePanelSelectElement();
     page->prCreatePanelResult();

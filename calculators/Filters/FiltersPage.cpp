@@ -338,7 +338,7 @@ void prCreateFilterPage(TMyPageHost& host)
     const bool wasHidden = sheet->isHidden();
     sheet->hide();
     host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
-    page->bmpFilters = fnPictureFromStore(TPictureStore::ImageFlt00, 2);
+    page->bmpFilters = fnSharedSheet(TPictureStore::ImageFlt00);
     page->prCreatePanelSelectFilters();
     page->prCreatePanelResultFilters();
     page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectFilters->x());

@@ -434,7 +434,7 @@ void prCreateFormulasPage(TMyPageHost& host)
     const bool wasHidden = sheet->isHidden();
     sheet->hide();
     host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
-    page->bmpFormulas = fnPictureFromStore(TPictureStore::ImageFormulas00, 2);
+    page->bmpFormulas = fnSharedSheet(TPictureStore::ImageFormulas00);
     page->prCreatePanelSelectRazdel();
     page->prCreatePanelSelectFormulas();
     page->prCreatePanelFormulas();

@@ -192,7 +192,10 @@ QComboBox* TMyInductionPage::prCreateComboInd(int index)
 
 QLabel* TMyInductionPage::prCreateLabelInd(const QString& name, const QString& text)
 {
-    QLabel* label = fnNewLabel(PanelInduction, name, text);
+    // Sized when a view shows it: most captions wait hidden for another kind.
+    auto* label = new QLabel(text, PanelInduction);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
     label->hide();
     return label;
 }
@@ -300,6 +303,7 @@ void TMyInductionPage::prShowField(int index, int left, int top, bool withUnit, 
 void TMyInductionPage::prShowCaption(int index, int left, int top)
 {
     QLabel* label = mData.labelInd[static_cast<std::size_t>(index)];
+    label->adjustSize();
     label->move(left, top);
     label->show();
 }
@@ -336,7 +340,7 @@ int TMyInductionPage::fnListFieldLeft() const
 int TMyInductionPage::fnListRowTop(int row) const
 {
     const int first = fnBottom(mData.labelTitleInd) + 16;
-    const int pitch = mData.labelInd[1]->height() + 12;
+    const int pitch = mData.labelInd[1]->sizeHint().height() + 12;
     return first + row * pitch;
 }
 
@@ -622,7 +626,7 @@ void prCreateInductionPage(TMyPageHost& host)
     const bool wasHidden = sheet->isHidden();
     sheet->hide();
     host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
-    page->bmpInduction = fnPictureFromStore(TPictureStore::ImageInduction, 2);
+    page->bmpInduction = fnSharedSheet(TPictureStore::ImageInduction);
     page->prCreatePanelSelectCoil();
     page->prCreatePanelInduction();
     page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectCoil->x());

@@ -314,7 +314,7 @@ void TMyTrans::prCreatePanelTransAndSerd()
 
 void TMyTrans::prCreatePanelTransInput()
 {
-    const QImage sheet = fnPictureFromStore(TPictureStore::ImageTr06, 2);
+    const QImage sheet = fnSharedSheet(TPictureStore::ImageTr06);
     const int width = InputPictureWidth;
     const int height = InputPictureHeight;
 
@@ -403,12 +403,16 @@ void TMyTrans::prCreatePanelTransOutput()
     PanelTransOutput = fnNewPanel(mSheet, "PanelTransOutput");
     PanelTransOutput->setGeometry(PanelCoreShape->x(), fnBottom(PanelCoreShape) + 4, PanelCoreShape->width(), 0);
 
-    auto* grid = new TTransGrid(TransGridRows, TransGridCols, PanelTransOutput);
+    // Made empty and given its cells once Qt's own headers are hidden: the
+    // headers would otherwise measure every section for nothing.
+    auto* grid = new TTransGrid(0, 0, PanelTransOutput);
     sgTransOutput = grid;
     grid->setObjectName("sgTransOutput");
     grid->setAccessibleName(fnText(TextCaption));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
+    grid->setRowCount(TransGridRows);
+    grid->setColumnCount(TransGridCols);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setShowGrid(true);
@@ -451,14 +455,14 @@ void TMyTrans::prCreateButtons()
     btnCalc = new QPushButton(fnText(TextCalc), mSheet);
     btnCalc->setObjectName("btnCalc");
     btnCalc->setAccessibleName(btnCalc->text());
-    btnCalc->setIcon(btnCalc->style()->standardIcon(QStyle::SP_DialogApplyButton));
+    btnCalc->setIcon(fnStandardIcon(QStyle::SP_DialogApplyButton));
     btnCalc->resize(ButtonWidth, ButtonHeight);
     connect(btnCalc, &QPushButton::clicked, this, &TMyTrans::prCalcOnPage);
 
     btnClose = new QPushButton(fnText(TextClose), mSheet);
     btnClose->setObjectName("btnClose");
     btnClose->setAccessibleName(btnClose->text());
-    btnClose->setIcon(btnClose->style()->standardIcon(QStyle::SP_DialogCloseButton));
+    btnClose->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));
     btnClose->resize(ButtonWidth, ButtonHeight);
     connect(btnClose, &QPushButton::clicked, this, [this] { mHost->prClosePage(); });
 }
@@ -708,9 +712,9 @@ void TMyTrans::prSetCoreKind(TTransCoreKind kind)
     if (radio && !radio->isChecked())
         radio->setChecked(true);
 
-    // The sheet is drawn and let go at once.
+    // The picture shows the sheet shared by every transformer page.
     {
-        const QImage sheet = fnPictureFromStore(fnCoreStore(kind), 2);
+        const QImage sheet = fnSharedSheet(fnCoreStore(kind));
         imageTrans->fillRect(TRect{0, 0, imageTrans->width(), imageTrans->height()}, PictureBackground);
         if (!sheet.isNull())
             imageTrans->drawSheet(sheet);

@@ -430,7 +430,7 @@ TEST_P(TransformerKinds, FieldsListAndKc)
         EXPECT_EQ(page->comboThickness->itemText(i), c.thickness[static_cast<std::size_t>(i)]);
     EXPECT_EQ(page->comboThickness->currentIndex(), 0);
     EXPECT_EQ(fnEdit("editKc")->text(), c.kc);
-    EXPECT_FALSE(page->imageTrans->canvas().isNull());
+    EXPECT_FALSE(page->imageTrans->fnRendered().isNull());
 }
 
 const std::vector<QString> LamList = {"0.1", "0.2", "0.35"};
