@@ -228,7 +228,9 @@ bool prEditNumberFilter(std::u16string& text, int& caret)
             text.insert(text.begin(), u'0');
             caret = static_cast<int>(text.size());
         }
-        if (text.size() > 1 && text[1] != separator && text[0] == u'0') {
+        // "05" and "00" lose their leading zero; "0,5" and "0e5" keep it (without
+        // it "e5" is no number and the field would empty itself).
+        if (text.size() > 1 && fnIsDigit(text[1]) && text[0] == u'0') {
             text.erase(0, 1);
             caret = static_cast<int>(text.size());
         }

@@ -233,6 +233,43 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"ExponentLetterRemovedWhileIncomplete", ',', u"", u"1e5", u"15"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Pasting puts a whole text in at once; the field then runs the filter until
+// it stops rewriting.
+struct PasteCase {
+    const char* name;
+    char separator;
+    const char16_t* start;
+    int at;
+    const char16_t* pasted;
+    const char16_t* expected;
+    friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class NumberFilterPaste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(NumberFilterPaste, APastedNumberStaysANumber)
+{
+    const auto& c = GetParam();
+    SeparatorScope scope(c.separator);
+    std::u16string text = c.start;
+    text.insert(static_cast<std::size_t>(c.at), c.pasted);
+    int caret = c.at + static_cast<int>(std::u16string_view(c.pasted).size());
+    for (int guard = 0; guard < 20 && prEditNumberFilter(text, caret); ++guard) {
+    }
+    EXPECT_EQ(text, std::u16string(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paste, NumberFilterPaste,
+    ::testing::Values(PasteCase{"LeadingZeroDropped", ',', u"", 0, u"05", u"5"},
+                      // A zero before the exponent is the number's only digit: dropping
+                      // it left "e5", which is no number, and the field emptied itself.
+                      PasteCase{"ZeroBeforeExponentKept", ',', u"", 0, u"0e5", u"0e5"},
+                      PasteCase{"ExponentAfterZeroKept", ',', u"0", 1, u"E-3", u"0E-3"},
+                      PasteCase{"DoubleZeroBeforeExponent", '.', u"", 0, u"00e1", u"0e1"},
+                      PasteCase{"LeadingSeparatorGetsZero", '.', u"", 0, u".5e2", u"0.5e2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(NumberFilterCaret, RemovesOnlyTheCharacterBeforeTheCaret)
 {
     SeparatorScope scope(',');
