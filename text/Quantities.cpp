@@ -98,7 +98,13 @@ std::string fnFormatTime(int digits, double v)
 {
     if (fnWholeAtLeastOne(v)) {
         constexpr double kSecondsPerHour = 3600.0;
-        return v >= 100000.0 ? fnNormal(digits, v / kSecondsPerHour, 1027) : fnNormal(digits, v, 1025);
+        if (v < 100000.0)
+            return fnNormal(digits, v, 1025);
+        // Time has no top rung to overflow into; hours whose whole part no 64-bit
+        // integer holds (infinity among them) show the overflow text, not a
+        // screenful of digits or a 0.
+        const double hours = v / kSecondsPerHour;
+        return hours < 0x1p63 ? fnNormal(digits, hours, 1027) : fnOverflow(1027);
     }
     const double milli = v * 1e3;
     if (fnWholeAtLeastOne(milli))
