@@ -5,6 +5,7 @@
 #include "calculators/Filters/FiltersPage.h"
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
+#include "calculators/Transformer/TransformerPage.h"
 #include "common/ImageCanvas.h"
 
 #include <QApplication>
@@ -49,25 +50,66 @@ void BM_MarkingChartClick(benchmark::State& state)
 }
 BENCHMARK(BM_MarkingChartClick)->Unit(benchmark::kMicrosecond);
 
+// Types a key into a focused field and takes it back, alternately; each
+// iteration is one keystroke up to the repaint.
+void prKeystrokes(benchmark::State& state, QLineEdit* field, Qt::Key key)
+{
+    field->setFocus();
+    field->end(false);
+    bool grow = true;
+    for (auto _ : state) {
+        QTest::keyClick(field, grow ? key : Qt::Key_Backspace);
+        grow = !grow;
+        prRepaint(field);
+    }
+}
+
+void BM_TransformerKeystroke(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuTransformerClick();
+    TMyTrans* page = fnTransPage(form.fnActivePageIndex());
+    page->editA->setText("20");
+    prKeystrokes(state, page->editA, Qt::Key_5);
+}
+BENCHMARK(BM_TransformerKeystroke)->Unit(benchmark::kMicrosecond);
+
+// Enter runs the whole transformer design and shows it.
+void BM_TransformerEnter(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuTransformerClick();
+    TMyTrans* page = fnTransPage(form.fnActivePageIndex());
+    for (QLineEdit* edit : {page->editA, page->editH, page->editB, page->editC})
+        edit->setText("20");
+    page->editJ->setFocus();
+    for (auto _ : state) {
+        QTest::keyClick(page->editJ, Qt::Key_Return);
+        prRepaint(page->editJ);
+    }
+}
+BENCHMARK(BM_TransformerEnter)->Unit(benchmark::kMicrosecond);
+
 void BM_CoilKeystroke(benchmark::State& state)
 {
     TMyFormMain& form = fnForm();
     form.prMenuCoilClick();
-    TMyInductionPage* page = fnInductionPage(form.fnActivePageIndex());
-    TInductionData& data = page->fnData();
+    TInductionData& data = fnInductionPage(form.fnActivePageIndex())->fnData();
     for (int k : {IndEdit::OneLen, IndEdit::OneD0, IndEdit::OneN})
         data.editInd[static_cast<std::size_t>(k)]->setText("10");
-    QLineEdit* turns = data.editInd[IndEdit::OneN];
-    turns->setFocus();
-    turns->end(false);
-    bool grow = true;
-    for (auto _ : state) {
-        QTest::keyClick(turns, grow ? Qt::Key_5 : Qt::Key_Backspace);
-        grow = !grow;
-        prRepaint(page->PanelInduction);
-    }
+    prKeystrokes(state, data.editInd[IndEdit::OneN], Qt::Key_5);
 }
 BENCHMARK(BM_CoilKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_MarkingSmdKeystroke(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuColorMarkClick();
+    TMyColorMarkPage* page = fnColorMarkPage(form.fnActivePageIndex());
+    page->editSMDres->setText("47");
+    prKeystrokes(state, page->editSMDres, Qt::Key_2);
+}
+BENCHMARK(BM_MarkingSmdKeystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_FilterKeystroke(benchmark::State& state)
 {
@@ -75,16 +117,8 @@ void BM_FilterKeystroke(benchmark::State& state)
     form.prMenuFilterClick();
     TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
     page->fnEdit(TFilterInput::F)->setText("1");
-    QLineEdit* capacitance = page->fnEdit(TFilterInput::C);
-    capacitance->setFocus();
-    capacitance->setText("4");
-    capacitance->end(false);
-    bool grow = true;
-    for (auto _ : state) {
-        QTest::keyClick(capacitance, grow ? Qt::Key_7 : Qt::Key_Backspace);
-        grow = !grow;
-        prRepaint(page->PanelResultFilters);
-    }
+    page->fnEdit(TFilterInput::C)->setText("4");
+    prKeystrokes(state, page->fnEdit(TFilterInput::C), Qt::Key_7);
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
 
@@ -92,20 +126,10 @@ void BM_FormulasKeystroke(benchmark::State& state)
 {
     TMyFormMain& form = fnForm();
     form.prMenuFormulasClick();
-    TMyFormulasPage* page = fnFormulasPage(form.fnActivePageIndex());
-    QLineEdit* frequency = page->fnData().editFormula[0];
-    QLineEdit* capacitance = page->fnData().editFormula[1];
-    frequency->setFocus();
-    frequency->setText("1");
-    capacitance->setFocus();
-    capacitance->setText("47");
-    capacitance->end(false);
-    bool grow = true;
-    for (auto _ : state) {
-        QTest::keyClick(capacitance, grow ? Qt::Key_0 : Qt::Key_Backspace);
-        grow = !grow;
-        prRepaint(page->PanelFormulas);
-    }
+    TFormulasPageData& data = fnFormulasPage(form.fnActivePageIndex())->fnData();
+    data.editFormula[0]->setText("1");
+    data.editFormula[1]->setText("47");
+    prKeystrokes(state, data.editFormula[1], Qt::Key_0);
 }
 BENCHMARK(BM_FormulasKeystroke)->Unit(benchmark::kMicrosecond);
 

@@ -26,8 +26,29 @@ void TMyImageCanvas::prSetSize(int width, int height)
     update();
 }
 
+bool TMyImageCanvas::TOperation::operator==(const TOperation& other) const
+{
+    if (kind != other.kind || rect != other.rect)
+        return false;
+    switch (kind) {
+    case TKind::Fill: return colour == other.colour;
+    case TKind::Copy: return source == other.source && sheet.cacheKey() == other.sheet.cacheKey();
+    case TKind::Text: return text == other.text && colour == other.colour && font == other.font;
+    }
+    return false;
+}
+
 void TMyImageCanvas::prAdd(TOperation operation)
 {
+    // Drawing again what is already on top there changes no pixel: a redrawn
+    // chart repaints only the cells that changed.
+    for (auto it = mOperations.rbegin(); it != mOperations.rend(); ++it) {
+        if (it->rect.intersects(operation.rect)) {
+            if (*it == operation && operation.kind != TOperation::TKind::Text)
+                return;
+            break;
+        }
+    }
     // Whatever the new operation paints over completely is gone for good.
     const QRect covered = operation.kind == TOperation::TKind::Text ? QRect() : operation.rect;
     if (!covered.isEmpty())
@@ -106,9 +127,14 @@ QImage TMyImageCanvas::fnRendered() const
 
 void TMyImageCanvas::paintEvent(QPaintEvent* event)
 {
+    // Piece by piece of what needs painting: a few small rectangles (labels
+    // changing over the picture) cost little, where their bounding box would
+    // replay the whole picture.
     QPainter painter(this);
-    painter.setClipRect(event->rect());
-    prPaint(painter, event->rect());
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        prPaint(painter, area);
+    }
 }
 
 void TMyImageCanvas::mousePressEvent(QMouseEvent* event)

@@ -54,6 +54,7 @@ private:
         QRect source;      // Copy
         QString text;      // Text
         QFont font;        // Text
+        bool operator==(const TOperation& other) const;
     };
     void prAdd(TOperation operation);
     void prPaint(QPainter& painter, const QRect& area) const;

@@ -4,9 +4,13 @@
 // list of page objects.
 #pragma once
 
+#include "common/PageHost.h"
+#include "common/UiText.h"
+
 #include <QPointer>
 #include <QString>
 #include <QStyle>
+#include <QWidget>
 
 #include <cstdint>
 #include <initializer_list>
@@ -88,3 +92,39 @@ public:
 private:
     std::vector<QPointer<Page>> mPages;
 };
+
+// A page being built in the shell's order: the page object made on the new tab
+// sheet, stored at the page index and named prefix + index, the sheet captioned
+// and hidden while the widgets go on it; prShowSheet shows it again.
+template <typename Page>
+struct TMyNewPage {
+    Page* page = nullptr;
+    QWidget* sheet = nullptr;
+    int index = -1;
+    bool wasHidden = false;
+
+    explicit operator bool() const { return page != nullptr; }
+    void prShowSheet() const
+    {
+        if (!wasHidden)
+            sheet->show();
+    }
+};
+
+template <typename Page>
+TMyNewPage<Page> fnBeginNewPage(TMyPageHost& host, TMyPageList<Page>& pages, const QString& prefix,
+                                std::uint32_t captionId)
+{
+    TMyNewPage<Page> made;
+    made.index = host.fnActivePageIndex();
+    made.sheet = host.fnNewTabSheet();
+    if (made.index < 0 || !made.sheet)
+        return {};
+    made.page = new Page(made.sheet, host);
+    pages.prStore(made.index, made.page);
+    made.page->setObjectName(prefix + QString::number(made.index));
+    made.wasHidden = made.sheet->isHidden();
+    made.sheet->hide();
+    host.prSetPageCaption(made.index, fnText(captionId) + QString::number(made.index));
+    return made;
+}

@@ -434,24 +434,16 @@ void TMyColorMarkPage::prComboChange() { prRecalc(); }
 
 void prCreateColorMarkPage(TMyPageHost& host)
 {
-    const int index = host.fnActivePageIndex();
-    QWidget* sheet = host.fnNewTabSheet();
-    if (index < 0 || !sheet)
+    const auto made = fnBeginNewPage(host, ColorMarkPages, "ColorMark", TextCaption);
+    if (!made)
         return;
-    auto* page = new TMyColorMarkPage(sheet, host);
-    ColorMarkPages.prStore(index, page);
-    page->setObjectName("ColorMark" + QString::number(index));
-
-    const bool wasHidden = sheet->isHidden();
-    sheet->hide();
-    host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
+    TMyColorMarkPage* page = made.page;
     page->bmpColorMark = fnSharedSheet(TPictureStore::ImageColorMark);
     page->prCutMarkPieces();
     page->prCreatePanelSelectElement();
     page->prCreatePanelResult();
-    page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectElement->x());
-    if (!wasHidden)
-        sheet->show();
+    page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectElement->x());
+    made.prShowSheet();
 }
 
 TMyColorMarkPage* fnColorMarkPage(int pageIndex) { return ColorMarkPages.fnAt(pageIndex); }

@@ -327,23 +327,15 @@ void TMyFiltersPage::prPlaceFilterLabels(TFilterKind kind, const TFilterSection&
 
 void prCreateFilterPage(TMyPageHost& host)
 {
-    const int index = host.fnActivePageIndex();
-    QWidget* sheet = host.fnNewTabSheet();
-    if (index < 0 || !sheet)
+    const auto made = fnBeginNewPage(host, FilterPages, "Filter", TextCaption);
+    if (!made)
         return;
-    auto* page = new TMyFiltersPage(sheet, host);
-    FilterPages.prStore(index, page);
-    page->setObjectName("Filter" + QString::number(index));
-
-    const bool wasHidden = sheet->isHidden();
-    sheet->hide();
-    host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
+    TMyFiltersPage* page = made.page;
     page->bmpFilters = fnSharedSheet(TPictureStore::ImageFlt00);
     page->prCreatePanelSelectFilters();
     page->prCreatePanelResultFilters();
-    page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectFilters->x());
-    if (!wasHidden)
-        sheet->show();
+    page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectFilters->x());
+    made.prShowSheet();
     host.prNewTextStatusBar(fnText(TextStatus));
 }
 

@@ -423,24 +423,16 @@ void TMyFormulasPage::prCalcFormula()
 
 void prCreateFormulasPage(TMyPageHost& host)
 {
-    const int index = host.fnActivePageIndex();
-    QWidget* sheet = host.fnNewTabSheet();
-    if (index < 0 || !sheet)
+    const auto made = fnBeginNewPage(host, FormulasPages, "Formulas", TextCaption);
+    if (!made)
         return;
-    auto* page = new TMyFormulasPage(sheet, host);
-    FormulasPages.prStore(index, page);
-    page->setObjectName("Formulas" + QString::number(index));
-
-    const bool wasHidden = sheet->isHidden();
-    sheet->hide();
-    host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
+    TMyFormulasPage* page = made.page;
     page->bmpFormulas = fnSharedSheet(TPictureStore::ImageFormulas00);
     page->prCreatePanelSelectRazdel();
     page->prCreatePanelSelectFormulas();
     page->prCreatePanelFormulas();
-    page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectRazdel->x());
-    if (!wasHidden)
-        sheet->show();
+    page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectRazdel->x());
+    made.prShowSheet();
     host.prNewTextStatusBar(fnText(TextStatus));
 }
 

@@ -615,23 +615,15 @@ void TMyInductionPage::prRecalculate(int typedEdit)
 
 void prCreateInductionPage(TMyPageHost& host)
 {
-    const int index = host.fnActivePageIndex();
-    QWidget* sheet = host.fnNewTabSheet();
-    if (index < 0 || !sheet)
+    const auto made = fnBeginNewPage(host, InductionPages, "Induction", TextCaption);
+    if (!made)
         return;
-    auto* page = new TMyInductionPage(sheet, host);
-    InductionPages.prStore(index, page);
-    page->setObjectName("Induction" + QString::number(index));
-
-    const bool wasHidden = sheet->isHidden();
-    sheet->hide();
-    host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
+    TMyInductionPage* page = made.page;
     page->bmpInduction = fnSharedSheet(TPictureStore::ImageInduction);
     page->prCreatePanelSelectCoil();
     page->prCreatePanelInduction();
-    page->btnClose = fnNewCloseButton(sheet, host, page->PanelSelectCoil->x());
-    if (!wasHidden)
-        sheet->show();
+    page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectCoil->x());
+    made.prShowSheet();
     page->prSetOneSloi();
     page->prSetRbInd();
 }

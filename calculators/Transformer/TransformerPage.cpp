@@ -777,19 +777,11 @@ bool TMyTrans::eventFilter(QObject* watched, QEvent* event)
 
 void prCreateTransPage(TMyPageHost& host)
 {
-    const int index = host.fnActivePageIndex();
-    QWidget* sheet = host.fnNewTabSheet();
-    if (index < 0 || !sheet)
-        return;
-    auto* page = new TMyTrans(sheet, host);
-    TransPages.prStore(index, page);
-    page->setObjectName("Trans" + QString::number(index));
-
     // Built out of sight, shown once the first design and the defaults are in.
-    const bool wasHidden = sheet->isHidden();
-    sheet->hide();
-    host.prSetPageCaption(index, fnText(TextCaption) + QString::number(index));
-
+    const auto made = fnBeginNewPage(host, TransPages, "Trans", TextCaption);
+    if (!made)
+        return;
+    TMyTrans* page = made.page;
     page->prCreatePanelTransAndSerd();
     page->prCreatePanelTransInput();
     page->prCreatePanelCoreShape();
@@ -797,10 +789,8 @@ void prCreateTransPage(TMyPageHost& host)
     page->prCreateButtons();
     page->prTransRazmer();
     page->prInitDataTrans();
-
     host.prNewTextStatusBar(fnText(TextStatusOpened));
-    if (!wasHidden)
-        sheet->show();
+    made.prShowSheet();
 }
 
 TMyTrans* fnTransPage(int pageIndex) { return TransPages.fnAt(pageIndex); }

@@ -5,6 +5,7 @@
 
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "common/ImageCanvas.h"
+#include "common/Numbers.h"
 #include "common/UiText.h"
 
 #include <QComboBox>
@@ -22,6 +23,7 @@ protected:
     {
         form = fnShownMainForm();
         (void)QTest::qWaitForWindowActive(form.get());
+        prSetDecimalSeparator(',');
         form->prMenuColorMarkClick();
         page = fnColorMarkPage(form->fnActivePageIndex());
         ASSERT_NE(page, nullptr);
