@@ -52,6 +52,11 @@ std::string fnResultText(long double value)
     return fnFloatToText(3, shown);
 }
 
+// An input cell rewritten as a number shows what a further run would show
+// again: 9,996 rounds to 10,00, which reads back as 10 and shows as 10,0, so
+// it is written as 10,0 at once and a second run changes nothing.
+std::string fnSteadyText(double value) { return fnResultText(fnTextToFloat(fnResultText(value))); }
+
 bool fnCheckPositive(TTransEdit& edit)
 {
     if (fnValue(edit) > 0)
@@ -309,8 +314,8 @@ void prCalcPtr(TTransformerFields& f)
 {
     long double ptr = 0;
     for (int row = TransFirstSecondaryRow; row < TransGridRows; ++row) {
-        fnCell(f, 1, row) = fnResultText(fnGetStrGrNumber(f, 1, row));
-        fnCell(f, 2, row) = fnResultText(fnGetStrGrNumber(f, 2, row));
+        fnCell(f, 1, row) = fnSteadyText(fnGetStrGrNumber(f, 1, row));
+        fnCell(f, 2, row) = fnSteadyText(fnGetStrGrNumber(f, 2, row));
         ptr += static_cast<long double>(fnGetStrGrNumber(f, 1, row)) * fnGetStrGrNumber(f, 2, row);
     }
     prClearEditErr(f.editPtrVA);

@@ -274,6 +274,8 @@ TEST_F(TransformerEngine, GridInputsAreRewrittenAsNumbers)
     const std::pair<const char*, const char*> cells[] = {
         {"", "0,00"}, {"abc", "0,00"}, {"-5", "0,00"}, {"1,2,3", "0,00"}, {" 12 ", "12,0"},
         {"0,5", "0,50"}, {"230", "230"}, {"1e1", "10,0"}, {",", "0,00"},
+        // Rounding up over a decade shows the decimals of the rounded value.
+        {"9,996", "10,0"}, {"99,96", "100"},
     };
     for (const auto& [typed, shown] : cells) {
         TTransformerFields f = fnPage(EI20, {{typed, typed}});
@@ -518,6 +520,8 @@ INSTANTIATE_TEST_SUITE_P(
         TOddInputCase{"TinyFrequency", EI20, {{"12", "1"}}, {{F::F, "1e-300"}}},
         TOddInputCase{"TinyPrimaryVoltage", EI20, {{"12", "1"}}, {{F::Vp, "1e-320"}}},
         TOddInputCase{"PrimaryVoltageWithBlanks", EI20, {{"12", "1"}}, {{F::Vp, " 220 "}}},
+        // 9,996 was first shown as 10,00 and then, read back as 10, as 10,0.
+        TOddInputCase{"SecondaryRoundsOverTen", EI20, {{"9,996", "0,9996"}, {"999,6", "1"}}, {}},
         TOddInputCase{"AllEmpty", {Kind::Toroid, "", "", "", "", "", ""}, {{"", ""}}, {{F::Vp, ""}, {F::Kc, ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
