@@ -50,10 +50,18 @@ void prEditNumberFilter(QLineEdit* edit)
 {
     if (!edit)
         return;
+    // The filter runs until the text holds still, here with the caret where it
+    // belongs: writing each step into the field would put the caret at the end
+    // and make the next step cut from there (a paste in the middle lost the
+    // digits after it). The one write then fires textChanged with a number.
     QString text = edit->text();
     int caret = edit->cursorPosition();
-    if (prFilterNumberText(text, caret)) {
-        prSetFieldText(edit, text); // fires textChanged: the filter runs again on the new text
+    bool changed = false;
+    const qsizetype bound = text.size() + 2;  // each step takes a character away or stops
+    for (qsizetype step = 0; step < bound && prFilterNumberText(text, caret); ++step)
+        changed = true;
+    if (changed) {
+        prSetFieldText(edit, text);
         edit->setCursorPosition(caret);
     }
 }

@@ -114,7 +114,6 @@ int fnLetterTolerance(char letter)
 constexpr std::string_view All = "AB0123456789F";
 constexpr std::string_view FirstDigit = "123456789F";
 constexpr std::string_view Digit = "0123456789F";
-constexpr std::string_view ResTolerances = "AB12345678F";
 constexpr std::string_view CapTolerances = "AB0125678F";
 constexpr std::string_view DrossMultipliers = "AB01234F";
 constexpr std::string_view Nothing = "";
@@ -190,6 +189,10 @@ char fnBandChar(int row) { return row >= 1 && row <= MarkRows ? BandChars[static
 
 int fnGetMarkMode(TMarkFamily family, TColorMarkData& data)
 {
+    // A code always has its six bands; a shorter one is filled with "no band".
+    for (std::string* code : {&data.CodeRes, &data.CodeCap, &data.CodeDross})
+        if (code->size() < MarkBands)
+            code->resize(MarkBands, NoBand);
     const auto clear = [](char& band, std::string_view meaningless) {
         if (meaningless.find(band) != std::string_view::npos)
             band = NoBand;

@@ -210,7 +210,8 @@ std::string fnGeneralToText(double value)
     std::string text(buffer, result.ptr);
     std::string exponent;
     if (const auto e = text.find('e'); e != std::string::npos) {
-        exponent = "E" + std::to_string(std::atoi(text.c_str() + e + 1));
+        exponent = std::to_string(std::atoi(text.c_str() + e + 1));
+        exponent.insert(exponent.begin(), 'E');
         text.erase(e);
     }
     for (char& c : text)

@@ -62,6 +62,29 @@ TEST(FilteredEditCaret, RemovesTheTypedCharacterInTheMiddle)
     EXPECT_DOUBLE_EQ(fnEditToFloat(&edit), -123.0);
 }
 
+// A paste puts a whole text in at the caret; what is no number goes again,
+// and nothing of what the field held before.
+TEST(FilteredEditCaret, PasteInTheMiddleLosesOnlyThePaste)
+{
+    prSetDecimalSeparator(',');
+    const struct {
+        const char* start;
+        int at;
+        const char* pasted;
+        const char* expected;
+        int caret;
+    } cases[] = {{"1", 0, "ab", "1", 0}, {"12", 1, "xy", "12", 1}, {"12", 1, "5z", "152", 2}, {"7", 1, ",5", "7,5", 3}};
+    for (const auto& c : cases) {
+        QLineEdit edit;
+        prAttachNumberFilter(&edit);
+        edit.setText(c.start);
+        edit.setCursorPosition(c.at);
+        edit.insert(c.pasted);
+        EXPECT_EQ(edit.text(), c.expected) << c.start << " + " << c.pasted;
+        EXPECT_EQ(edit.cursorPosition(), c.caret) << c.start << " + " << c.pasted;
+    }
+}
+
 TEST(FilteredEditRead, ReadsZeroForAnythingThatIsNotANumber)
 {
     prSetDecimalSeparator(',');
