@@ -250,9 +250,19 @@ void TMyInductionPage::prCreatePanelInduction()
         prSetResultColour(label);
         mData.labelResInd[static_cast<std::size_t>(k)] = label;
     }
-    // Each field is named after what its caption or drawing calls it.
-    for (int k = 0; k < InductionEditCount; ++k)
-        mData.editInd[static_cast<std::size_t>(k)]->setAccessibleName("editInd" + QString::number(k));
+    // Each field is named for a screen reader by the caption of its quantity.
+    constexpr std::uint32_t Captions[InductionEditCount] = {
+        700, 786, 796, 783, 785, 784,           // single-layer: L N mu l d D0
+        700, 786, 796, 783, 785, 787, 788, 0, 789, // multi-layer: L N mu l d Do Di c D
+        786, 787, 788, 789, 790, 791, 792,      // flat spiral
+        793, 795, 794,                           // straight conductor: l d h
+        786, 796, 785, 787, 788, 0,             // toroid: N mu d Do Di h
+    };
+    for (int k = 0; k < InductionEditCount; ++k) {
+        const std::uint32_t caption = Captions[k];
+        mData.editInd[static_cast<std::size_t>(k)]->setAccessibleName(caption ? fnText(caption)
+                                                                              : "editInd" + QString::number(k));
+    }
     PanelInduction->show();
 }
 
