@@ -355,7 +355,7 @@ void TMyFormMain::prCreateHelpPage()
     mMailPrefix->move(mWebPrefix->x(), mWebPrefix->y() + 20);
     mMailLink->move(mMailPrefix->x() + mMailPrefix->width() + 4, mMailPrefix->y());
 
-    mExitButton = new QPushButton(fnStandardIcon(QStyle::SP_DialogCloseButton), fnText(13), mHelpSheet);
+    mExitButton = new TMyButton(fnStandardIcon(QStyle::SP_DialogCloseButton), fnText(13), mHelpSheet);
     mExitButton->setObjectName(QStringLiteral("btnExit"));
     mExitButton->adjustSize();
     connect(mExitButton, &QPushButton::clicked, this, &TMyFormMain::prMenuExitClick);

@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -95,6 +96,8 @@ void prSetLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+void TMyButton::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 QIcon fnStandardIcon(QStyle::StandardPixmap icon)
 {
     static QHash<int, QIcon> icons;
@@ -106,7 +109,7 @@ QIcon fnStandardIcon(QStyle::StandardPixmap icon)
 
 QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left)
 {
-    auto* button = new QPushButton(fnText(11), sheet);
+    auto* button = new TMyButton(fnText(11), sheet);
     button->setObjectName("btnClose");
     button->setAccessibleName(button->text());
     button->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));

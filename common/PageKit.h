@@ -8,6 +8,7 @@
 #include "common/UiText.h"
 
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <QStyle>
 #include <QWidget>
@@ -20,7 +21,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyPageHost;
@@ -49,6 +49,18 @@ QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t tex
 void prSetFontPoints(QWidget* widget, int points);
 // Sets a label's text and sizes the label to it.
 void prSetLabelText(QLabel* label, const QString& text);
+
+// A push button that a double click presses once: the second press of a
+// double click never reaches whatever took the button's place (closing a tab
+// brings up the next one, whose button may sit right there - the help page's
+// exit).
+class TMyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
 
 // A standard icon of the style, made once (the style draws its icons anew on
 // every request).

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 
 namespace {
 
@@ -180,8 +181,16 @@ QComboBox* TMyInductionPage::prCreateComboInd(int index)
     if (fnIsInductanceField(index)) {
         combo = fnNewUnitCombo(PanelInduction, "comboInd" + QString::number(index), {TextMicrohenry, TextMillihenry}, 0);
     } else {
-        // Lengths are always millimetres; the list only says so.
-        combo = fnNewUnitCombo(PanelInduction, "comboInd" + QString::number(index), {TextMillimetre}, 0);
+        // Lengths are always millimetres; the list only says so. Its one item
+        // is one model for all of them.
+        if (!mMillimetres) {
+            mMillimetres = new QStringListModel({fnText(TextMillimetre)}, this);
+        }
+        combo = new QComboBox(PanelInduction);
+        combo->setObjectName("comboInd" + QString::number(index));
+        combo->resize(52, KitComboHeight);
+        combo->setModel(mMillimetres);
+        combo->setCurrentIndex(0);
         combo->setEnabled(false);
     }
     combo->hide();

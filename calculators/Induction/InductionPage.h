@@ -12,6 +12,7 @@
 
 #include <array>
 
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -108,6 +109,7 @@ private:
     TMyPageHost* mHost;
     TInductionData mData;
     bool mWriting = false;  // the page itself is writing fields
+    QAbstractItemModel* mMillimetres = nullptr;  // the length lists' one item
 };
 
 // Builds a coil page on the host's new tab (the active page).

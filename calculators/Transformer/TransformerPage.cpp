@@ -459,7 +459,7 @@ void TMyTrans::prCreateButtons()
     btnCalc->resize(ButtonWidth, ButtonHeight);
     connect(btnCalc, &QPushButton::clicked, this, &TMyTrans::prCalcOnPage);
 
-    btnClose = new QPushButton(fnText(TextClose), mSheet);
+    btnClose = new TMyButton(fnText(TextClose), mSheet);
     btnClose->setObjectName("btnClose");
     btnClose->setAccessibleName(btnClose->text());
     btnClose->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));

@@ -168,6 +168,43 @@ TEST(PageManager, EveryTabClosedShowsNothingStaleAndHelpComesBack)
     EXPECT_EQ(form->fnStatusText(), "again");
 }
 
+// A real double click is a click, then a double-click press and a release that
+// go to whatever is under the pointer by then.
+void prDoubleClick(TMyFormMain& form, QWidget* target)
+{
+    const QPoint global = target->mapToGlobal(target->rect().center());
+    QTest::mouseClick(target, Qt::LeftButton);
+    QWidget* under = form.childAt(form.mapFromGlobal(global));
+    ASSERT_NE(under, nullptr);
+    const QPoint local = under->mapFromGlobal(global);
+    QTest::mouseDClick(under, Qt::LeftButton, {}, local);
+    QTest::mouseRelease(under, Qt::LeftButton, {}, local);
+}
+
+// A double click on a calculator's close button closes that one tab: its
+// second press neither closes the tab that comes up nor presses the help
+// page's exit button, which sits at the same place.
+TEST(PageManager, DoubleClickOnCloseClosesOneTabAndNeverExits)
+{
+    auto form = fnShownMainForm();
+    void (TMyFormMain::*const opens[])() = {&TMyFormMain::prMenuTransformerClick, &TMyFormMain::prMenuCoilClick,
+                                            &TMyFormMain::prMenuColorMarkClick, &TMyFormMain::prMenuFilterClick,
+                                            &TMyFormMain::prMenuFormulasClick};
+    auto* pages = form->fnPageControl();
+    for (auto open : opens) {
+        ((*form).*open)();
+        ((*form).*open)();
+        const int second = form->fnActivePageIndex();
+        prDoubleClick(*form, pages->widget(second)->findChild<QPushButton*>("btnClose"));
+        EXPECT_FALSE(pages->isTabVisible(second));
+        EXPECT_TRUE(pages->isTabVisible(second - 1));  // the neighbour stays open
+        // The last calculator closed: the help page comes up under the pointer.
+        prDoubleClick(*form, pages->widget(second - 1)->findChild<QPushButton*>("btnClose"));
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(form->fnActivePageIndex(), 0);
+    }
+}
+
 TEST(HelpPage, HelpCommandBringsBackTheHelpPage)
 {
     auto form = fnShownMainForm();

@@ -59,7 +59,7 @@
 namespace {
 
 // CI plays this seed; QF_SOAK_SEED and QF_SOAK_ACTIONS choose another run.
-constexpr std::uint32_t DefaultSeed = 3;
+constexpr std::uint32_t DefaultSeed = 1;
 constexpr int DefaultActions = 3000;
 
 // Visible calculator tabs above which opening one closes one instead.
