@@ -140,6 +140,23 @@ void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angle
     p.restore();
 }
 
+void prSectionBlock(QPainter& p, const QRectF& block, const QColor& fill, std::initializer_list<THatchLines> hatches)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(block, fill);
+    p.restore();
+    QPainterPath area;
+    area.addRect(block);
+    for (const THatchLines& lines : hatches)
+        prHatch(p, area, lines.spacing, lines.angleDeg, lines.colour, 1.0);
+    p.save();
+    p.setPen(QPen(ink::kOutline, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(block.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.restore();
+}
+
 void prFieldBox(QPainter& p, const QRect& field, const QColor& fill)
 {
     p.save();

@@ -13,6 +13,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 namespace picturegen {
 
 // Colours of the drawings. The page behind every picture is kPageBack, and
@@ -67,6 +69,15 @@ void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c = ink::k
 // Parallel lines at `angleDeg` every `spacing` px, clipped to `area`.
 void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg,
              const QColor& c, double width = 1.0);
+
+// A cut face: the block filled crisp, hatched with each set of lines in turn
+// (spacing, angle, colour), and outlined 1 px inside its edge.
+struct THatchLines {
+    double spacing;
+    double angleDeg;
+    QColor colour;
+};
+void prSectionBlock(QPainter& p, const QRectF& block, const QColor& fill, std::initializer_list<THatchLines> hatches);
 
 // A field position: the page puts an edit box of that size there. The
 // picture fills it with the field's own colour and frames it 1 px outside.

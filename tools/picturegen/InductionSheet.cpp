@@ -745,20 +745,8 @@ void prDrawMultiLayer(QPainter& p)
     const QRectF tubeUp(x0, cy - rInner, x1 - x0, wall);
     const QRectF tubeDown(x0, cy + rInner - wall, x1 - x0, wall);
     // Former tube, hatched as a section.
-    for (const QRectF& t : {tubeUp, tubeDown}) {
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(t, ink::kFormer);
-        p.restore();
-        QPainterPath area;
-        area.addRect(t);
-        prHatch(p, area, 3.0, 45.0, kFormerHatch, 1.0);
-        p.save();
-        p.setPen(QPen(ink::kOutline, 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(t.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.restore();
-    }
+    for (const QRectF& t : {tubeUp, tubeDown})
+        prSectionBlock(p, t, ink::kFormer, {{3.0, 45.0, kFormerHatch}});
     // Wires in layers.
     for (const QRectF& s : {upper, lower}) {
         p.save();
@@ -1054,18 +1042,7 @@ void prDrawStraight(QPainter& p)
         const double cy = 150.0;
         const double r = 6.0;
         const QRectF plane(8, 196, 220, 9);
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(plane, ink::kSteelFront);
-        p.restore();
-        QPainterPath area;
-        area.addRect(plane);
-        prHatch(p, area, 4.0, 45.0, ink::kPlateLineDark, 1.0);
-        p.save();
-        p.setPen(QPen(ink::kOutline, 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(plane.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.restore();
+        prSectionBlock(p, plane, ink::kSteelFront, {{4.0, 45.0, ink::kPlateLineDark}});
 
         prRoundRod(p, x0, x1, cy, r);
         const double xh = 213.5;
@@ -1172,18 +1149,7 @@ void prDrawToroid(QPainter& p)
 
     for (const QRectF& s : {QRectF(xOut0, top, xIn0 - xOut0, bottom - top),
                             QRectF(xIn1, top, xOut1 - xIn1, bottom - top)}) {
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(s, kFerrite);
-        p.restore();
-        QPainterPath area;
-        area.addRect(s);
-        prHatch(p, area, 4.0, 45.0, kFerriteHatch, 1.0);
-        p.save();
-        p.setPen(QPen(ink::kOutline, 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(s.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.restore();
+        prSectionBlock(p, s, kFerrite, {{4.0, 45.0, kFerriteHatch}});
         // The wires of the winding all round the section, clear of the
         // corners so the extension lines pass between them.
         const double g = rWire + 0.6;

@@ -616,21 +616,8 @@ void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
     const double sx1 = 350.0;
     const QRectF upper(sx0, o.y() - rOut, sx1 - sx0, rOut - rIn);
     const QRectF lower(sx0, o.y() + rIn, sx1 - sx0, rOut - rIn);
-    for (const QRectF& s : {upper, lower}) {
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(s, ink::kSteelFront);
-        p.restore();
-        QPainterPath area;
-        area.addRect(s);
-        prHatch(p, area, 2.5, 0.0, ink::kTapeLine, 1.0);
-        prHatch(p, area, 6.0, 45.0, ink::kPlateLineDark, 1.0);
-        p.save();
-        p.setPen(QPen(ink::kOutline, 1.0));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(s.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.restore();
-    }
+    for (const QRectF& s : {upper, lower})
+        prSectionBlock(p, s, ink::kSteelFront, {{2.5, 0.0, ink::kTapeLine}, {6.0, 45.0, ink::kPlateLineDark}});
     // Edges of the bore behind the cut.
     prLine(p, QPointF(sx0 + 0.5, upper.bottom()), QPointF(sx0 + 0.5, lower.top()), ink::kOutline);
     prLine(p, QPointF(sx1 - 0.5, upper.bottom()), QPointF(sx1 - 0.5, lower.top()), ink::kOutline);
