@@ -89,6 +89,17 @@ QImage fnDecodeStore(const uchar* data, qint64 size)
     return sheet;
 }
 
+// A built-in BMP as a 24-bit image, read straight from the uncompressed
+// resource (no image plugin loaded); Qt's reader only if that fails.
+QImage fnReadPicture(const QString& path)
+{
+    const QResource resource(path);
+    QImage picture = resource.compressionAlgorithm() == QResource::NoCompression
+                         ? fnDecodeStore(resource.data(), resource.size())
+                         : QImage();
+    return picture.isNull() ? QImage(path).convertToFormat(QImage::Format_RGB888) : picture;
+}
+
 } // namespace
 
 // The stores are compiled into this static library; their registration
@@ -119,13 +130,8 @@ QString fnStorePath(TPictureStore store)
 QImage fnPictureFromStore(TPictureStore store, int mode)
 {
     prLoadPictureResources();
-    const QResource resource(fnStorePath(store));
     // An 8-bit store is expanded through its palette here.
-    QImage sheet = resource.compressionAlgorithm() == QResource::NoCompression
-                       ? fnDecodeStore(resource.data(), resource.size())
-                       : QImage();
-    if (sheet.isNull())
-        sheet = QImage(fnStorePath(store)).convertToFormat(QImage::Format_RGB888);
+    QImage sheet = fnReadPicture(fnStorePath(store));
     if (sheet.isNull()) {
         // A store missing from the build: hand out an empty sheet of the page
         // background rather than crash.
@@ -140,13 +146,7 @@ QImage fnPictureFromStore(TPictureStore store, int mode)
 QImage fnWindowIcon()
 {
     prLoadPictureResources();
-    const QString path = QStringLiteral(":/pictures/Icon16.bmp");
-    const QResource resource(path);
-    // Read directly, like the stores: no image plugin is loaded for it at start-up.
-    QImage icon = resource.compressionAlgorithm() == QResource::NoCompression
-                      ? fnDecodeStore(resource.data(), resource.size())
-                      : QImage();
-    return icon.isNull() ? QImage(path) : icon;
+    return fnReadPicture(QStringLiteral(":/pictures/Icon16.bmp"));
 }
 
 QImage fnSharedSheet(TPictureStore store)

@@ -219,7 +219,7 @@ void TMyColorMarkPage::prCreatePanelResult()
     cbCap104M->setGeometry(175, 163, 32, KitComboHeight);
     connect(cbCap104M, &QComboBox::currentIndexChanged, this, &TMyColorMarkPage::prComboChange);
 
-    prCutMarkPieces();
+    // The pieces were cut before the left panel took its icons.
     prPlaceMarkPieces();
     prCopy(mPlaces.window, mPieces.window);
     for (int p = 1; p <= 3; ++p)

@@ -207,23 +207,6 @@ QLinearGradient fnWireGradientX(const QColor& base, double left, double right)
 
 double fnLuma(const QColor& c) { return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue(); }
 
-void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0)
-{
-    p.save();
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QLineF(a, b));
-    p.restore();
-}
-
-void prDot(QPainter& p, QPointF c, double r, const QColor& colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(c, r, r);
-    p.restore();
-}
-
 // One line of text with its baseline at `base`, left-aligned at x.
 void prTextAt(QPainter& p, QPointF base, const QString& text, const QFont& font, const QColor& c)
 {

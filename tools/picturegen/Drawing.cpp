@@ -110,6 +110,23 @@ void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap, const QCo
     prArrowHead(p, b, b - a, c);
 }
 
+void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width)
+{
+    p.save();
+    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QLineF(a, b));
+    p.restore();
+}
+
+void prDot(QPainter& p, QPointF centre, double r, const QColor& c)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawEllipse(centre, r, r);
+    p.restore();
+}
+
 void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c)
 {
     p.save();

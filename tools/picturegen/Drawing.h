@@ -63,6 +63,11 @@ void prArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& c);
 void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap,
                  const QColor& c = ink::kDimension);
 
+// A straight line of a given colour and width, square-ended.
+void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0);
+// A filled dot of radius r.
+void prDot(QPainter& p, QPointF centre, double r, const QColor& c);
+
 // A thin extension line from a feature edge to just past its dimension line.
 void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c = ink::kDimension);
 

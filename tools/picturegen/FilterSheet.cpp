@@ -136,14 +136,6 @@ const QColor kTileEdge(128, 128, 132);
 
 // ---------------------------------------------------------------- helpers
 
-void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0)
-{
-    p.save();
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QLineF(a, b));
-    p.restore();
-}
-
 void prDashed(QPainter& p, QPointF a, QPointF b, const QColor& c)
 {
     p.save();
@@ -152,15 +144,6 @@ void prDashed(QPainter& p, QPointF a, QPointF b, const QColor& c)
     p.setPen(pen);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.drawLine(QLineF(a, b));
-    p.restore();
-}
-
-void prDot(QPainter& p, QPointF c, double r, const QColor& colour)
-{
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawEllipse(c, r, r);
     p.restore();
 }
 

@@ -220,15 +220,6 @@ void prPiece(QPainter& p, const QRect& piece, F draw)
     p.restore();
 }
 
-void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c = ink::kDimension,
-            double width = 1.0)
-{
-    p.save();
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QLineF(a, b));
-    p.restore();
-}
-
 // Dash-dot line: axes and the mean diameters.
 void prCentreLine(QPainter& p, QPointF a, QPointF b, const QColor& c = QColor(110, 118, 132))
 {
@@ -780,8 +771,8 @@ void prDrawMultiLayer(QPainter& p)
         const QPointF end(xDo, cy + 9);
         prArrowHead(p, tip, QPointF(0, -1), ink::kDimension);
         const QRectF gap = QRectF(kBEditOuter).adjusted(-2, -2, 2, 2);
-        prLine(p, tip + QPointF(0, 5), QPointF(xDo, gap.top()));
-        prLine(p, QPointF(xDo, gap.bottom()), end);
+        prLine(p, tip + QPointF(0, 5), QPointF(xDo, gap.top()), ink::kDimension);
+        prLine(p, QPointF(xDo, gap.bottom()), end, ink::kDimension);
     }
     prLetter(p, QPointF(kBEditOuter.left() - 12, kBEditOuter.center().y() + 0.5), fnLetter("D", "o"));
 

@@ -109,14 +109,6 @@ void prFillPolygon(QPainter& p, const QPolygonF& poly, const QColor& c)
     p.restore();
 }
 
-void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0)
-{
-    p.save();
-    p.setPen(QPen(c, width, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QLineF(a, b));
-    p.restore();
-}
-
 // A letter naming a dimension (A, B, C, H …), italic, centred on a point.
 void prDimLetter(QPainter& p, QPointF centre, const QString& symbol, const QString& sub = {})
 {
