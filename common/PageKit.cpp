@@ -132,6 +132,11 @@ QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer
 
 void prFillUnitCombo(QComboBox* combo, std::initializer_list<std::uint32_t> textIds, int selected)
 {
+    prFillUnitCombo(combo, std::span<const std::uint32_t>(textIds.begin(), textIds.size()), selected);
+}
+
+void prFillUnitCombo(QComboBox* combo, std::span<const std::uint32_t> textIds, int selected)
+{
     const QSignalBlocker quiet(combo);
     combo->clear();
     for (std::uint32_t id : textIds)

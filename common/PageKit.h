@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class QComboBox;
@@ -76,6 +77,7 @@ QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer
                           int selected, int width = 52);
 // Replaces a unit list's items (without firing its change signal).
 void prFillUnitCombo(QComboBox* combo, std::initializer_list<std::uint32_t> textIds, int selected);
+void prFillUnitCombo(QComboBox* combo, std::span<const std::uint32_t> textIds, int selected);
 // A unit list beside its field: 2 px right of it, centred on it vertically.
 void prPlaceBeside(QWidget* combo, const QWidget* edit);
 

@@ -182,9 +182,8 @@ void TMyFiltersPage::prCreatePanelResultFilters()
 
         const TFilterUnits& units = fnFilterUnits(fnSlotQuantity(slot));
         QComboBox* combo = fnNewUnitCombo(PanelResultFilters, "comboFilter" + QString::number(slot), {}, 0);
-        for (int k = 0; k < units.count; ++k)
-            combo->addItem(fnText(units.textIds[fnAt(k)]));
-        combo->setCurrentIndex(units.selectedAtStart);
+        prFillUnitCombo(combo, std::span<const std::uint32_t>(units.textIds.data(), fnAt(units.count)),
+                        units.selectedAtStart);
         combo->hide();
         connect(combo, &QComboBox::currentIndexChanged, this, &TMyFiltersPage::prComboChange);
         mData.comboFilter[fnAt(slot)] = combo;

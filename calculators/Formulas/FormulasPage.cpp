@@ -60,11 +60,7 @@ constexpr QPoint IconE{54, 297};
 
 void prFillUnits(QComboBox* combo, const TSlotSpec& spec)
 {
-    const QSignalBlocker quiet(combo);
-    combo->clear();
-    for (std::uint32_t text : fnUnitList(spec.units).texts)
-        combo->addItem(fnText(text));
-    combo->setCurrentIndex(spec.selected);
+    prFillUnitCombo(combo, fnUnitList(spec.units).texts, spec.selected);
 }
 
 } // namespace
