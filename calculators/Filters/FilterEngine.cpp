@@ -164,23 +164,98 @@ TFilterValues prSolveFilter(const TGivenOrder& order, TFilterValues v)
     return v;
 }
 
-TFilterSection prShowFilterValues(const TFilterValues& v)
+namespace {
+
+constexpr double Sqrt2 = 1.41421356237309504880;
+
+using P = TFilterPart;
+using S = TSectionShape;
+
+// Normalised to R and the cut-off, the second-order Butterworth ladder has
+// g = sqrt2, sqrt2 and the third-order one g = 1, 2, 1: a series element is
+// g * L, a shunt one g * C (L = R / 2piF, C = 1 / (2piF R) as solved). The
+// high-pass sections are the low-pass ones transformed: every inductor becomes
+// a capacitor and the other way round, each of value (base) / g. The RC
+// sections see an ideal source and an open load, so only their first series
+// resistor and the shunt capacitor after it (or the other way round) set the
+// corner; the twin elements keep each section symmetric.
+const std::array<TSectionLayout, SectionCount> LowPassSections = {{
+    {S::LcTwo, {{{P::Inductor, 1, false, Sqrt2}, {P::Capacitor, 1, true, Sqrt2}}}, 2},
+    {S::LcT, {{{P::Inductor, 2, false, 1}, {P::Capacitor, 2, true, 2}, {P::Inductor, 3, false, 1}}}, 3},
+    {S::LcPi, {{{P::Capacitor, 3, true, 1}, {P::Inductor, 4, false, 2}, {P::Capacitor, 4, true, 1}}}, 3},
+    {S::RcTwo, {{{P::Resistor, 1, false, 1}, {P::Capacitor, 5, true, 1}}}, 2},
+    {S::RcT, {{{P::Resistor, 2, false, 1}, {P::Capacitor, 6, true, 1}, {P::Resistor, 3, false, 1}}}, 3},
+    {S::RcPi, {{{P::Capacitor, 7, true, 1}, {P::Resistor, 4, false, 1}, {P::Capacitor, 8, true, 1}}}, 3},
+}};
+const std::array<TSectionLayout, SectionCount> HighPassSections = {{
+    {S::LcTwo, {{{P::Capacitor, 1, false, 1 / Sqrt2}, {P::Inductor, 1, true, 1 / Sqrt2}}}, 2},
+    {S::LcT, {{{P::Capacitor, 2, false, 1}, {P::Inductor, 2, true, 0.5}, {P::Capacitor, 3, false, 1}}}, 3},
+    {S::LcPi, {{{P::Inductor, 3, true, 1}, {P::Capacitor, 4, false, 0.5}, {P::Inductor, 4, true, 1}}}, 3},
+    {S::RcTwo, {{{P::Capacitor, 5, false, 1}, {P::Resistor, 1, true, 1}}}, 2},
+    {S::RcT, {{{P::Capacitor, 6, false, 1}, {P::Resistor, 2, true, 1}, {P::Capacitor, 7, false, 1}}}, 3},
+    {S::RcPi, {{{P::Resistor, 3, true, 1}, {P::Capacitor, 8, false, 1}, {P::Resistor, 4, true, 1}}}, 3},
+}};
+
+std::size_t fnSlot(int label) { return static_cast<std::size_t>(label - 1); }
+
+} // namespace
+
+const std::array<TSectionLayout, SectionCount>& fnSectionLayouts(TFilterKind kind)
 {
+    return kind == TFilterKind::LowPass ? LowPassSections : HighPassSections;
+}
+
+double TFilterElements::fnValue(TFilterPart part, int label) const
+{
+    switch (part) {
+    case P::Capacitor: return capacitors.at(fnSlot(label));
+    case P::Inductor: return inductors.at(fnSlot(label));
+    case P::Resistor: return resistors.at(fnSlot(label));
+    }
+    return 0;
+}
+
+const std::string& TFilterSection::fnText(TFilterPart part, int label) const
+{
+    switch (part) {
+    case P::Capacitor: return capacitors.at(fnSlot(label));
+    case P::Inductor: return inductors.at(fnSlot(label));
+    case P::Resistor: return resistors.at(fnSlot(label));
+    }
+    return F;
+}
+
+TFilterElements fnSectionElements(const TFilterValues& v, TFilterKind kind)
+{
+    TFilterElements elements;
+    for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+        for (int k = 0; k < section.count; ++k) {
+            const TSectionElement& e = section.elements[static_cast<std::size_t>(k)];
+            switch (e.part) {
+            case P::Capacitor: elements.capacitors[fnSlot(e.label)] = fnStore(e.factor * v.C); break;
+            case P::Inductor: elements.inductors[fnSlot(e.label)] = fnStore(e.factor * v.L); break;
+            case P::Resistor: elements.resistors[fnSlot(e.label)] = fnStore(e.factor * v.R); break;
+            }
+        }
+    }
+    return elements;
+}
+
+TFilterSection prShowFilterValues(const TFilterValues& v, TFilterKind kind)
+{
+    const TFilterElements elements = fnSectionElements(v, kind);
     TFilterSection s;
     s.F = fnFormatFrequency(5, v.F);
-    s.C = fnFormatCapacitance(3, v.C);
-    s.twoC = fnFormatCapacitance(3, 2 * v.C);
-    s.halfC = fnFormatCapacitance(3, v.C / 2);
-    s.L = fnFormatInductance(3, v.L);
-    s.twoL = fnFormatInductance(3, 2 * v.L);
-    s.halfL = fnFormatInductance(3, v.L / 2);
-    s.R = fnFormatResistance(3, v.R);
-    s.twoR = fnFormatResistance(3, 2 * v.R);
-    s.halfR = fnFormatResistance(3, v.R / 2);
+    for (std::size_t k = 0; k < s.capacitors.size(); ++k)
+        s.capacitors[k] = fnFormatCapacitance(3, elements.capacitors[k]);
+    for (std::size_t k = 0; k < s.inductors.size(); ++k)
+        s.inductors[k] = fnFormatInductance(3, elements.inductors[k]);
+    for (std::size_t k = 0; k < s.resistors.size(); ++k)
+        s.resistors[k] = fnFormatResistance(3, elements.resistors[k]);
     return s;
 }
 
-TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields)
+TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind)
 {
-    return prShowFilterValues(prSolveFilter(order, fnReadFilterInputs(fields)));
+    return prShowFilterValues(prSolveFilter(order, fnReadFilterInputs(fields)), kind);
 }

@@ -58,11 +58,54 @@ TFilterValues fnReadFilterInputs(const TFilterFields& fields);
 // The first rule of the front's list that holds derives the rest; with no rule, the values as read.
 TFilterValues prSolveFilter(const TGivenOrder& order, TFilterValues read);
 
-// The ten values the sections show, formatted (Windows-1251); "" when not positive.
-struct TFilterSection {
-    std::string F, C, twoC, halfC, L, twoL, halfL, R, twoR, halfR;
-};
-TFilterSection prShowFilterValues(const TFilterValues& values);
+// The six sections of a kind, each built to meet the cut-off F between its
+// terminations: the LC sections between a source and a load of the solved R
+// (the two-element section a second-order, T and pi third-order Butterworth
+// ladders), the RC sections from a zero-impedance source into an open load.
+enum class TSectionShape { LcTwo, LcT, LcPi, RcTwo, RcT, RcPi };
+inline constexpr int SectionCount = 6;
 
-// The whole recalculation: read, solve, format.
-TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields);
+// The value labels: group B holds capacitors (8), C inductors (4), D resistors (4).
+enum class TFilterPart { Capacitor, Inductor, Resistor };
+inline constexpr int CapacitorLabels = 8;
+inline constexpr int InductorLabels = 4;
+inline constexpr int ResistorLabels = 4;
+
+// One element of a section, from the source side to the load side.
+struct TSectionElement {
+    TFilterPart part;
+    int label;      // 1-based within its part's label group
+    bool shunt;     // across the line (true) or in series (false)
+    double factor;  // times the solved C, L or R
+};
+struct TSectionLayout {
+    TSectionShape shape;
+    std::array<TSectionElement, 3> elements;
+    int count;
+};
+const std::array<TSectionLayout, SectionCount>& fnSectionLayouts(TFilterKind kind);
+
+// Every element's value in base units (F, H, Ohm), by label; 0 where the
+// solved quantity it scales is missing.
+struct TFilterElements {
+    std::array<double, CapacitorLabels> capacitors{};
+    std::array<double, InductorLabels> inductors{};
+    std::array<double, ResistorLabels> resistors{};
+    double fnValue(TFilterPart part, int label) const;
+};
+TFilterElements fnSectionElements(const TFilterValues& values, TFilterKind kind);
+
+// What the value labels show (Windows-1251): the cut-off F once for the page,
+// then every element's value by label; "" where a value is not positive.
+struct TFilterSection {
+    std::string F;
+    std::array<std::string, CapacitorLabels> capacitors;
+    std::array<std::string, InductorLabels> inductors;
+    std::array<std::string, ResistorLabels> resistors;
+    const std::string& fnText(TFilterPart part, int label) const;
+    friend bool operator==(const TFilterSection&, const TFilterSection&) = default;
+};
+TFilterSection prShowFilterValues(const TFilterValues& values, TFilterKind kind);
+
+// The whole recalculation: read, solve, format for the kind shown.
+TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind);

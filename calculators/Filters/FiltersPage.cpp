@@ -69,50 +69,37 @@ constexpr TPicture Pictures[] = {
     {426, 137, 426, 346, 131, 67, 360, 340}, // RC pi
 };
 
-// Which value each label shows, and where, for each kind.
-enum class TValue { F, C, TwoC, HalfC, L, TwoL, HalfL, R, TwoR, HalfR };
+// Where each value label goes for each kind. Group A is the cut-off, B the
+// capacitors, C the inductors, D the resistors; which element value a label
+// shows is the filter solver's business.
 struct TLabelPlace {
     char group;  // 'A'..'D'
     int index;   // 1..8
     int left, top;
-    TValue value;
 };
 constexpr TLabelPlace LowPassLabels[] = {
-    {'A', 1, 185, 184, TValue::F},
-    {'B', 1, 124, 271, TValue::C},      {'B', 2, 269, 271, TValue::C},      {'B', 3, 400, 271, TValue::HalfC},
-    {'B', 4, 478, 271, TValue::HalfC},  {'B', 5, 124, 371, TValue::C},      {'B', 6, 269, 371, TValue::C},
-    {'B', 7, 400, 371, TValue::HalfC},  {'B', 8, 478, 371, TValue::HalfC},
-    {'C', 1, 50, 232, TValue::L},       {'C', 2, 210, 232, TValue::HalfL},  {'C', 3, 274, 232, TValue::HalfL},
-    {'C', 4, 412, 232, TValue::L},
-    {'D', 1, 50, 333, TValue::R},       {'D', 2, 210, 333, TValue::HalfR},  {'D', 3, 274, 333, TValue::HalfR},
-    {'D', 4, 412, 333, TValue::R},
+    {'A', 1, 185, 184},
+    {'B', 1, 124, 271}, {'B', 2, 269, 271}, {'B', 3, 400, 271}, {'B', 4, 478, 271},
+    {'B', 5, 124, 371}, {'B', 6, 269, 371}, {'B', 7, 400, 371}, {'B', 8, 478, 371},
+    {'C', 1, 50, 232},  {'C', 2, 210, 232}, {'C', 3, 274, 232}, {'C', 4, 412, 232},
+    {'D', 1, 50, 333},  {'D', 2, 210, 333}, {'D', 3, 274, 333}, {'D', 4, 412, 333},
 };
 constexpr TLabelPlace HighPassLabels[] = {
-    {'A', 1, 185, 184, TValue::F},
-    {'B', 1, 50, 231, TValue::C},       {'B', 2, 210, 231, TValue::TwoC},   {'B', 3, 274, 231, TValue::TwoC},
-    {'B', 4, 412, 231, TValue::C},      {'B', 5, 50, 331, TValue::C},       {'B', 6, 210, 331, TValue::TwoC},
-    {'B', 7, 274, 331, TValue::TwoC},   {'B', 8, 412, 331, TValue::C},
-    {'C', 1, 124, 271, TValue::L},      {'C', 2, 269, 271, TValue::L},      {'C', 3, 400, 271, TValue::TwoL},
-    {'C', 4, 478, 271, TValue::TwoL},
-    {'D', 1, 124, 371, TValue::R},      {'D', 2, 269, 371, TValue::R},      {'D', 3, 400, 371, TValue::TwoR},
-    {'D', 4, 478, 371, TValue::TwoR},
+    {'A', 1, 185, 184},
+    {'B', 1, 50, 231},  {'B', 2, 210, 231}, {'B', 3, 274, 231}, {'B', 4, 412, 231},
+    {'B', 5, 50, 331},  {'B', 6, 210, 331}, {'B', 7, 274, 331}, {'B', 8, 412, 331},
+    {'C', 1, 124, 271}, {'C', 2, 269, 271}, {'C', 3, 400, 271}, {'C', 4, 478, 271},
+    {'D', 1, 124, 371}, {'D', 2, 269, 371}, {'D', 3, 400, 371}, {'D', 4, 478, 371},
 };
 
-const std::string& fnValueText(const TFilterSection& s, TValue value)
+const std::string& fnValueText(const TFilterSection& s, const TLabelPlace& place)
 {
-    switch (value) {
-    case TValue::F: return s.F;
-    case TValue::C: return s.C;
-    case TValue::TwoC: return s.twoC;
-    case TValue::HalfC: return s.halfC;
-    case TValue::L: return s.L;
-    case TValue::TwoL: return s.twoL;
-    case TValue::HalfL: return s.halfL;
-    case TValue::R: return s.R;
-    case TValue::TwoR: return s.twoR;
-    case TValue::HalfR: return s.halfR;
+    switch (place.group) {
+    case 'B': return s.fnText(TFilterPart::Capacitor, place.index);
+    case 'C': return s.fnText(TFilterPart::Inductor, place.index);
+    case 'D': return s.fnText(TFilterPart::Resistor, place.index);
+    default: return s.F;
     }
-    return s.F;
 }
 
 } // namespace
@@ -301,18 +288,17 @@ void TMyFiltersPage::prCalcFilter()
         fields.text[fnAt(k)] = fnEdit(input)->text().toStdString();
         fields.unit[fnAt(k)] = fnCombo(input)->currentIndex();
     }
-    const TFilterSection values = ::prCalcFilter(mData.GivenOrder, fields);
-    if (rbFilterLf->isChecked())
-        prPlaceFilterLabels(TFilterKind::LowPass, values);
-    else if (rbFilterHf->isChecked())
-        prPlaceFilterLabels(TFilterKind::HighPass, values);
+    if (!rbFilterLf->isChecked() && !rbFilterHf->isChecked())
+        return;
+    const TFilterKind kind = rbFilterLf->isChecked() ? TFilterKind::LowPass : TFilterKind::HighPass;
+    prPlaceFilterLabels(kind, ::prCalcFilter(mData.GivenOrder, fields, kind));
 }
 
 void TMyFiltersPage::prPlaceFilterLabels(TFilterKind kind, const TFilterSection& values)
 {
     const auto place = [&](const TLabelPlace& p) {
         QLabel* label = mData.labelValue[fnAt(p.group - 'A')][fnAt(p.index)];
-        prSetLabelText(label, fnQString(fnValueText(values, p.value)));
+        prSetLabelText(label, fnQString(fnValueText(values, p)));
         label->move(p.left, p.top);
         label->show();
     };

@@ -3,6 +3,8 @@
 // solved state is one filter: F = 1 / (2 pi sqrt(LC)) and R = sqrt(L / C).
 #include "calculators/Filters/FilterEngine.h"
 
+#include "support/SectionSimulation.h"
+
 #include "common/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
@@ -40,6 +42,15 @@ struct TSession {
     }
     TFilterValues fnValues() const { return {raw[0], raw[1], raw[2], raw[3]}; }
 };
+
+std::vector<std::string> fnAllTexts(const TFilterSection& s)
+{
+    std::vector<std::string> texts{s.F};
+    texts.insert(texts.end(), s.capacitors.begin(), s.capacitors.end());
+    texts.insert(texts.end(), s.inductors.begin(), s.inductors.end());
+    texts.insert(texts.end(), s.resistors.begin(), s.resistors.end());
+    return texts;
+}
 
 TEST(FilterEngine, StaleFieldsByFront)
 {
@@ -130,44 +141,89 @@ TEST(FilterEngine, FirstFiringRuleOfTheFront)
     }
 }
 
+// The worked examples: F, C, L and R themselves, and the section values built
+// from them (low-pass: B5 = C, C2 = L, D1 = R, B1 = sqrt2 C, C4 = 2 L; high-pass:
+// B4 = C / 2, C2 = L / 2, C1 = L / sqrt2).
 TEST(FilterEngine, WorkedExamplesAsShown)
 {
     prSetDecimalSeparator(',');
     const auto unit = [](unsigned id) { return " " + fnGetText(id, 1); };
+    using P = TFilterPart;
     const struct {
         std::vector<TStep> steps;
         TFilterFields fields;
-        TFilterSection shown;
+        std::vector<std::string> lowPass;   // F, C, L, R, sqrt2 C, 2 L
+        std::vector<std::string> highPass;  // C / 2, L / 2, L / sqrt2
     } cases[] = {
         // F = 1 kHz, then C = 1 uF: L = 25,3 mH, R = 159 Ohm.
         {{{I::F, 1}, {I::C, 1}},
          {{"1", "1", "", ""}, {1, 2, 0, 0}},
-         {"1,0000" + unit(1002), "1,00" + unit(1007), "2,00" + unit(1007), "500" + unit(1006), "25,3" + unit(1010),
-          "50,7" + unit(1010), "12,7" + unit(1010), "159" + unit(1012), "318" + unit(1012), "79,6" + unit(1012)}},
+         {"1,0000" + unit(1002), "1,00" + unit(1007), "25,3" + unit(1010), "159" + unit(1012), "1,41" + unit(1007),
+          "50,7" + unit(1010)},
+         {"500" + unit(1006), "12,7" + unit(1010), "17,9" + unit(1010)}},
         // C = 1 nF and L = 1 mH: F = 159,15 kHz, R = 1000 Ohm.
         {{{I::C, 1}, {I::L, 1}},
          {{"", "1", "1", ""}, {1, 1, 1, 0}},
-         {"159,15" + unit(1002), "1,00" + unit(1006), "2,00" + unit(1006), "500" + unit(1005), "1,00" + unit(1010),
-          "2,00" + unit(1010), "500" + unit(1009), "1,00" + unit(1013), "2,00" + unit(1013), "500" + unit(1012)}},
+         {"159,15" + unit(1002), "1,00" + unit(1006), "1,00" + unit(1010), "1,00" + unit(1013), "1,41" + unit(1006),
+          "2,00" + unit(1010)},
+         {"500" + unit(1005), "500" + unit(1009), "707" + unit(1009)}},
         // R = 1 kOhm and C = 1 uF: F = 159,15 Hz, L = 1 H. F is kept as a double before L is
         // derived from it, so L comes out a hair below 1 H, and the unit ladder (which
         // truncates) shows it as 1000 mH.
         {{{I::R, 1}, {I::C, 1}},
          {{"", "1", "", "1"}, {1, 2, 0, 1}},
-         {"159,15" + unit(1001), "1,00" + unit(1007), "2,00" + unit(1007), "500" + unit(1006), "1000" + unit(1010),
-          "2,00" + unit(1011), "500" + unit(1010), "1,00" + unit(1013), "2,00" + unit(1013), "500" + unit(1012)}},
+         {"159,15" + unit(1001), "1,00" + unit(1007), "1000" + unit(1010), "1,00" + unit(1013), "1,41" + unit(1007),
+          "2,00" + unit(1011)},
+         {"500" + unit(1006), "500" + unit(1010), "707" + unit(1010)}},
         // One value alone derives nothing.
-        {{{I::F, 1}}, {{"1", "", "", ""}, {1, 2, 0, 0}}, {"1,0000" + unit(1002), "", "", "", "", "", "", "", "", ""}},
+        {{{I::F, 1}}, {{"1", "", "", ""}, {1, 2, 0, 0}}, {"1,0000" + unit(1002), "", "", "", "", ""}, {"", "", ""}},
     };
     for (const auto& c : cases) {
         TSession session;
         for (const TStep& step : c.steps)
             session.prType(step.input, step.raw);
-        const TFilterSection s = prCalcFilter(session.order, c.fields);
-        const std::vector<std::string> got = {s.F, s.C, s.twoC, s.halfC, s.L, s.twoL, s.halfL, s.R, s.twoR, s.halfR};
-        const std::vector<std::string> want = {c.shown.F, c.shown.C, c.shown.twoC, c.shown.halfC, c.shown.L,
-                                               c.shown.twoL, c.shown.halfL, c.shown.R, c.shown.twoR, c.shown.halfR};
-        EXPECT_EQ(got, want);
+        const TFilterSection low = prCalcFilter(session.order, c.fields, TFilterKind::LowPass);
+        EXPECT_EQ((std::vector<std::string>{low.F, low.fnText(P::Capacitor, 5), low.fnText(P::Inductor, 2),
+                                            low.fnText(P::Resistor, 1), low.fnText(P::Capacitor, 1),
+                                            low.fnText(P::Inductor, 4)}),
+                  c.lowPass);
+        const TFilterSection high = prCalcFilter(session.order, c.fields, TFilterKind::HighPass);
+        EXPECT_EQ(high.F, low.F);
+        EXPECT_EQ((std::vector<std::string>{high.fnText(P::Capacitor, 4), high.fnText(P::Inductor, 2),
+                                            high.fnText(P::Inductor, 1)}),
+                  c.highPass);
+    }
+}
+
+// Every section, simulated from the unrounded element values, has its -3 dB
+// point at F: LC sections between a source and a load of R, RC sections from
+// an ideal source into an open load.
+TEST(FilterEngine, EverySectionCutsOffAtF)
+{
+    for (const double f : {10.0, 1e3, 7e6, 144e6, 2.4e9}) {
+        for (const double r : {1.0, 50.0, 600.0, 1e5}) {
+            const TFilterValues v{f, 1 / (2 * Pi * f * r), r / (2 * Pi * f), r};
+            for (const TFilterKind kind : {TFilterKind::LowPass, TFilterKind::HighPass}) {
+                const TFilterElements elements = fnSectionElements(v, kind);
+                for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+                    std::vector<qftest::TTwoPortElement> chain;
+                    bool lc = false;
+                    for (int k = 0; k < section.count; ++k) {
+                        const TSectionElement& e = section.elements[static_cast<std::size_t>(k)];
+                        const qftest::TPart part = e.part == TFilterPart::Capacitor ? qftest::TPart::C
+                                                   : e.part == TFilterPart::Inductor ? qftest::TPart::L
+                                                                                     : qftest::TPart::R;
+                        lc = lc || part == qftest::TPart::L;
+                        chain.push_back({part, e.shunt, elements.fnValue(e.part, e.label)});
+                    }
+                    const double cutoff = qftest::fnMinus3DbHz(chain, kind == TFilterKind::LowPass, lc ? r : 0,
+                                                               lc ? r : 0, f);
+                    EXPECT_NEAR(cutoff / f, 1.0, 1e-4) << "F " << f << " R " << r << " high-pass "
+                                                       << (kind == TFilterKind::HighPass) << " section "
+                                                       << static_cast<int>(section.shape);
+                }
+            }
+        }
     }
 }
 
@@ -201,10 +257,10 @@ TEST(FilterEngine, EverySolvedStateIsOneFilter)
             const auto input = static_cast<I>(field(random));
             s.prType(input, step % 5 == 4 ? 0.0 : std::pow(10.0, exponent(random)));
             const TFilterValues v = prSolveFilter(s.order, s.fnValues());
-            const TFilterSection shown = prShowFilterValues(v);
-            for (const std::string* text : {&shown.F, &shown.C, &shown.L, &shown.R, &shown.twoC, &shown.halfR}) {
-                EXPECT_EQ(text->find("nan"), std::string::npos);
-                EXPECT_EQ(text->find("inf"), std::string::npos);
+            const TFilterSection shown = prShowFilterValues(v, step % 2 ? TFilterKind::LowPass : TFilterKind::HighPass);
+            for (const std::string& text : fnAllTexts(shown)) {
+                EXPECT_EQ(text.find("nan"), std::string::npos);
+                EXPECT_EQ(text.find("inf"), std::string::npos);
             }
             if (v.F > 0 && v.C > 0 && v.L > 0 && v.R > 0 && s.order[0] != 0 && s.order[1] != 0) {
                 ++solved;
@@ -233,11 +289,11 @@ TEST(FilterEngine, ExtremeUnitsNeverOverflowIntoNonsense)
             const TFilterValues v = prSolveFilter(order, fnReadFilterInputs(f));
             for (double value : {v.F, v.C, v.L, v.R})
                 EXPECT_TRUE(std::isfinite(value));
-            const TFilterSection s = prShowFilterValues(v);
-            for (const std::string* text : {&s.F, &s.C, &s.twoC, &s.halfC, &s.L, &s.twoL, &s.halfL, &s.R, &s.twoR,
-                                            &s.halfR}) {
-                EXPECT_EQ(text->find("nan"), std::string::npos) << *text;
-                EXPECT_EQ(text->find("inf"), std::string::npos) << *text;
+            for (const TFilterKind kind : {TFilterKind::LowPass, TFilterKind::HighPass}) {
+                for (const std::string& text : fnAllTexts(prShowFilterValues(v, kind))) {
+                    EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+                    EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+                }
             }
         }
     }

@@ -2,9 +2,11 @@
 // fields, units chosen, the kind switched; values read from the labels on
 // the pictures.
 #include "UiTestSupport.h"
+#include "support/SectionSimulation.h"
 
 #include "calculators/Filters/FiltersPage.h"
 #include "common/ImageCanvas.h"
+#include "common/NumberEdit.h"
 #include "common/Numbers.h"
 #include "common/UiText.h"
 
@@ -95,15 +97,15 @@ TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
     EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", 1002));
     EXPECT_EQ(fnValue("labelValueC1"), "");  // one value alone derives nothing
     prType(I::C, "1");
-    // Low-pass: series L and shunt C; T: L/2 in each arm; pi: C/2 in each shunt.
+    // Low-pass between R and R: sqrt2 L, sqrt2 C; T: L, 2C, L; pi: C, 2L, C.
     const std::map<const char*, QString> lowPass = {
-        {"labelValueA1", fnUnit("1,0000", 1002)}, {"labelValueC1", fnUnit("25,3", 1010)},
-        {"labelValueB1", fnUnit("1,00", 1007)},   {"labelValueC2", fnUnit("12,7", 1010)},
-        {"labelValueC3", fnUnit("12,7", 1010)},   {"labelValueB2", fnUnit("1,00", 1007)},
-        {"labelValueB3", fnUnit("500", 1006)},    {"labelValueB4", fnUnit("500", 1006)},
-        {"labelValueC4", fnUnit("25,3", 1010)},   {"labelValueD1", fnUnit("159", 1012)},
-        {"labelValueD2", fnUnit("79,6", 1012)},   {"labelValueD3", fnUnit("79,6", 1012)},
-        {"labelValueD4", fnUnit("159", 1012)},    {"labelValueB8", fnUnit("500", 1006)},
+        {"labelValueA1", fnUnit("1,0000", 1002)}, {"labelValueC1", fnUnit("35,8", 1010)},
+        {"labelValueB1", fnUnit("1,41", 1007)},   {"labelValueC2", fnUnit("25,3", 1010)},
+        {"labelValueC3", fnUnit("25,3", 1010)},   {"labelValueB2", fnUnit("2,00", 1007)},
+        {"labelValueB3", fnUnit("1,00", 1007)},   {"labelValueB4", fnUnit("1,00", 1007)},
+        {"labelValueC4", fnUnit("50,7", 1010)},   {"labelValueD1", fnUnit("159", 1012)},
+        {"labelValueD2", fnUnit("159", 1012)},    {"labelValueD3", fnUnit("159", 1012)},
+        {"labelValueD4", fnUnit("159", 1012)},    {"labelValueB8", fnUnit("1,00", 1007)},
     };
     for (const auto& [name, text] : lowPass)
         EXPECT_EQ(fnValue(name), text) << name;
@@ -111,18 +113,102 @@ TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
     EXPECT_EQ(fnLabel("labelValueB3")->pos(), QPoint(400, 271));
     EXPECT_FALSE(fnLabel("labelValueC5")->isVisible());
 
-    // High-pass keeps the inputs: series C, shunt L; T: 2C in each arm; pi: 2L in each shunt.
+    // High-pass keeps the inputs: C / sqrt2, L / sqrt2; T: C, L / 2, C; pi: L, C / 2, L.
     page->rbFilterHf->click();
     EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(415));
     EXPECT_EQ(page->fnEdit(I::F)->text(), "1");
     const std::map<const char*, std::pair<QString, QPoint>> highPass = {
-        {"labelValueB1", {fnUnit("1,00", 1007), {50, 231}}},  {"labelValueB2", {fnUnit("2,00", 1007), {210, 231}}},
-        {"labelValueC1", {fnUnit("25,3", 1010), {124, 271}}}, {"labelValueC3", {fnUnit("50,7", 1010), {400, 271}}},
-        {"labelValueD3", {fnUnit("318", 1012), {400, 371}}},  {"labelValueA1", {fnUnit("1,0000", 1002), {185, 184}}},
+        {"labelValueB1", {fnUnit("707", 1006), {50, 231}}},   {"labelValueB2", {fnUnit("1,00", 1007), {210, 231}}},
+        {"labelValueC1", {fnUnit("17,9", 1010), {124, 271}}}, {"labelValueC3", {fnUnit("25,3", 1010), {400, 271}}},
+        {"labelValueD3", {fnUnit("159", 1012), {400, 371}}},  {"labelValueA1", {fnUnit("1,0000", 1002), {185, 184}}},
     };
     for (const auto& [name, expected] : highPass) {
         EXPECT_EQ(fnValue(name), expected.first) << name;
         EXPECT_EQ(fnLabel(name)->pos(), expected.second) << name;
+    }
+}
+
+// A value label read back as a number in base units: "35,8 мГн" -> 0.0358.
+double fnShownValue(const QString& text)
+{
+    const qsizetype blank = text.indexOf(' ');
+    if (blank < 0)
+        return 0;
+    const std::map<std::uint32_t, double> units = {{1005, 1e-12}, {1006, 1e-9}, {1007, 1e-6}, {1008, 1},
+                                                   {1009, 1e-6},  {1010, 1e-3}, {1011, 1},    {1012, 1},
+                                                   {1013, 1e3},   {1014, 1e6}};
+    for (const auto& [id, multiplier] : units)
+        if (text.mid(blank + 1) == fnText(id))
+            return fnQTextToFloat(text.left(blank)) * multiplier;
+    return 0;
+}
+
+// Every section built from the values as the page shows them (three digits)
+// cuts off at the F typed, within 1 %: the LC sections between a source and a
+// load of the R typed, the RC sections from an ideal source into an open load.
+TEST_F(FiltersPage, SectionsBuiltFromTheShownValuesCutOffAtF)
+{
+    using qftest::TPart;
+    // Each schematic from the source to the load: the label of each element,
+    // its part and whether it is across the line - as drawn on the pictures.
+    struct TDrawn {
+        const char* label;
+        TPart part;
+        bool shunt;
+    };
+    using TSchematic = std::vector<TDrawn>;
+    const std::vector<TSchematic> lowPass = {
+        {{"labelValueC1", TPart::L, false}, {"labelValueB1", TPart::C, true}},
+        {{"labelValueC2", TPart::L, false}, {"labelValueB2", TPart::C, true}, {"labelValueC3", TPart::L, false}},
+        {{"labelValueB3", TPart::C, true}, {"labelValueC4", TPart::L, false}, {"labelValueB4", TPart::C, true}},
+        {{"labelValueD1", TPart::R, false}, {"labelValueB5", TPart::C, true}},
+        {{"labelValueD2", TPart::R, false}, {"labelValueB6", TPart::C, true}, {"labelValueD3", TPart::R, false}},
+        {{"labelValueB7", TPart::C, true}, {"labelValueD4", TPart::R, false}, {"labelValueB8", TPart::C, true}},
+    };
+    const std::vector<TSchematic> highPass = {
+        {{"labelValueB1", TPart::C, false}, {"labelValueC1", TPart::L, true}},
+        {{"labelValueB2", TPart::C, false}, {"labelValueC2", TPart::L, true}, {"labelValueB3", TPart::C, false}},
+        {{"labelValueC3", TPart::L, true}, {"labelValueB4", TPart::C, false}, {"labelValueC4", TPart::L, true}},
+        {{"labelValueB5", TPart::C, false}, {"labelValueD1", TPart::R, true}},
+        {{"labelValueB6", TPart::C, false}, {"labelValueD2", TPart::R, true}, {"labelValueB7", TPart::C, false}},
+        {{"labelValueD3", TPart::R, true}, {"labelValueB8", TPart::C, false}, {"labelValueD4", TPart::R, true}},
+    };
+    // Values below 1 in the smallest unit (µH, pF) show two decimals only, so
+    // the cases stay where every element shows three digits.
+    const struct {
+        const char* f;
+        int fUnit;  // Hz, kHz, MHz, GHz
+        const char* r;
+        int rUnit;  // Ohm, kOhm, MOhm
+        double fHz, rOhm;
+    } cases[] = {
+        {"50", 0, "10", 1, 50, 1e4},        {"3,4", 1, "600", 0, 3.4e3, 600}, {"455", 1, "1", 1, 455e3, 1e3},
+        {"7", 2, "50", 0, 7e6, 50},         {"14,2", 2, "75", 0, 14.2e6, 75}, {"30", 2, "600", 0, 30e6, 600},
+    };
+    for (const auto& c : cases) {
+        page->rbFilterLf->click();
+        prType(I::C, "");
+        prType(I::L, "");
+        page->fnCombo(I::F)->setCurrentIndex(c.fUnit);
+        page->fnCombo(I::R)->setCurrentIndex(c.rUnit);
+        prType(I::F, c.f);
+        prType(I::R, c.r);
+        for (const bool low : {true, false}) {
+            (low ? page->rbFilterLf : page->rbFilterHf)->click();
+            for (const TSchematic& schematic : low ? lowPass : highPass) {
+                std::vector<qftest::TTwoPortElement> chain;
+                bool lc = false;
+                for (const TDrawn& drawn : schematic) {
+                    chain.push_back({drawn.part, drawn.shunt, fnShownValue(fnValue(drawn.label))});
+                    lc = lc || drawn.part == TPart::L;
+                }
+                const double termination = lc ? c.rOhm : 0;
+                const double cutoff = qftest::fnMinus3DbHz(chain, low, termination, termination, c.fHz);
+                EXPECT_NEAR(cutoff / c.fHz, 1.0, 0.01)
+                    << c.f << " " << c.fUnit << (low ? " low-pass " : " high-pass ") << schematic[0].label << " "
+                    << fnValue(schematic[0].label).toStdString();
+            }
+        }
     }
 }
 
@@ -157,7 +243,7 @@ TEST_F(FiltersPage, UnitsKeepTheGivens)
     prType(I::C, "1");
     page->fnCombo(I::F)->setCurrentIndex(2);  // 1 MHz
     EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", 1003));
-    EXPECT_EQ(fnValue("labelValueC1"), fnUnit("0,03", 1009));  // 25,3 nH in the smallest unit
+    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("0,03", 1009));  // L = 25,3 nH in the smallest unit
     EXPECT_EQ(page->fnData().GivenOrder[0], FilterCode::C);
     EXPECT_EQ(page->fnData().GivenOrder[1], FilterCode::F);
     // 1 GHz with 1 F shows numbers, never nan or inf.
