@@ -37,16 +37,16 @@ double fnQTextToFloat(const QString& text) { return fnTextToFloat(text.toStdU16S
 
 double fnEditToFloat(const QLineEdit* edit) { return edit ? fnQTextToFloat(edit->text()) : 0.0; }
 
-bool prFilterNumberText(QString& text, int& caret)
+bool prFilterNumberText(QString& text, int& caret, TDecimalKey key)
 {
     std::u16string wide = text.toStdU16String();
-    const bool changed = prEditNumberFilter(wide, caret);
+    const bool changed = prEditNumberFilter(wide, caret, key);
     if (changed)
         text = QString::fromStdU16String(wide);
     return changed;
 }
 
-void prEditNumberFilter(QLineEdit* edit)
+void prEditNumberFilter(QLineEdit* edit, TDecimalKey key)
 {
     if (!edit)
         return;
@@ -58,7 +58,7 @@ void prEditNumberFilter(QLineEdit* edit)
     int caret = edit->cursorPosition();
     bool changed = false;
     const qsizetype bound = text.size() + 2;  // each step takes a character away or stops
-    for (qsizetype step = 0; step < bound && prFilterNumberText(text, caret); ++step)
+    for (qsizetype step = 0; step < bound && prFilterNumberText(text, caret, key); ++step)
         changed = true;
     if (changed) {
         prSetFieldText(edit, text);

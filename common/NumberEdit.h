@@ -2,6 +2,8 @@
 // while the user types.
 #pragma once
 
+#include "common/Numbers.h"
+
 #include <QString>
 
 class QLineEdit;
@@ -11,11 +13,11 @@ double fnEditToFloat(const QLineEdit* edit);
 double fnQTextToFloat(const QString& text);
 
 // One pass of the number filter on a text and caret; true when it changed them.
-bool prFilterNumberText(QString& text, int& caret);
+bool prFilterNumberText(QString& text, int& caret, TDecimalKey key = TDecimalKey::Either);
 
 // Applies the filter to the field now (rewriting it re-runs the filter through
 // textChanged). Connect it first to a field's textChanged, before page handlers.
-void prEditNumberFilter(QLineEdit* edit);
+void prEditNumberFilter(QLineEdit* edit, TDecimalKey key = TDecimalKey::Either);
 // Connects prEditNumberFilter to the field's textChanged.
 void prAttachNumberFilter(QLineEdit* edit);
 

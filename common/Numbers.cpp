@@ -204,7 +204,7 @@ bool fnIsNumberText(std::u16string_view text)
     return fnConvert(text, value);
 }
 
-bool prEditNumberFilter(std::u16string& text, int& caret)
+bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key)
 {
     const std::u16string before = text;
     const char16_t separator = static_cast<unsigned char>(gDecimalSeparator);
@@ -212,6 +212,19 @@ bool prEditNumberFilter(std::u16string& text, int& caret)
         caret = 0;
     if (caret > static_cast<int>(text.size()))
         caret = static_cast<int>(text.size());
+
+    // The decimal key the user meant: a point typed or pasted on a comma system
+    // (or a comma on a point system) is the separator, not a character to drop -
+    // dropping it made 0.5 nF into 5 nF without a word. A second separator
+    // still goes, as the text is then no number either way.
+    const char16_t other = separator == u',' ? u'.' : separator == u'.' ? u',' : 0;
+    if (key == TDecimalKey::Either && other != 0 && text.find(other) != std::u16string::npos
+        && !fnIsNumberText(text)) {
+        std::u16string meant = text;
+        std::replace(meant.begin(), meant.end(), other, separator);
+        if (fnIsNumberText(meant))
+            text = meant;
+    }
 
     if (fnIsNumberText(text)) {
         std::size_t first = 0;

@@ -23,10 +23,16 @@ double fnTextToFloat(std::u16string_view text);
 // True when the text is such a number (a lone separator counts, a lone sign not).
 bool fnIsNumberText(std::u16string_view text);
 
+// What a decimal key that is not the system's separator does in a field.
+enum class TDecimalKey {
+    Either,        // "." or "," lands as the system's separator where that gives a number
+    SystemOnly,    // only the system's separator counts (code fields with rules of their own)
+};
+
 // One pass of the input filter of a numeric field: text and caret (characters
 // before the caret) in, rewritten text and caret out. Returns true when it changed
 // the text; a caller rewriting its field runs it again on the new text.
-bool prEditNumberFilter(std::u16string& text, int& caret);
+bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key = TDecimalKey::Either);
 
 // Most-recently-used order over entries 0..high; entry 0 ("empty") shifts the list down.
 template <typename Entry>

@@ -424,7 +424,7 @@ void TMyColorMarkPage::prEditChangeCap102()
 {
     // A rewrite by the filter comes back here with the new text.
     const QString before = editCap102->text();
-    prEditNumberFilter(editCap102);
+    prEditNumberFilter(editCap102, TDecimalKey::SystemOnly);  // a code, not a number typed
     if (editCap102->text() != before)
         return;
     prRecalc();

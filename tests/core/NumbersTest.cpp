@@ -226,7 +226,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"LetterRemoved", ',', u"", u"1x", u"1"},
                       FilterCase{"LoneMinusRemoved", ',', u"", u"-", u""},
                       FilterCase{"SecondSeparatorRemoved", ',', u"", u"1,2,", u"1,2"},
-                      FilterCase{"PointOnCommaSystemRemoved", ',', u"", u"1.5", u"15"},
+                      // The decimal key the user meant lands as the system's separator.
+                      FilterCase{"PointOnCommaSystemIsTheSeparator", ',', u"", u"0.5", u"0,5"},
+                      FilterCase{"CommaOnPointSystemIsTheSeparator", '.', u"", u"2,5", u"2.5"},
+                      FilterCase{"LeadingPointOnCommaSystem", ',', u"", u".5", u"0,5"},
+                      FilterCase{"SecondSeparatorAsPointRemoved", ',', u"", u"1,2.", u"1,2"},
                       FilterCase{"CyrillicRemoved", ',', u"", u"2\u0431", u"2"},
                       FilterCase{"ZeroPointOnPointSystem", '.', u"", u"0.5", u"0.5"},
                       FilterCase{"LeadingPointOnPointSystem", '.', u"", u".5", u"0.5"},
@@ -267,8 +271,23 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"ZeroBeforeExponentKept", ',', u"", 0, u"0e5", u"0e5"},
                       PasteCase{"ExponentAfterZeroKept", ',', u"0", 1, u"E-3", u"0E-3"},
                       PasteCase{"DoubleZeroBeforeExponent", '.', u"", 0, u"00e1", u"0e1"},
-                      PasteCase{"LeadingSeparatorGetsZero", '.', u"", 0, u".5e2", u"0.5e2"}),
+                      PasteCase{"LeadingSeparatorGetsZero", '.', u"", 0, u".5e2", u"0.5e2"},
+                      PasteCase{"PastedPointOnCommaSystem", ',', u"", 0, u"0.5", u"0,5"},
+                      PasteCase{"PastedCommaOnPointSystem", '.', u"", 0, u"2,5", u"2.5"},
+                      PasteCase{"PastedPointIntoANumber", ',', u"12", 1, u".5", u"1,52"},
+                      PasteCase{"PastedPointAfterExponentRemoved", ',', u"", 0, u"1e5.", u"1e5"},
+                      PasteCase{"PastedTwoPointsStayNoNumber", ',', u"", 0, u"1.2.3", u"1,2"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberFilterCaret, CodeFieldsKeepOnlyTheSystemSeparator)
+{
+    SeparatorScope scope(',');
+    std::u16string text = u"1.";
+    int caret = 2;
+    while (prEditNumberFilter(text, caret, TDecimalKey::SystemOnly)) {
+    }
+    EXPECT_EQ(text, u"1");
+}
 
 TEST(NumberFilterCaret, RemovesOnlyTheCharacterBeforeTheCaret)
 {

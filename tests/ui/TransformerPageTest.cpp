@@ -323,7 +323,7 @@ TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
     };
     const TTyping typings[] = {
         {"editA", "1x", "1"},      {"editA", "1234", "123"}, {"editA", ",5", "0,5"}, {"editH", "07", "7"},
-        {"editB", "-", ""},        {"editVp", "2,2,", "2,2"}, {"editJ", "4.2", "42"}, {"editKw", "123456", "12345"},
+        {"editB", "-", ""},        {"editVp", "2,2,", "2,2"}, {"editJ", "4.2", "4,2"}, {"editKw", "123456", "12345"},
     };
     for (const auto& t : typings) {
         QLineEdit* edit = fnEdit(t.field);
