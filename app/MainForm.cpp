@@ -212,7 +212,7 @@ QString TMyFormMain::fnStatusSlot(int pageIndex) const
 
 void TMyFormMain::prCreateNewPage()
 {
-    auto* sheet = new QWidget;
+    auto* sheet = new TMyTabSheet;
     const int index = PageControl->count();
     sheet->setObjectName(QStringLiteral("TabSheet%1").arg(index));
     // The slot exists before the tab becomes active, so the change handler can read it.

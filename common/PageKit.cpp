@@ -5,16 +5,20 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHash>
 #include <QEvent>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOption>
 
 #include <cmath>
 
@@ -97,6 +101,47 @@ void prSetLabelText(QLabel* label, const QString& text)
 }
 
 void TMyButton::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+QPalette fnPagePalette()
+{
+    // The style's own standard palette is its light one, independent of the
+    // palette the desktop hands the application.
+    return QApplication::style()->standardPalette();
+}
+
+namespace {
+
+// The colour the style fills a tab's pane with under the page palette, found
+// once by letting it draw one.
+QColor fnPaneColour()
+{
+    static const QColor colour = [] {
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(fnPagePalette().color(QPalette::Window));
+        QPainter painter(&image);
+        QStyleOptionTabWidgetFrame pane;
+        pane.rect = image.rect();
+        pane.palette = fnPagePalette();
+        QApplication::style()->drawPrimitive(QStyle::PE_FrameTabWidget, &pane, &painter);
+        painter.end();
+        return QColor(image.pixel(8, 8));
+    }();
+    return colour;
+}
+
+} // namespace
+
+TMyTabSheet::TMyTabSheet()
+{
+    setPalette(fnPagePalette());
+    setAutoFillBackground(false);
+}
+
+void TMyTabSheet::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), fnPaneColour());
+}
 
 QIcon fnStandardIcon(QStyle::StandardPixmap icon)
 {

@@ -39,6 +39,21 @@ int fnCentredLeft(int outer, int inner);
 int fnBottom(const QWidget* widget);
 int fnRight(const QWidget* widget);
 
+// The pages are drawn on fixed light pictures with fixed field colours, so a
+// tab sheet keeps a light palette of its own whatever the desktop's theme: a
+// dark theme's light text on the light pictures could not be read.
+QPalette fnPagePalette();
+
+// A tab sheet: a page in the page palette, painted as the light style paints
+// a tab's pane, so a dark desktop shows it exactly as a light one does.
+class TMyTabSheet : public QWidget {
+public:
+    TMyTabSheet();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A raised panel.
 QFrame* fnNewPanel(QWidget* parent, const QString& name);
 // A label sized to its text; its accessible name is the text.

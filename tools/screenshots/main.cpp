@@ -1,6 +1,8 @@
 // Writes offscreen screenshots of the window for the README and for checking
 // the drawings by eye: the help page and every view of every calculator.
-//   quillfern_screenshots <output-dir>
+//   quillfern_screenshots <output-dir> [--dark]
+// --dark builds the window under a dark desktop palette (light text on dark
+// fields), as a dark desktop theme hands the program.
 #include "app/MainForm.h"
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Filters/FiltersPage.h"
@@ -224,6 +226,20 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quillfern"));
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
+    if (argc > 2 && QString::fromLatin1(argv[2]) == QStringLiteral("--dark")) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(60, 60, 60));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 60));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        QApplication::setPalette(dark);
+    }
 
     TMyFormMain form;
     form.show();
