@@ -100,7 +100,7 @@ void BM_FilterSolveAndFormat(benchmark::State& state)
     prTrackGiven(order, TFilterInput::C, 1);
     const TFilterFields fields{{"1", "1", "", ""}, {1, 2, 0, 0}};
     for (auto _ : state)
-        benchmark::DoNotOptimize(prCalcFilter(order, fields));
+        benchmark::DoNotOptimize(prCalcFilter(order, fields, TFilterKind::LowPass));
 }
 BENCHMARK(BM_FilterSolveAndFormat);
 

@@ -147,6 +147,9 @@ public:
 
     // Asked whenever the user tries a cell; may switch cell editing on or off.
     std::function<bool(int col, int row)> selectCell;
+    // Enter in a cell: the cell is stored, then the page recalculates, as
+    // Enter in a field does.
+    std::function<void()> enterPressed;
 
 protected:
     bool fnTry(const QModelIndex& index) const
@@ -164,6 +167,25 @@ protected:
         if (next == currentIndex())
             return next;
         return fnTry(next) ? next : currentIndex();
+    }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        QTableWidget::closeEditor(editor, hint);
+        // Enter in the cell's editor submits it; Tab, Escape and clicks elsewhere do not.
+        if (hint == QAbstractItemDelegate::SubmitModelCache && enterPressed)
+            enterPressed();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState
+            && enterPressed) {
+            enterPressed();
+            event->accept();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -426,6 +448,7 @@ void TMyTrans::prCreatePanelTransOutput()
     grid->setEditTriggers(GridEditTriggers);
     grid->setItemDelegate(new TTransCellDelegate(this, grid));
     grid->selectCell = [this](int col, int row) { return prTransOutputSelectCell(col, row); };
+    grid->enterPressed = [this] { prCalcOnPage(); };
     // Leaving the grid, from the grid itself or from its cell editor, drops the
     // selection; a window losing activation (no new focus) is not leaving.
     connect(qApp, &QApplication::focusChanged, grid, [this, grid](QWidget* old, QWidget* now) {

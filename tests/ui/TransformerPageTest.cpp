@@ -314,6 +314,31 @@ TEST_F(TransformerPage, DesignTypedByTheUser)
     EXPECT_EQ(form->fnStatusText(), fnText(646));
 }
 
+// Enter in a cell stores it and recalculates the page, as the status text
+// promises; Escape leaves the page as it was.
+TEST_F(TransformerPage, EnterInAGridCellRecalculates)
+{
+    prTypeCore({{"editA", "20"}, {"editH", "30"}, {"editB", "10"}, {"editC", "30"}});
+    prEnter(fnEdit("editC"));
+    const QString before = fnEdit("editPtr")->text();
+    prTypeIntoCell(1, 2, "12");  // typed, then Enter
+    prTypeIntoCell(2, 2, "1");
+    QApplication::processEvents();
+    EXPECT_EQ(fnEdit("editPtr")->text(), "12,0") << before.toStdString();
+    EXPECT_EQ(fnCell(1, 2), "12,0");
+    EXPECT_EQ(fnCell(3, 2), "99,1");
+    EXPECT_EQ(form->fnStatusText(), fnText(646));
+
+    // Enter on a picked cell without its editor open recalculates too.
+    fnEdit("editJ")->setText("3");
+    prClickCell(1, 2);
+    QTest::keyClick(fnGrid(), Qt::Key_Escape);
+    fnGrid()->setFocus();
+    QTest::keyClick(fnGrid(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(fnCell(5, 2), "0,65");  // 1 A at 3 A/mm2 instead of 4,2
+}
+
 TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
 {
     struct TTyping {
