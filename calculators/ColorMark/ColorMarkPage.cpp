@@ -217,6 +217,7 @@ void TMyColorMarkPage::prCreatePanelResult()
         cbCap104M->addItem(QString::fromStdString(fnTolListItem(k)));
     cbCap104M->setCurrentIndex(0);
     cbCap104M->setGeometry(175, 163, 32, KitComboHeight);
+    prGiveListTextRoom(cbCap104M);
     connect(cbCap104M, &QComboBox::currentIndexChanged, this, &TMyColorMarkPage::prComboChange);
 
     // The pieces were cut before the left panel took its icons.

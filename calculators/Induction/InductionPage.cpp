@@ -237,7 +237,7 @@ void TMyInductionPage::prCreatePanelInduction()
     for (int k = 0; k < InductionEditCount; ++k)
         prCreateComboInd(k);
     for (QRadioButton* radio : {mData.rbIndFromN, mData.rbNFromInd})
-        radio->resize(radio->width(), mData.editInd[IndEdit::OneL]->height() + 3);
+        radio->resize(radio->width(), mData.editInd[IndEdit::OneL]->height());
 
     mData.labelTitleInd = fnNewLabel(PanelInduction, "labelTitleInd");
     prSetFontPoints(mData.labelTitleInd, 12);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -261,6 +262,20 @@ TEST_F(InductionPage, EveryViewPlacesItsFields)
             }
         }
     }
+}
+
+// The direction radios have the height of the inductance field and sit 8 px
+// apart; the style's indicator fits in that height, uncut.
+TEST_F(InductionPage, DirectionRadiosHaveTheFieldsHeight)
+{
+    QRadioButton* fromN = fnData().rbIndFromN;
+    QRadioButton* fromL = fnData().rbNFromInd;
+    EXPECT_EQ(fromN->height(), fnEdit(OneL)->height());
+    EXPECT_EQ(fromL->height(), fnEdit(OneL)->height());
+    EXPECT_EQ(fromL->y(), fromN->y() + fromN->height() + 8);
+    EXPECT_EQ(fnData().checkMpCoil->height(), fromN->height());
+    EXPECT_LE(fromN->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, fromN), fromN->height());
+    EXPECT_LE(fromN->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, fromN), fromN->height());
 }
 
 TEST_F(InductionPage, TwoTabsAreIndependent)
