@@ -1,15 +1,11 @@
 #include "app/MainForm.h"
 
-#include "calculators/ColorMark/ColorMarkPage.h"
-#include "calculators/Filters/FiltersPage.h"
-#include "calculators/Formulas/FormulasPage.h"
-#include "calculators/Induction/InductionPage.h"
-#include "calculators/Transformer/TransformerPage.h"
-#include "common/ImageCanvas.h"
-#include "common/Numbers.h"
-#include "common/PageKit.h"
-#include "common/PictureSheets.h"
-#include "common/UiText.h"
+#include "app/Calculators.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/core/Numbers.h"
+#include "common/ui/PageKit.h"
+#include "common/ui/PictureSheets.h"
+#include "common/ui/UiText.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -29,6 +25,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -111,7 +108,7 @@ void TMyFormMain::FormCreate()
     setFont(fnWindowFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kWindowLeft, kWindowTop);
-    setWindowTitle(fnText(1));
+    setWindowTitle(fnText(TextId::WindowTitle));
     prLoadPictureResources();
     setWindowIcon(QIcon(QPixmap::fromImage(fnWindowIcon())));
 
@@ -134,7 +131,7 @@ void TMyFormMain::FormCreate()
     setStatusBar(StatusBar);
 
     prCreateNewPage();
-    PageControl->setTabText(0, fnText(7));
+    PageControl->setTabText(0, fnText(TextId::HelpTab));
     prCreateHelpPage();
 }
 
@@ -143,29 +140,25 @@ void TMyFormMain::prCreateMainMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
 
-    auto addEntry = [this](QMenu* menu, std::uint32_t textId, const char* name, auto handler, bool enabled) {
+    auto addEntry = [this](QMenu* menu, std::uint32_t textId, const char* name, auto handler) {
         QAction* action = menu->addAction(fnText(textId));
         action->setObjectName(QString::fromLatin1(name));
-        action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
 
-    QMenu* fileMenu = bar->addMenu(fnText(20));
+    QMenu* fileMenu = bar->addMenu(fnText(TextId::MenuFile));
     fileMenu->setObjectName(QStringLiteral("menuFile"));
-    addEntry(fileMenu, 27, "menuExit", &TMyFormMain::prMenuExitClick, true);
+    addEntry(fileMenu, TextId::MenuExit, "menuExit", &TMyFormMain::prMenuExitClick);
 
-    QMenu* calcMenu = bar->addMenu(fnText(40));
+    QMenu* calcMenu = bar->addMenu(fnText(TextId::MenuCalculators));
     calcMenu->setObjectName(QStringLiteral("menuCalculators"));
-    addEntry(calcMenu, 41, "menuTransformer", &TMyFormMain::prMenuTransformerClick, true);
-    addEntry(calcMenu, 43, "menuCoil", &TMyFormMain::prMenuCoilClick, true);
-    addEntry(calcMenu, 44, "menuFilter", &TMyFormMain::prMenuFilterClick, true);
-    addEntry(calcMenu, 47, "menuColorMark", &TMyFormMain::prMenuColorMarkClick, true);
-    addEntry(calcMenu, 48, "menuFormulas", &TMyFormMain::prMenuFormulasClick, true);
+    for (const TMyCalculator& calculator : fnCalculators())
+        addEntry(calcMenu, calculator.menuText, calculator.actionName, [this, &calculator] { prOpenCalculator(calculator); });
 
-    QMenu* helpMenu = bar->addMenu(fnText(70));
+    QMenu* helpMenu = bar->addMenu(fnText(TextId::MenuHelp));
     helpMenu->setObjectName(QStringLiteral("menuHelp"));
-    addEntry(helpMenu, 73, "menuHelpPage", &TMyFormMain::prMenuHelpClick, true);
+    addEntry(helpMenu, TextId::MenuAbout, "menuHelpPage", &TMyFormMain::prMenuHelpClick);
 }
 
 int TMyFormMain::fnActivePageIndex() const
@@ -266,35 +259,25 @@ void TMyFormMain::prClosePage()
 
 void TMyFormMain::prMenuExitClick() { close(); }
 
-void TMyFormMain::prMenuTransformerClick()
+void TMyFormMain::prOpenCalculator(const TMyCalculator& calculator)
 {
     prCreateNewPage();
-    prCreateTransPage(*this);
+    calculator.create(*this);
 }
 
-void TMyFormMain::prMenuCoilClick()
+void TMyFormMain::prOpenCalculator(const char* actionName)
 {
-    prCreateNewPage();
-    prCreateInductionPage(*this);
+    for (const TMyCalculator& calculator : fnCalculators())
+        if (std::string_view(calculator.actionName) == actionName)
+            prOpenCalculator(calculator);
 }
 
-void TMyFormMain::prMenuColorMarkClick()
-{
-    prCreateNewPage();
-    prCreateColorMarkPage(*this);
-}
-
-void TMyFormMain::prMenuFilterClick()
-{
-    prCreateNewPage();
-    prCreateFilterPage(*this);
-}
-
-void TMyFormMain::prMenuFormulasClick()
-{
-    prCreateNewPage();
-    prCreateFormulasPage(*this);
-}
+// The menu's slots by name, for whoever drives the window from outside.
+void TMyFormMain::prMenuTransformerClick() { prOpenCalculator("menuTransformer"); }
+void TMyFormMain::prMenuCoilClick() { prOpenCalculator("menuCoil"); }
+void TMyFormMain::prMenuFilterClick() { prOpenCalculator("menuFilter"); }
+void TMyFormMain::prMenuColorMarkClick() { prOpenCalculator("menuColorMark"); }
+void TMyFormMain::prMenuFormulasClick() { prOpenCalculator("menuFormulas"); }
 
 void TMyFormMain::prMenuHelpClick()
 {
@@ -302,7 +285,7 @@ void TMyFormMain::prMenuHelpClick()
     PageControl->setTabVisible(0, true);
     PageControl->show();
     PageControl->setCurrentIndex(0);
-    prNewTextStatusBar(fnText(90));
+    prNewTextStatusBar(fnText(TextId::StatusHelp));
 }
 
 void TMyFormMain::prOpenWebSite()
@@ -322,7 +305,7 @@ QUrl TMyFormMain::fnMailAddress(const QString& address, const QString& subject)
 
 void TMyFormMain::prSendEMail()
 {
-    QDesktopServices::openUrl(fnMailAddress(mMailLink->text(), fnText(4)));
+    QDesktopServices::openUrl(fnMailAddress(mMailLink->text(), fnText(TextId::MailSubject)));
 }
 
 void TMyFormMain::prCreateHelpPage()
@@ -333,12 +316,12 @@ void TMyFormMain::prCreateHelpPage()
     mHelpPicture = new TMyImageCanvas(mHelpSheet);
     mHelpPicture->setObjectName(QStringLiteral("imageAbout"));
 
-    mHelpLine1 = fnHelpLabel(mHelpSheet, fnText(2), "labelAbout1");
-    mHelpLine2 = fnHelpLabel(mHelpSheet, fnText(3), "labelAbout2");
+    mHelpLine1 = fnHelpLabel(mHelpSheet, fnText(TextId::HelpLine1), "labelAbout1");
+    mHelpLine2 = fnHelpLabel(mHelpSheet, fnText(TextId::HelpLine2), "labelAbout2");
     mWebPrefix = fnHelpLabel(mHelpSheet, QStringLiteral("WWW:"), "labelWebPrefix");
-    mWebLink = fnHelpLabel(mHelpSheet, fnText(5), "labelWeb");
+    mWebLink = fnHelpLabel(mHelpSheet, fnText(TextId::WebAddress), "labelWeb");
     mMailPrefix = fnHelpLabel(mHelpSheet, QStringLiteral("E-mail:"), "labelMailPrefix");
-    mMailLink = fnHelpLabel(mHelpSheet, fnText(6), "labelMail");
+    mMailLink = fnHelpLabel(mHelpSheet, fnText(TextId::MailAddress), "labelMail");
     prMakeLink(mWebLink);
     prMakeLink(mMailLink);
     mWebLink->installEventFilter(this);
@@ -355,7 +338,7 @@ void TMyFormMain::prCreateHelpPage()
     mMailPrefix->move(mWebPrefix->x(), mWebPrefix->y() + 20);
     mMailLink->move(mMailPrefix->x() + mMailPrefix->width() + 4, mMailPrefix->y());
 
-    mExitButton = new TMyButton(fnStandardIcon(QStyle::SP_DialogCloseButton), fnText(13), mHelpSheet);
+    mExitButton = new TMyButton(fnStandardIcon(QStyle::SP_DialogCloseButton), fnText(TextId::Exit), mHelpSheet);
     mExitButton->setObjectName(QStringLiteral("btnExit"));
     mExitButton->adjustSize();
     connect(mExitButton, &QPushButton::clicked, this, &TMyFormMain::prMenuExitClick);
@@ -366,7 +349,7 @@ void TMyFormMain::prCreateHelpPage()
     prPlaceHelpWidgets();
     mHelpPicture->lower();
 
-    prNewTextStatusBar(fnText(90));
+    prNewTextStatusBar(fnText(TextId::StatusHelp));
 }
 
 void TMyFormMain::prPlaceHelpWidgets()

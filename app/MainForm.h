@@ -3,7 +3,7 @@
 // the status bar while that tab is active. Closing a tab only hides it.
 #pragma once
 
-#include "common/PageHost.h"
+#include "common/ui/PageHost.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -16,6 +16,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class TMyImageCanvas;
+struct TMyCalculator;
 
 class TMyFormMain : public QMainWindow, public TMyPageHost {
     Q_OBJECT
@@ -59,6 +60,9 @@ protected:
 private:
     void FormCreate();
     void prCreateMainMenu();
+    // A new tab with the calculator's page on it.
+    void prOpenCalculator(const TMyCalculator& calculator);
+    void prOpenCalculator(const char* actionName);
     void prCreateHelpPage();
     void prPlaceHelpWidgets();
     static QUrl fnMailAddress(const QString& address, const QString& subject);

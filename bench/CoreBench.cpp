@@ -1,7 +1,7 @@
 // How long the per-keystroke work takes: writing and reading numbers, the
 // catalogue lookup, and restoring the largest picture sheet (done once per page).
-#include "common/Numbers.h"
-#include "common/SheetRows.h"
+#include "common/core/Numbers.h"
+#include "common/core/SheetRows.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
 

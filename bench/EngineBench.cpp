@@ -4,7 +4,7 @@
 #include "calculators/Filters/FilterEngine.h"
 #include "calculators/Formulas/FormulasEngine.h"
 #include "calculators/Induction/InductionEngine.h"
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -91,9 +91,10 @@ BENCHMARK(BM_SmdKeystroke);
 
 namespace {
 
-// One solve-and-format of the filter page: read two givens, derive, format the ten values.
+// One solve-and-format of the filter page: read two givens, derive, format every section's values.
 void BM_FilterSolveAndFormat(benchmark::State& state)
 {
+    using namespace filters;
     prSetDecimalSeparator(',');
     TGivenOrder order{};
     prTrackGiven(order, TFilterInput::F, 1);

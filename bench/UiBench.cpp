@@ -6,7 +6,7 @@
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "calculators/Transformer/TransformerPage.h"
-#include "common/ImageCanvas.h"
+#include "common/ui/ImageCanvas.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -116,9 +116,9 @@ void BM_FilterKeystroke(benchmark::State& state)
     TMyFormMain& form = fnForm();
     form.prMenuFilterClick();
     TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
-    page->fnEdit(TFilterInput::F)->setText("1");
-    page->fnEdit(TFilterInput::C)->setText("4");
-    prKeystrokes(state, page->fnEdit(TFilterInput::C), Qt::Key_7);
+    page->fnEdit(filters::TFilterInput::F)->setText("1");
+    page->fnEdit(filters::TFilterInput::C)->setText("4");
+    prKeystrokes(state, page->fnEdit(filters::TFilterInput::C), Qt::Key_7);
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
 

@@ -1,7 +1,8 @@
 #include "text/Quantities.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
+#include "text/TextIds.h"
 
 #include <cmath>
 
@@ -27,42 +28,42 @@ std::string fnFormatFrequency(int digits, double v)
 {
     const double giga = v / 1e9;
     if (fnWholeAtLeastOne(giga))
-        return giga > kOverflowLimit ? fnOverflow(1004) : fnNormal(digits, giga, 1004);
+        return giga > kOverflowLimit ? fnOverflow(TextId::UnitGHz) : fnNormal(digits, giga, TextId::UnitGHz);
     if (fnWholeAtLeastOne(v / 1e6))
-        return fnNormal(digits, v / 1e6, 1003);
+        return fnNormal(digits, v / 1e6, TextId::UnitMHz);
     if (fnWholeAtLeastOne(v / 1e3))
-        return fnNormal(digits, v / 1e3, 1002);
+        return fnNormal(digits, v / 1e3, TextId::UnitKHz);
     if (v > 0)
-        return fnNormal(digits, v, 1001);
+        return fnNormal(digits, v, TextId::UnitHz);
     return {};
 }
 
 std::string fnFormatCapacitance(int digits, double v)
 {
     if (fnWholeAtLeastOne(v))
-        return v > kOverflowLimit ? fnOverflow(1008) : fnNormal(digits, v, 1008);
+        return v > kOverflowLimit ? fnOverflow(TextId::UnitF) : fnNormal(digits, v, TextId::UnitF);
     const double micro = v * 1e6;
     if (fnWholeAtLeastOne(micro))
-        return fnNormal(digits, micro, 1007);
+        return fnNormal(digits, micro, TextId::UnitUF);
     const double nano = micro * 1e3;
     if (fnWholeAtLeastOne(nano))
-        return fnNormal(digits, nano, 1006);
+        return fnNormal(digits, nano, TextId::UnitNF);
     const double pico = nano * 1e3;
     if (pico > 0)
-        return fnNormal(digits, pico, 1005);
+        return fnNormal(digits, pico, TextId::UnitPF);
     return {};
 }
 
 std::string fnFormatInductance(int digits, double v)
 {
     if (fnWholeAtLeastOne(v))
-        return v > kOverflowLimit ? fnOverflow(1011) : fnNormal(digits, v, 1011);
+        return v > kOverflowLimit ? fnOverflow(TextId::UnitH) : fnNormal(digits, v, TextId::UnitH);
     const double milli = v * 1e3;
     if (fnWholeAtLeastOne(milli))
-        return fnNormal(digits, milli, 1010);
+        return fnNormal(digits, milli, TextId::UnitMH);
     const double micro = milli * 1e3;
     if (micro > 0)
-        return fnNormal(digits, micro, 1009);
+        return fnNormal(digits, micro, TextId::UnitUH);
     return {};
 }
 
@@ -70,11 +71,11 @@ std::string fnFormatResistance(int digits, double v)
 {
     const double mega = v / 1e6;
     if (fnWholeAtLeastOne(mega))
-        return mega > kOverflowLimit ? fnOverflow(1014) : fnNormal(digits, mega, 1014);
+        return mega > kOverflowLimit ? fnOverflow(TextId::UnitMOhm) : fnNormal(digits, mega, TextId::UnitMOhm);
     if (fnWholeAtLeastOne(v / 1e3))
-        return fnNormal(digits, v / 1e3, 1013);
+        return fnNormal(digits, v / 1e3, TextId::UnitKOhm);
     if (v > 0)
-        return fnNormal(digits, v, 1012);
+        return fnNormal(digits, v, TextId::UnitOhm);
     return {};
 }
 
@@ -82,15 +83,15 @@ std::string fnFormatLength(int digits, double v)
 {
     // Kilometres only from 10 km: 5000 m reads better as metres at the bench.
     if (fnWholeAtLeastOne(v / 1e4))
-        return v / 1e3 > kOverflowLimit ? fnOverflow(1022) : fnNormal(digits, v / 1e3, 1022);
+        return v / 1e3 > kOverflowLimit ? fnOverflow(TextId::UnitKm) : fnNormal(digits, v / 1e3, TextId::UnitKm);
     if (fnWholeAtLeastOne(v))
-        return fnNormal(digits, v, 1021);
+        return fnNormal(digits, v, TextId::UnitM);
     const double milli = v * 1e3;
     if (fnWholeAtLeastOne(milli))
-        return fnNormal(digits, milli, 1019);
+        return fnNormal(digits, milli, TextId::UnitMm);
     const double micro = milli * 1e3;
     if (micro > 0)
-        return fnNormal(digits, micro, 1018);
+        return fnNormal(digits, micro, TextId::UnitUm);
     return {};
 }
 
@@ -99,28 +100,28 @@ std::string fnFormatTime(int digits, double v)
     if (fnWholeAtLeastOne(v)) {
         constexpr double kSecondsPerHour = 3600.0;
         if (v < 100000.0)
-            return fnNormal(digits, v, 1025);
+            return fnNormal(digits, v, TextId::UnitS);
         // Time has no top rung to overflow into; hours whose whole part no 64-bit
         // integer holds (infinity among them) show the overflow text, not a
         // screenful of digits or a 0.
         const double hours = v / kSecondsPerHour;
-        return hours < 0x1p63 ? fnNormal(digits, hours, 1027) : fnOverflow(1027);
+        return hours < 0x1p63 ? fnNormal(digits, hours, TextId::UnitHour) : fnOverflow(TextId::UnitHour);
     }
     const double milli = v * 1e3;
     if (fnWholeAtLeastOne(milli))
-        return fnNormal(digits, milli, 1024);
+        return fnNormal(digits, milli, TextId::UnitMs);
     const double micro = milli * 1e3;
     if (micro > 0)
-        return fnNormal(digits, micro, 1023);
+        return fnNormal(digits, micro, TextId::UnitUs);
     return {};
 }
 
 std::string fnFormatSpeed(int digits, double v)
 {
     if (v > kSpeedOverflowLimit)
-        return ">500 000 " + fnGetText(1015, 1);
+        return ">500 000 " + fnGetText(TextId::UnitMPerS, 1);
     if (v > 0)
-        return fnNormal(digits, v, 1015);
+        return fnNormal(digits, v, TextId::UnitMPerS);
     return {};
 }
 
@@ -141,11 +142,11 @@ std::string fnFormatEnergy(int digits, double v)
 {
     const double kilo = v / 1e3;
     if (fnWholeAtLeastOne(kilo))
-        return kilo > kOverflowLimit ? fnOverflow(1035) : fnNormal(digits, kilo, 1035);
+        return kilo > kOverflowLimit ? fnOverflow(TextId::UnitKJ) : fnNormal(digits, kilo, TextId::UnitKJ);
     if (fnWholeAtLeastOne(v))
-        return fnNormal(digits, v, 1034);
+        return fnNormal(digits, v, TextId::UnitJ);
     const double milli = v * 1e3;
     if (milli > 0)
-        return fnNormal(digits, milli, 1033);
+        return fnNormal(digits, milli, TextId::UnitMJ);
     return {};
 }

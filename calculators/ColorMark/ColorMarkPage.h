@@ -6,7 +6,7 @@
 #pragma once
 
 #include "calculators/ColorMark/MarkingDecoder.h"
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,13 +1,16 @@
-// Passive filter sections for a cut-off frequency: from any two of F, C and
-// L or R (the two typed last), the third and the element values of the
-// two-element, T and pi sections, LC and RC, low-pass and high-pass. Inputs are
-// field texts with their unit choices; results are display texts.
+// Core layer. Passive filter sections for a cut-off frequency: from any two of
+// F, C and L or R (the two typed last), the third and the element values of
+// the two-element, T and pi sections, LC and RC, low-pass and high-pass.
+// Inputs are field texts with their unit choices; results are display texts.
 #pragma once
 
+#include "calculators/Filters/FilterSections.h"
+
 #include <array>
+#include <cstdint>
 #include <string>
 
-enum class TFilterKind { LowPass, HighPass };
+namespace filters {
 
 // The four inputs, in the order of their fields.
 enum class TFilterInput { F, C, L, R };
@@ -58,33 +61,6 @@ TFilterValues fnReadFilterInputs(const TFilterFields& fields);
 // The first rule of the front's list that holds derives the rest; with no rule, the values as read.
 TFilterValues prSolveFilter(const TGivenOrder& order, TFilterValues read);
 
-// The six sections of a kind, each built to meet the cut-off F between its
-// terminations: the LC sections between a source and a load of the solved R
-// (the two-element section a second-order, T and pi third-order Butterworth
-// ladders), the RC sections from a zero-impedance source into an open load.
-enum class TSectionShape { LcTwo, LcT, LcPi, RcTwo, RcT, RcPi };
-inline constexpr int SectionCount = 6;
-
-// The value labels: group B holds capacitors (8), C inductors (4), D resistors (4).
-enum class TFilterPart { Capacitor, Inductor, Resistor };
-inline constexpr int CapacitorLabels = 8;
-inline constexpr int InductorLabels = 4;
-inline constexpr int ResistorLabels = 4;
-
-// One element of a section, from the source side to the load side.
-struct TSectionElement {
-    TFilterPart part;
-    int label;      // 1-based within its part's label group
-    bool shunt;     // across the line (true) or in series (false)
-    double factor;  // times the solved C, L or R
-};
-struct TSectionLayout {
-    TSectionShape shape;
-    std::array<TSectionElement, 3> elements;
-    int count;
-};
-const std::array<TSectionLayout, SectionCount>& fnSectionLayouts(TFilterKind kind);
-
 // Every element's value in base units (F, H, Ohm), by label; 0 where the
 // solved quantity it scales is missing.
 struct TFilterElements {
@@ -109,3 +85,5 @@ TFilterSection prShowFilterValues(const TFilterValues& values, TFilterKind kind)
 
 // The whole recalculation: read, solve, format for the kind shown.
 TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind);
+
+} // namespace filters

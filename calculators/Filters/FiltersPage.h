@@ -1,10 +1,11 @@
-// The filter page: low-pass or high-pass on the left; on the right the four
+// UI layer. The filter page: low-pass or high-pass on the left; on the right the four
 // inputs (F, C, L, R with their units) over the response picture and the six
 // section schematics, each element's value written beside it. The filter
 // solver does the arithmetic; the page keeps the given order of the inputs.
 #pragma once
 
 #include "calculators/Filters/FilterEngine.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
@@ -19,11 +20,12 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyImageCanvas;
+class TMyNumberField;
 class TMyPageHost;
 
 // The page's widget pool and its given order.
 struct TFilterPageData {
-    TGivenOrder GivenOrder{};
+    filters::TGivenOrder GivenOrder{};
     std::array<QLineEdit*, 13> editFilter{};     // 1-12; 1, 4, 7, 10 are F, C, L, R
     std::array<QComboBox*, 13> comboFilter{};    // 1-12, beside the edit of the same number
     std::array<std::array<QLabel*, 9>, 4> labelValue{}; // groups A-D, 1-8
@@ -40,8 +42,10 @@ public:
     QWidget* fnTabSheet() const { return mSheet; }
     TFilterPageData& fnData() { return mData; }
     // The field and unit list of an input.
-    QLineEdit* fnEdit(TFilterInput input) const;
-    QComboBox* fnCombo(TFilterInput input) const;
+    QLineEdit* fnEdit(filters::TFilterInput input) const;
+    QComboBox* fnCombo(filters::TFilterInput input) const;
+    // A value label: group 'A'..'D', index 1..8.
+    QLabel* fnValueLabel(char group, int index) const;
 
     // Published fields; each widget's objectName is its field name. Band-pass,
     // band-stop and smoothing filters have selectors that are never made.
@@ -60,6 +64,7 @@ public:
 public slots:
     void prCreatePanelSelectFilters();
     void prCreatePanelResultFilters();
+    // A field changed; the one with the focus counts as typed in.
     void prEditChange(int slot);
     void prComboChange();
     void prSetFilterLf();
@@ -72,14 +77,16 @@ public slots:
     void prCalcFilter();
 
 private:
-    void prShowKind(TFilterKind kind);
-    void prPlaceFilterLabels(TFilterKind kind, const TFilterSection& values);
-    void prDraw(int x, int y, int w, int h, int dx, int dy, TMyImageCanvas* canvas);
+    // A field changed (byUser: typed or pasted rather than set by anyone else).
+    void prOnEdited(int slot, bool byUser);
+    void prShowKind(filters::TFilterKind kind);
+    void prPlaceFilterLabels(filters::TFilterKind kind, const filters::TFilterSection& values);
+    // Copies a piece of the sheet onto a canvas with its top-left corner at `at`.
+    void prDraw(const TRect& piece, TPoint at, TMyImageCanvas* canvas);
 
     QWidget* mSheet;
     TMyPageHost* mHost;
     TFilterPageData mData;
-    bool mWriting = false;  // the page itself is clearing fields
 };
 
 void prCreateFilterPage(TMyPageHost& host);

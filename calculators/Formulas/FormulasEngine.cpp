@@ -1,6 +1,6 @@
 #include "calculators/Formulas/FormulasEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/Quantities.h"
 
 #include <cmath>

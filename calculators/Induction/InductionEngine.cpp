@@ -1,6 +1,6 @@
 #include "calculators/Induction/InductionEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/Quantities.h"
 
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "calculators/Induction/InductionPage.h"
 
-#include "common/ImageCanvas.h"
-#include "common/NumberEdit.h"
-#include "common/PageHost.h"
-#include "common/PageKit.h"
-#include "common/PictureSheets.h"
-#include "common/UiText.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
+#include "common/ui/PageHost.h"
+#include "common/ui/PageKit.h"
+#include "common/ui/PictureSheets.h"
+#include "common/ui/UiText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "calculators/Transformer/TransformerEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "calculators/Transformer/TransformerPage.h"
 
-#include "common/ImageCanvas.h"
-#include "common/NumberEdit.h"
-#include "common/PageKit.h"
-#include "common/Numbers.h"
-#include "common/PageHost.h"
-#include "common/PictureSheets.h"
-#include "common/UiText.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
+#include "common/ui/PageKit.h"
+#include "common/core/Numbers.h"
+#include "common/ui/PageHost.h"
+#include "common/ui/PictureSheets.h"
+#include "common/ui/UiText.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 
 #include "support/SectionSimulation.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
 
@@ -16,6 +16,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+using namespace filters;
 
 namespace {
 

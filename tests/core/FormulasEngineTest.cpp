@@ -3,7 +3,7 @@
 // series and parallel groups, and round trips against the physics.
 #include "calculators/Formulas/FormulasEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
 

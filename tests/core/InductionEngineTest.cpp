@@ -3,7 +3,7 @@
 // geometry fields.
 #include "calculators/Induction/InductionEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
 

@@ -1,4 +1,4 @@
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <gtest/gtest.h>
 

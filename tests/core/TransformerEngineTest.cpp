@@ -2,7 +2,7 @@
 // the marks on bad inputs and the status text, on a comma system.
 #include "calculators/Transformer/TransformerEngine.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace filters;
+
 namespace {
 
 void prCheckOrder(const TGivenOrder& order)

@@ -3,7 +3,7 @@
 // program writes.
 #pragma once
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

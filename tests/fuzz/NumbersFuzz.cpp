@@ -3,7 +3,7 @@
 // back, and the typing filter always ends in a number or an empty field.
 #include "FuzzSupport.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <bit>
 #include <cmath>

@@ -4,9 +4,9 @@
 #include "UiTestSupport.h"
 
 #include "calculators/ColorMark/ColorMarkPage.h"
-#include "common/ImageCanvas.h"
-#include "common/Numbers.h"
-#include "common/UiText.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/core/Numbers.h"
+#include "common/ui/UiText.h"
 
 #include <QComboBox>
 #include <QLabel>

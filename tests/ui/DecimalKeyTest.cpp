@@ -4,7 +4,7 @@
 // own rule.
 #include "UiTestSupport.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <QApplication>
 #include <QClipboard>

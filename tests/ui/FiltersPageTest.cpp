@@ -5,10 +5,10 @@
 #include "support/SectionSimulation.h"
 
 #include "calculators/Filters/FiltersPage.h"
-#include "common/ImageCanvas.h"
-#include "common/NumberEdit.h"
-#include "common/Numbers.h"
-#include "common/UiText.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
+#include "common/core/Numbers.h"
+#include "common/ui/UiText.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +20,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace filters;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // against the room the style gives them.
 #include "UiTestSupport.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "UiTestSupport.h"
 
 #include "calculators/Formulas/FormulasPage.h"
-#include "common/Numbers.h"
-#include "common/UiText.h"
+#include "common/core/Numbers.h"
+#include "common/ui/UiText.h"
 
 #include <QComboBox>
 #include <QLabel>

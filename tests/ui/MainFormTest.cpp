@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "common/Numbers.h"
-#include "common/UiText.h"
+#include "common/core/Numbers.h"
+#include "common/ui/UiText.h"
 
 #include <QAction>
 #include <QLabel>

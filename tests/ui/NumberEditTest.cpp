@@ -1,5 +1,5 @@
-#include "common/NumberEdit.h"
-#include "common/Numbers.h"
+#include "common/ui/NumberField.h"
+#include "common/core/Numbers.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "common/ImageCanvas.h"
-#include "common/PictureSheets.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/PictureSheets.h"
 
 #include <gtest/gtest.h>
 

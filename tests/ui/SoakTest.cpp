@@ -10,7 +10,7 @@
 
 #include "calculators/ColorMark/ColorMarkPage.h"
 #include "calculators/Transformer/TransformerPage.h"
-#include "common/ImageCanvas.h"
+#include "common/ui/ImageCanvas.h"
 
 #include <QAbstractButton>
 #include <QAction>

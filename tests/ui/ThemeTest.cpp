@@ -3,7 +3,7 @@
 // pixel of any tab sheet (the help page's included).
 #include "UiTestSupport.h"
 
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <QApplication>
 #include <QLineEdit>

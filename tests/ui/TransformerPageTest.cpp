@@ -4,10 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "calculators/Transformer/TransformerPage.h"
-#include "common/ImageCanvas.h"
-#include "common/NumberEdit.h"
-#include "common/Numbers.h"
-#include "common/UiText.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
+#include "common/core/Numbers.h"
+#include "common/ui/UiText.h"
 
 #include <QApplication>
 #include <QComboBox>

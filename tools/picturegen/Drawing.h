@@ -4,6 +4,8 @@
 // subscripts ("S" + "c" + ", см²").
 #pragma once
 
+#include "common/core/Rect.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -47,6 +49,10 @@ inline const QColor kCopperTop(222, 153, 95);
 inline const QColor kCopperSide(170, 92, 42);
 inline const QColor kFormer(222, 206, 160);
 } // namespace ink
+
+// The shared geometry's rectangles and points in Qt's terms.
+inline QRect fnQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+inline QPoint fnQPoint(TPoint p) { return QPoint(p.X, p.Y); }
 
 // The font of all captions: a plain sans face at a pixel size.
 QFont fnFont(int pixelSize, bool bold = false, bool italic = false);

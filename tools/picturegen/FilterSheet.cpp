@@ -11,6 +11,8 @@
 #include "Drawing.h"
 #include "Sheets.h"
 
+#include "calculators/Filters/FilterGeometry.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -24,22 +26,24 @@ namespace picturegen {
 
 namespace {
 
-constexpr int kSheetWidth = 620;
-constexpr int kSheetHeight = 460;
+namespace geo = filters::geometry;
+using filters::TFilterKind;
+using filters::TFilterPart;
+using filters::TSectionShape;
 
 // ---------------------------------------------------------------- pieces
 
-// Pieces the page cuts from the sheet.
-constexpr QRect kIconLowPass(2, 2, 32, 32);
-constexpr QRect kIconHighPass(36, 2, 32, 32);
-constexpr QRect kResponseLowPass(2, 37, 143, 114);
-constexpr QRect kResponseHighPass(147, 37, 143, 114);
-constexpr QRect kFormulaPiece(147, 267, 143, 114);
+// The pieces the page cuts, from the geometry it shares with the page.
+const QRect kIconLowPass = fnQRect(geo::IconLowPass);
+const QRect kIconHighPass = fnQRect(geo::IconHighPass);
+const QRect kResponseLowPass = fnQRect(geo::ResponseLowPass);
+const QRect kResponseHighPass = fnQRect(geo::ResponseHighPass);
+const QRect kFormulaPiece = fnQRect(geo::Formulas);
 
 // The cut-off value on a response picture: top-left of its label.
-constexpr QPoint kCutoffLabel(97, 94);
+const QPoint kCutoffLabel = fnQPoint(geo::CutoffLabel);
 // A value label as the page shows it, at its widest ("1,0000 кГц").
-constexpr QSize kValueLabel(60, 14);
+const QSize kValueLabel(geo::ValueLabelWidth, geo::ValueLabelHeight);
 
 // Input icons, shown left of the F, C, L and R edit boxes.
 struct TInputIcon {
@@ -47,16 +51,16 @@ struct TInputIcon {
     QRect rect;
     const char* symbol;
 };
-constexpr TInputIcon kInputIcons[] = {
-    {"icon F", QRect(2, 384, 23, 15), "F"},
-    {"icon C", QRect(26, 384, 23, 15), "C"},
-    {"icon L", QRect(50, 384, 23, 15), "L"},
-    {"icon R", QRect(74, 384, 23, 15), "R"},
+const TInputIcon kInputIcons[] = {
+    {"icon F", fnQRect(geo::InputIcons[0]), "F"},
+    {"icon C", fnQRect(geo::InputIcons[1]), "C"},
+    {"icon L", fnQRect(geo::InputIcons[2]), "L"},
+    {"icon R", fnQRect(geo::InputIcons[3]), "R"},
 };
 
 // ---------------------------------------------------------------- sections
 
-enum class TPart { Inductor, Capacitor, Resistor };
+using TPart = TFilterPart;
 enum class TBranch { Series, Shunt };
 
 // One element of a section and the top-left corner of its value label,
@@ -67,46 +71,39 @@ struct TElement {
     QPoint label;
 };
 
-constexpr QSize kSectionSize(131, 67);
+const QSize kSectionSize(geo::SectionWidth, geo::SectionHeight);
 
 struct TSection {
-    const char* name;
+    QString name;
     QPoint origin; // on the sheet
     int count;
     TElement elements[3];
 };
 
-constexpr TElement fnSeries(TPart part, int x, int y) { return {part, TBranch::Series, QPoint(x, y)}; }
-constexpr TElement fnShunt(TPart part, int x) { return {part, TBranch::Shunt, QPoint(x, 31)}; }
-
-constexpr TPart kL = TPart::Inductor;
-constexpr TPart kC = TPart::Capacitor;
-constexpr TPart kR = TPart::Resistor;
-
-// Low-pass: series L or R, shunt C. High-pass: series C, shunt L or R.
-// The label places are those of the page's value labels.
-constexpr TSection kSections[] = {
-    {"low-pass LC two-element", QPoint(294, 1), 2, {fnSeries(kL, 30, -8), fnShunt(kC, 104)}},
-    {"low-pass RC two-element", QPoint(426, 1), 2, {fnSeries(kR, 30, -7), fnShunt(kC, 104)}},
-    {"low-pass LC T", QPoint(294, 69), 3,
-     {fnSeries(kL, 20, -8), fnShunt(kC, 79), fnSeries(kL, 84, -8)}},
-    {"low-pass RC T", QPoint(426, 69), 3,
-     {fnSeries(kR, 20, -7), fnShunt(kC, 79), fnSeries(kR, 84, -7)}},
-    {"low-pass LC pi", QPoint(294, 137), 3,
-     {fnShunt(kC, 40), fnSeries(kL, 52, -8), fnShunt(kC, 118)}},
-    {"low-pass RC pi", QPoint(426, 137), 3,
-     {fnShunt(kC, 40), fnSeries(kR, 52, -7), fnShunt(kC, 118)}},
-    {"high-pass LC two-element", QPoint(294, 210), 2, {fnSeries(kC, 30, -9), fnShunt(kL, 104)}},
-    {"high-pass RC two-element", QPoint(426, 210), 2, {fnSeries(kC, 30, -9), fnShunt(kR, 104)}},
-    {"high-pass LC T", QPoint(294, 278), 3,
-     {fnSeries(kC, 20, -9), fnShunt(kL, 79), fnSeries(kC, 84, -9)}},
-    {"high-pass RC T", QPoint(426, 278), 3,
-     {fnSeries(kC, 20, -9), fnShunt(kR, 79), fnSeries(kC, 84, -9)}},
-    {"high-pass LC pi", QPoint(294, 346), 3,
-     {fnShunt(kL, 40), fnSeries(kC, 52, -9), fnShunt(kL, 118)}},
-    {"high-pass RC pi", QPoint(426, 346), 3,
-     {fnShunt(kR, 40), fnSeries(kC, 52, -9), fnShunt(kR, 118)}},
-};
+// The twelve schematics, as the filter's section layouts and the shared
+// geometry give them: what each element is, and where its value goes.
+std::vector<TSection> fnSections()
+{
+    static const char* const kShapeNames[] = {"LC two-element", "LC T", "LC pi", "RC two-element", "RC T", "RC pi"};
+    std::vector<TSection> sections;
+    for (const TFilterKind kind : {TFilterKind::LowPass, TFilterKind::HighPass}) {
+        for (const auto& layout : filters::fnSectionLayouts(kind)) {
+            const geo::TSectionPicture& picture = geo::fnSectionPicture(kind, layout.shape);
+            TSection s;
+            s.name = QString::fromLatin1(kind == TFilterKind::LowPass ? "low-pass " : "high-pass ")
+                     + QString::fromLatin1(kShapeNames[static_cast<int>(layout.shape)]);
+            s.origin = fnQPoint(picture.sheet);
+            s.count = layout.count;
+            for (int k = 0; k < layout.count; ++k) {
+                const auto& e = layout.elements[static_cast<std::size_t>(k)];
+                s.elements[k] = {e.part, e.shunt ? TBranch::Shunt : TBranch::Series,
+                                 fnQPoint(picture.labels[static_cast<std::size_t>(k)])};
+            }
+            sections.push_back(s);
+        }
+    }
+    return sections;
+}
 
 // Section geometry, in section coordinates (pixel rows and columns).
 constexpr int kTopWire = 14;
@@ -654,7 +651,7 @@ void prInputIcon(QPainter& p, const TInputIcon& icon)
 
 QImage fnDrawFilterSheet()
 {
-    QImage img(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
     img.fill(ink::kPageBack);
     QPainter p;
     prBeginPainter(p, img);
@@ -664,7 +661,7 @@ QImage fnDrawFilterSheet()
     prPiece(p, kResponseLowPass, [&] { prResponse(p, true); });
     prPiece(p, kResponseHighPass, [&] { prResponse(p, false); });
     prPiece(p, kFormulaPiece, [&] { prFormulas(p, kFormulaPiece.size()); });
-    for (const TSection& s : kSections)
+    for (const TSection& s : fnSections())
         prPiece(p, QRect(s.origin, kSectionSize), [&] { prSection(p, s); });
     for (const TInputIcon& icon : kInputIcons)
         prPiece(p, icon.rect, [&] { prInputIcon(p, icon); });
@@ -683,8 +680,8 @@ QList<TFieldPlace> fnFilterOverlay()
     out.push_back({QStringLiteral("formulas"), kFormulaPiece});
     for (const QRect& r : {kResponseLowPass, kResponseHighPass})
         out.push_back({QStringLiteral("labelA1"), QRect(r.topLeft() + kCutoffLabel, kValueLabel)});
-    for (const TSection& s : kSections) {
-        out.push_back({QString::fromLatin1(s.name), QRect(s.origin, kSectionSize)});
+    for (const TSection& s : fnSections()) {
+        out.push_back({s.name, QRect(s.origin, kSectionSize)});
         for (int i = 0; i < s.count; ++i)
             out.push_back({QStringLiteral("value label"),
                            QRect(s.origin + s.elements[i].label, kValueLabel)});

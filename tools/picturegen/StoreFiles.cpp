@@ -1,6 +1,6 @@
 #include "StoreFiles.h"
 
-#include "common/SheetRows.h"
+#include "common/core/SheetRows.h"
 
 #include <QFile>
 #include <QtEndian>

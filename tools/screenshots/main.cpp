@@ -8,7 +8,7 @@
 #include "calculators/Filters/FiltersPage.h"
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
-#include "common/ImageCanvas.h"
+#include "common/ui/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
 
 #include <QApplication>
@@ -166,8 +166,8 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     if (!page)
         return;
     // 1 kHz and 1 uF: L and R follow.
-    prType(page->fnEdit(TFilterInput::F), "1");
-    prType(page->fnEdit(TFilterInput::C), "1");
+    prType(page->fnEdit(filters::TFilterInput::F), "1");
+    prType(page->fnEdit(filters::TFilterInput::C), "1");
     prSave(form, dir + "/filter-lowpass.png");
     page->rbFilterHf->click();
     prSave(form, dir + "/filter-highpass.png");

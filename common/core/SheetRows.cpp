@@ -1,4 +1,4 @@
-#include "common/SheetRows.h"
+#include "common/core/SheetRows.h"
 
 #include <array>
 #include <cstring>

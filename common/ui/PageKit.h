@@ -4,8 +4,8 @@
 // list of page objects.
 #pragma once
 
-#include "common/PageHost.h"
-#include "common/UiText.h"
+#include "common/ui/PageHost.h"
+#include "common/ui/UiText.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "common/Numbers.h"
+#include "common/core/Numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -254,14 +254,4 @@ bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key)
         }
     }
     return text != before;
-}
-
-TRect fnPlaceRect(int left, int top, int width, int height, const TRect& source)
-{
-    TRect rect;
-    rect.Left = left;
-    rect.Top = top;
-    rect.Right = left + (width == 0 ? source.Right - source.Left : width);
-    rect.Bottom = top + (height == 0 ? source.Bottom - source.Top : height);
-    return rect;
 }

@@ -1,5 +1,8 @@
-// The one place where catalogue bytes (Windows-1251) become Qt strings.
+// UI layer. The one place where catalogue bytes (Windows-1251) become Qt
+// strings; pages name their texts (fnText(TextId::Close)).
 #pragma once
+
+#include "text/TextIds.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "common/PictureSheets.h"
+#include "common/ui/PictureSheets.h"
 
-#include "common/SheetRows.h"
+#include "common/core/SheetRows.h"
 
 #include <QHash>
 #include <QResource>

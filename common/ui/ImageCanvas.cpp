@@ -1,4 +1,4 @@
-#include "common/ImageCanvas.h"
+#include "common/ui/ImageCanvas.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
-#include "common/NumberEdit.h"
-
-#include "common/Numbers.h"
+#include "common/ui/NumberField.h"
 
 #include <QLineEdit>
 #include <QValidator>
+
+#include <utility>
 
 namespace {
 
@@ -85,4 +85,34 @@ void prSetFieldText(QLineEdit* edit, const QString& text)
     edit->setText(text);
     if (writable)
         writable->mProgramWrite = false;
+}
+
+TMyNumberField::TMyNumberField(QWidget* parent, const QString& name, int typingLimit, TDecimalKey key)
+    : QLineEdit(parent), mKey(key)
+{
+    setObjectName(name);
+    if (typingLimit > 0)
+        prSetTypingLimit(this, typingLimit);
+    // A user's edit announces itself just before the change it makes.
+    connect(this, &QLineEdit::textEdited, this, [this] { mByUser = true; });
+    connect(this, &QLineEdit::textChanged, this, &TMyNumberField::prOnChange);
+}
+
+void TMyNumberField::prWrite(const QString& text)
+{
+    const bool was = std::exchange(mWriting, true);
+    prSetFieldText(this, text);
+    mWriting = was;
+}
+
+double TMyNumberField::fnValue() const { return fnQTextToFloat(text()); }
+
+void TMyNumberField::prOnChange()
+{
+    if (mWriting || mSettling)
+        return;  // the program's own write, or the filter's rewrite below
+    mSettling = true;
+    prEditNumberFilter(this, mKey);
+    mSettling = false;
+    emit edited(std::exchange(mByUser, false));
 }

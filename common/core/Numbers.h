@@ -1,7 +1,10 @@
-// Reading, writing and filtering the numbers of every calculator, the
-// most-recently-given list and rectangles. Pure functions over plain data;
-// the one process-wide value is the system's decimal separator, set by the shell.
+// Core layer. Reading, writing and filtering the numbers of every calculator
+// and the most-recently-given list (rectangles are in Rect.h). Pure functions
+// over plain data; the one process-wide value is the system's decimal
+// separator, set by the shell.
 #pragma once
+
+#include "common/core/Rect.h"
 
 #include <cstdint>
 #include <string>
@@ -60,14 +63,3 @@ void prPromoteRecent(Entry* list, int high, Entry entry)
         list[i] = list[i - 1];
     list[0] = entry;
 }
-
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
-
-// A rectangle at (left, top); a width or height of 0 takes the source's.
-TRect fnPlaceRect(int left, int top, int width, int height, const TRect& source);

@@ -1,4 +1,4 @@
-#include "common/UiText.h"
+#include "common/ui/UiText.h"
 
 #include "text/Cp1251.h"
 #include "text/MultiLanguage.h"

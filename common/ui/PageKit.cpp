@@ -1,7 +1,7 @@
-#include "common/PageKit.h"
+#include "common/ui/PageKit.h"
 
-#include "common/PageHost.h"
-#include "common/UiText.h"
+#include "common/ui/PageHost.h"
+#include "common/ui/UiText.h"
 
 #include <QApplication>
 #include <QComboBox>
