@@ -156,7 +156,7 @@ QIcon fnStandardIcon(QStyle::StandardPixmap icon)
 
 QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left)
 {
-    auto* button = new TMyButton(fnText(11), sheet);
+    auto* button = new TMyButton(fnText(TextId::Close), sheet);
     button->setObjectName("btnClose");
     button->setAccessibleName(button->text());
     button->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));

@@ -7,6 +7,7 @@
 
 #include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
+#include "text/TextIds.h"
 #include "text/Quantities.h"
 
 #include <gtest/gtest.h>
@@ -160,25 +161,25 @@ TEST(FilterEngine, WorkedExamplesAsShown)
         // F = 1 kHz, then C = 1 uF: L = 25,3 mH, R = 159 Ohm.
         {{{I::F, 1}, {I::C, 1}},
          {{"1", "1", "", ""}, {1, 2, 0, 0}},
-         {"1,0000" + unit(1002), "1,00" + unit(1007), "25,3" + unit(1010), "159" + unit(1012), "1,41" + unit(1007),
-          "50,7" + unit(1010)},
-         {"500" + unit(1006), "12,7" + unit(1010), "17,9" + unit(1010)}},
+         {"1,0000" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitUF), "25,3" + unit(TextId::UnitMH), "159" + unit(TextId::UnitOhm), "1,41" + unit(TextId::UnitUF),
+          "50,7" + unit(TextId::UnitMH)},
+         {"500" + unit(TextId::UnitNF), "12,7" + unit(TextId::UnitMH), "17,9" + unit(TextId::UnitMH)}},
         // C = 1 nF and L = 1 mH: F = 159,15 kHz, R = 1000 Ohm.
         {{{I::C, 1}, {I::L, 1}},
          {{"", "1", "1", ""}, {1, 1, 1, 0}},
-         {"159,15" + unit(1002), "1,00" + unit(1006), "1,00" + unit(1010), "1,00" + unit(1013), "1,41" + unit(1006),
-          "2,00" + unit(1010)},
-         {"500" + unit(1005), "500" + unit(1009), "707" + unit(1009)}},
+         {"159,15" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitNF), "1,00" + unit(TextId::UnitMH), "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitNF),
+          "2,00" + unit(TextId::UnitMH)},
+         {"500" + unit(TextId::UnitPF), "500" + unit(TextId::UnitUH), "707" + unit(TextId::UnitUH)}},
         // R = 1 kOhm and C = 1 uF: F = 159,15 Hz, L = 1 H. F is kept as a double before L is
         // derived from it, so L comes out a hair below 1 H, and the unit ladder (which
         // truncates) shows it as 1000 mH.
         {{{I::R, 1}, {I::C, 1}},
          {{"", "1", "", "1"}, {1, 2, 0, 1}},
-         {"159,15" + unit(1001), "1,00" + unit(1007), "1000" + unit(1010), "1,00" + unit(1013), "1,41" + unit(1007),
-          "2,00" + unit(1011)},
-         {"500" + unit(1006), "500" + unit(1010), "707" + unit(1010)}},
+         {"159,15" + unit(TextId::UnitHz), "1,00" + unit(TextId::UnitUF), "1000" + unit(TextId::UnitMH), "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitUF),
+          "2,00" + unit(TextId::UnitH)},
+         {"500" + unit(TextId::UnitNF), "500" + unit(TextId::UnitMH), "707" + unit(TextId::UnitMH)}},
         // One value alone derives nothing.
-        {{{I::F, 1}}, {{"1", "", "", ""}, {1, 2, 0, 0}}, {"1,0000" + unit(1002), "", "", "", "", ""}, {"", "", ""}},
+        {{{I::F, 1}}, {{"1", "", "", ""}, {1, 2, 0, 0}}, {"1,0000" + unit(TextId::UnitKHz), "", "", "", "", ""}, {"", "", ""}},
     };
     for (const auto& c : cases) {
         TSession session;

@@ -63,10 +63,10 @@ TEST_F(FiltersPage, OpensEmptyOnTheLowPass)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "Filter" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(400) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(430));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::FilterTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusFilter));
     EXPECT_TRUE(page->rbFilterLf->isChecked());
-    EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(405));
+    EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(TextId::FilterLowPassTitle));
     EXPECT_EQ(fnLabel("labelTitleFilters")->parentWidget(), page->PanelResultFilters);
     const std::map<int, std::pair<int, QPoint>> inputs = {{1, {1, {40, 50}}}, {4, {2, {170, 50}}},
                                                           {7, {0, {300, 50}}}, {10, {0, {430, 50}}}};
@@ -96,18 +96,18 @@ TEST_F(FiltersPage, OpensEmptyOnTheLowPass)
 TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
 {
     prType(I::F, "1");
-    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", 1002));
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", TextId::UnitKHz));
     EXPECT_EQ(fnValue("labelValueC1"), "");  // one value alone derives nothing
     prType(I::C, "1");
     // Low-pass between R and R: sqrt2 L, sqrt2 C; T: L, 2C, L; pi: C, 2L, C.
     const std::map<const char*, QString> lowPass = {
-        {"labelValueA1", fnUnit("1,0000", 1002)}, {"labelValueC1", fnUnit("35,8", 1010)},
-        {"labelValueB1", fnUnit("1,41", 1007)},   {"labelValueC2", fnUnit("25,3", 1010)},
-        {"labelValueC3", fnUnit("25,3", 1010)},   {"labelValueB2", fnUnit("2,00", 1007)},
-        {"labelValueB3", fnUnit("1,00", 1007)},   {"labelValueB4", fnUnit("1,00", 1007)},
-        {"labelValueC4", fnUnit("50,7", 1010)},   {"labelValueD1", fnUnit("159", 1012)},
-        {"labelValueD2", fnUnit("159", 1012)},    {"labelValueD3", fnUnit("159", 1012)},
-        {"labelValueD4", fnUnit("159", 1012)},    {"labelValueB8", fnUnit("1,00", 1007)},
+        {"labelValueA1", fnUnit("1,0000", TextId::UnitKHz)}, {"labelValueC1", fnUnit("35,8", TextId::UnitMH)},
+        {"labelValueB1", fnUnit("1,41", TextId::UnitUF)},   {"labelValueC2", fnUnit("25,3", TextId::UnitMH)},
+        {"labelValueC3", fnUnit("25,3", TextId::UnitMH)},   {"labelValueB2", fnUnit("2,00", TextId::UnitUF)},
+        {"labelValueB3", fnUnit("1,00", TextId::UnitUF)},   {"labelValueB4", fnUnit("1,00", TextId::UnitUF)},
+        {"labelValueC4", fnUnit("50,7", TextId::UnitMH)},   {"labelValueD1", fnUnit("159", TextId::UnitOhm)},
+        {"labelValueD2", fnUnit("159", TextId::UnitOhm)},    {"labelValueD3", fnUnit("159", TextId::UnitOhm)},
+        {"labelValueD4", fnUnit("159", TextId::UnitOhm)},    {"labelValueB8", fnUnit("1,00", TextId::UnitUF)},
     };
     for (const auto& [name, text] : lowPass)
         EXPECT_EQ(fnValue(name), text) << name;
@@ -117,12 +117,12 @@ TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
 
     // High-pass keeps the inputs: C / sqrt2, L / sqrt2; T: C, L / 2, C; pi: L, C / 2, L.
     page->rbFilterHf->click();
-    EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(415));
+    EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(TextId::FilterHighPassTitle));
     EXPECT_EQ(page->fnEdit(I::F)->text(), "1");
     const std::map<const char*, std::pair<QString, QPoint>> highPass = {
-        {"labelValueB1", {fnUnit("707", 1006), {50, 231}}},   {"labelValueB2", {fnUnit("1,00", 1007), {210, 231}}},
-        {"labelValueC1", {fnUnit("17,9", 1010), {124, 271}}}, {"labelValueC3", {fnUnit("25,3", 1010), {400, 271}}},
-        {"labelValueD3", {fnUnit("159", 1012), {400, 371}}},  {"labelValueA1", {fnUnit("1,0000", 1002), {185, 184}}},
+        {"labelValueB1", {fnUnit("707", TextId::UnitNF), {50, 231}}},   {"labelValueB2", {fnUnit("1,00", TextId::UnitUF), {210, 231}}},
+        {"labelValueC1", {fnUnit("17,9", TextId::UnitMH), {124, 271}}}, {"labelValueC3", {fnUnit("25,3", TextId::UnitMH), {400, 271}}},
+        {"labelValueD3", {fnUnit("159", TextId::UnitOhm), {400, 371}}},  {"labelValueA1", {fnUnit("1,0000", TextId::UnitKHz), {185, 184}}},
     };
     for (const auto& [name, expected] : highPass) {
         EXPECT_EQ(fnValue(name), expected.first) << name;
@@ -136,9 +136,9 @@ double fnShownValue(const QString& text)
     const qsizetype blank = text.indexOf(' ');
     if (blank < 0)
         return 0;
-    const std::map<std::uint32_t, double> units = {{1005, 1e-12}, {1006, 1e-9}, {1007, 1e-6}, {1008, 1},
-                                                   {1009, 1e-6},  {1010, 1e-3}, {1011, 1},    {1012, 1},
-                                                   {1013, 1e3},   {1014, 1e6}};
+    const std::map<std::uint32_t, double> units = {{TextId::UnitPF, 1e-12}, {TextId::UnitNF, 1e-9}, {TextId::UnitUF, 1e-6}, {TextId::UnitF, 1},
+                                                   {TextId::UnitUH, 1e-6},  {TextId::UnitMH, 1e-3}, {TextId::UnitH, 1},    {TextId::UnitOhm, 1},
+                                                   {TextId::UnitKOhm, 1e3},   {TextId::UnitMOhm, 1e6}};
     for (const auto& [id, multiplier] : units)
         if (text.mid(blank + 1) == fnText(id))
             return fnQTextToFloat(text.left(blank)) * multiplier;
@@ -222,13 +222,13 @@ TEST_F(FiltersPage, TypingAResultMakesItAGiven)
     prType(I::L, "1");
     EXPECT_EQ(page->fnEdit(I::F)->text(), "");
     EXPECT_EQ(page->fnEdit(I::C)->text(), "1");
-    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("159,15", 1002));  // 1 uH and 1 uF
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("159,15", TextId::UnitKHz));  // 1 uH and 1 uF
     // R replaces L (one quantity), and F the front clears C next.
     prType(I::F, "2");
     EXPECT_EQ(page->fnEdit(I::C)->text(), "");
     prType(I::R, "50");
     EXPECT_EQ(page->fnEdit(I::L)->text(), "");
-    EXPECT_EQ(fnValue("labelValueD1"), fnUnit("50,0", 1012));
+    EXPECT_EQ(fnValue("labelValueD1"), fnUnit("50,0", TextId::UnitOhm));
     // Erasing the front given uncovers the previous one: F and R stay given, nothing else.
     prType(I::R, "");
     EXPECT_EQ(page->fnData().GivenOrder[0], FilterCode::F);
@@ -244,8 +244,8 @@ TEST_F(FiltersPage, UnitsKeepTheGivens)
     prType(I::F, "1");
     prType(I::C, "1");
     page->fnCombo(I::F)->setCurrentIndex(2);  // 1 MHz
-    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", 1003));
-    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("0,03", 1009));  // L = 25,3 nH in the smallest unit
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", TextId::UnitMHz));
+    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("0,03", TextId::UnitUH));  // L = 25,3 nH in the smallest unit
     EXPECT_EQ(page->fnData().GivenOrder[0], FilterCode::C);
     EXPECT_EQ(page->fnData().GivenOrder[1], FilterCode::F);
     // 1 GHz with 1 F shows numbers, never nan or inf.

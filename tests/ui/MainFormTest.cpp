@@ -32,13 +32,13 @@ TEST(MainWindow, StartsWithTheHelpPageOnly)
 {
     auto form = fnShownMainForm();
     EXPECT_EQ(form->objectName(), "MyFormMain");
-    EXPECT_EQ(form->windowTitle(), fnText(1));
+    EXPECT_EQ(form->windowTitle(), fnText(TextId::WindowTitle));
     auto* pages = form->findChild<QTabWidget*>("PageControl");
     ASSERT_NE(pages, nullptr);
     ASSERT_EQ(pages->count(), 1);
-    EXPECT_EQ(pages->tabText(0), fnText(7));
+    EXPECT_EQ(pages->tabText(0), fnText(TextId::HelpTab));
     EXPECT_EQ(form->fnActivePageIndex(), 0);
-    EXPECT_EQ(form->fnStatusText(), fnText(90));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusHelp));
     ASSERT_NE(form->findChild<QStatusBar*>("StatusBar"), nullptr);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -75,9 +75,9 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
     }
     const auto menus = form->menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[0]->text(), fnText(20));
-    EXPECT_EQ(menus[1]->text(), fnText(40));
-    EXPECT_EQ(menus[2]->text(), fnText(70));
+    EXPECT_EQ(menus[0]->text(), fnText(TextId::MenuFile));
+    EXPECT_EQ(menus[1]->text(), fnText(TextId::MenuCalculators));
+    EXPECT_EQ(menus[2]->text(), fnText(TextId::MenuHelp));
 }
 
 TEST(PageManager, EachTabKeepsItsOwnStatusText)
@@ -94,7 +94,7 @@ TEST(PageManager, EachTabKeepsItsOwnStatusText)
     pages->tabBar()->setCurrentIndex(1); // as a click on the tab does
     EXPECT_EQ(form->fnStatusText(), "status A");
     pages->setCurrentIndex(0);
-    EXPECT_EQ(form->fnStatusText(), fnText(90));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusHelp));
     pages->setCurrentIndex(2);
     EXPECT_EQ(form->fnStatusText(), "status B");
 }
@@ -157,7 +157,7 @@ TEST(PageManager, EveryTabClosedShowsNothingStaleAndHelpComesBack)
     EXPECT_TRUE(form->fnPageControl()->isVisible());
     EXPECT_EQ(form->fnActivePageIndex(), 0);
     EXPECT_TRUE(form->fnPageControl()->isTabVisible(0));
-    EXPECT_EQ(form->fnStatusText(), fnText(90));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusHelp));
     EXPECT_EQ(form->fnStatusSlot(1), "calc status");
 
     // A calculator opened from the empty window shows its page again.
@@ -211,7 +211,7 @@ TEST(HelpPage, HelpCommandBringsBackTheHelpPage)
     fnOpenTab(*form, "T", "calc status");
     form->findChild<QAction*>("menuHelpPage")->trigger();
     EXPECT_EQ(form->fnActivePageIndex(), 0);
-    EXPECT_EQ(form->fnStatusText(), fnText(90));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusHelp));
 }
 
 TEST(HelpPage, LabelsArePlacedAndCentred)
@@ -225,8 +225,8 @@ TEST(HelpPage, LabelsArePlacedAndCentred)
     auto* mail = form->findChild<QLabel*>("labelMail");
     ASSERT_TRUE(line1 && line2 && webPrefix && web && mailPrefix && mail);
     EXPECT_EQ(line1->pos(), QPoint(450, 30));
-    EXPECT_EQ(line1->text(), fnText(2));
-    EXPECT_EQ(line2->text(), fnText(3));
+    EXPECT_EQ(line1->text(), fnText(TextId::HelpLine1));
+    EXPECT_EQ(line2->text(), fnText(TextId::HelpLine2));
     const int w2 = line1->fontMetrics().horizontalAdvance(line1->text());
     const int w3 = line2->fontMetrics().horizontalAdvance(line2->text());
     EXPECT_EQ(line2->x(), 450 + std::lrint((w2 - w3) / 2.0));
@@ -234,18 +234,18 @@ TEST(HelpPage, LabelsArePlacedAndCentred)
     EXPECT_EQ(webPrefix->text(), "WWW:");
     EXPECT_EQ(webPrefix->pos(), QPoint(450, 90));
     EXPECT_EQ(web->pos(), QPoint(450 + webPrefix->width() + 4, 90));
-    EXPECT_EQ(web->text(), fnText(5));
+    EXPECT_EQ(web->text(), fnText(TextId::WebAddress));
     EXPECT_EQ(mailPrefix->text(), "E-mail:");
     EXPECT_EQ(mailPrefix->pos(), QPoint(450, 110));
     EXPECT_EQ(mail->pos(), QPoint(450 + mailPrefix->width() + 4, 110));
-    EXPECT_EQ(mail->text(), fnText(6));
+    EXPECT_EQ(mail->text(), fnText(TextId::MailAddress));
     EXPECT_EQ(web->cursor().shape(), Qt::PointingHandCursor);
 
     // Nothing overlaps the picture (which ends at x = 10 + 411).
     EXPECT_GT(line1->x(), 10 + 411);
     auto* exitButton = form->findChild<QPushButton*>("btnExit");
     ASSERT_NE(exitButton, nullptr);
-    EXPECT_EQ(exitButton->text(), fnText(13));
+    EXPECT_EQ(exitButton->text(), fnText(TextId::Exit));
     EXPECT_EQ(exitButton->geometry().bottom() + 1, exitButton->parentWidget()->height() - 7);
     EXPECT_GT(exitButton->y(), 10 + 237);
 }
@@ -261,17 +261,17 @@ TEST(HelpPage, LinksOpenTheShownAddresses)
     mail->setFocus();
     QTest::keyClick(mail, Qt::Key_Return); // the keyboard reaches the links too
     ASSERT_EQ(catcher.opened.size(), 3);
-    EXPECT_EQ(catcher.opened[0], QUrl(fnText(5)));
+    EXPECT_EQ(catcher.opened[0], QUrl(fnText(TextId::WebAddress)));
 
     // mailto: + shown address + ?subject= + the subject, encoded so that blanks
     // and Cyrillic make a valid address.
     const QUrl sent = catcher.opened[1];
     EXPECT_TRUE(sent.isValid());
     EXPECT_EQ(sent.scheme(), "mailto");
-    EXPECT_EQ(sent.path(), fnText(6));
-    EXPECT_EQ(QUrlQuery(sent).queryItemValue("subject", QUrl::FullyDecoded), fnText(4));
+    EXPECT_EQ(sent.path(), fnText(TextId::MailAddress));
+    EXPECT_EQ(QUrlQuery(sent).queryItemValue("subject", QUrl::FullyDecoded), fnText(TextId::MailSubject));
     const QByteArray encoded = sent.toEncoded();
-    EXPECT_TRUE(encoded.startsWith("mailto:" + fnText(6).toUtf8() + "?subject="));
+    EXPECT_TRUE(encoded.startsWith("mailto:" + fnText(TextId::MailAddress).toUtf8() + "?subject="));
     EXPECT_FALSE(encoded.contains(' '));
     for (char c : encoded)
         EXPECT_LT(static_cast<unsigned char>(c), 0x80);
