@@ -43,7 +43,10 @@ prInstallMissing() {
 
 prBuild() {
     local preset="$1"
-    cmake --preset "$preset" >/dev/null
+    # CI sets QUILLFERN_WERROR=1: a warning fails its builds.
+    local werror=OFF
+    [ -n "${QUILLFERN_WERROR:-}" ] && werror=ON
+    cmake --preset "$preset" -DQUILLFERN_WERROR="$werror" >/dev/null
     cmake --build --preset "$preset"
 }
 

@@ -150,7 +150,10 @@ TEST(FilterEngine, FirstFiringRuleOfTheFront)
 TEST(FilterEngine, WorkedExamplesAsShown)
 {
     prSetDecimalSeparator(',');
-    const auto unit = [](unsigned id) { return " " + fnGetText(id, 1); };
+    const auto unit = [](unsigned id) {
+        std::string text(1, ' ');
+        return text.append(fnGetText(id, 1));
+    };
     using P = TFilterPart;
     const struct {
         std::vector<TStep> steps;
