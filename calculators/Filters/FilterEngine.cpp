@@ -1,6 +1,7 @@
 #include "calculators/Filters/FilterEngine.h"
 
 #include "calculators/Filters/FilterPhysics.h"
+#include "common/core/LcLadder.h"
 #include "common/core/Numbers.h"
 #include "text/Quantities.h"
 #include "text/TextIds.h"
@@ -197,11 +198,12 @@ TFilterElements fnSectionElements(const TFilterValues& v, TFilterKind kind)
     return elements;
 }
 
-TFilterSection prShowFilterValues(const TFilterValues& v, TFilterKind kind)
+namespace {
+
+TFilterSection fnFormatSection(double cutoffHz, const TFilterElements& elements)
 {
-    const TFilterElements elements = fnSectionElements(v, kind);
     TFilterSection s;
-    s.F = fnFormatFrequency(5, v.F);
+    s.F = fnFormatFrequency(5, cutoffHz);
     for (std::size_t k = 0; k < s.capacitors.size(); ++k)
         s.capacitors[k] = fnFormatCapacitance(3, elements.capacitors[k]);
     for (std::size_t k = 0; k < s.inductors.size(); ++k)
@@ -209,6 +211,69 @@ TFilterSection prShowFilterValues(const TFilterValues& v, TFilterKind kind)
     for (std::size_t k = 0; k < s.resistors.size(); ++k)
         s.resistors[k] = fnFormatResistance(3, elements.resistors[k]);
     return s;
+}
+
+template <std::size_t N>
+void prRound(std::array<double, N>& values, TESeries series)
+{
+    for (double& value : values)
+        value = fnNearestStandard(value, series);
+}
+
+template <std::size_t N>
+void prDeviation(std::array<double, N>& out, const std::array<double, N>& standard, const std::array<double, N>& exact)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        out[k] = exact[k] > 0 && standard[k] > 0 ? (standard[k] / exact[k] - 1) * 100 : 0;
+}
+
+} // namespace
+
+TFilterElements fnStandardElements(const TFilterElements& exact, TESeries series)
+{
+    TFilterElements standard = exact;
+    prRound(standard.capacitors, series);
+    prRound(standard.inductors, series);
+    prRound(standard.resistors, series);
+    return standard;
+}
+
+TFilterStandardView prCalcFilterStandard(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind,
+                                         TESeries series)
+{
+    const TFilterValues values = prSolveFilter(order, fnReadFilterInputs(fields));
+    const TFilterElements exact = fnSectionElements(values, kind);
+    const TFilterElements standard = fnStandardElements(exact, series);
+    TFilterStandardView view;
+    view.shown = fnFormatSection(values.F, standard);
+    view.exact = fnFormatSection(values.F, exact);
+    prDeviation(view.deviationPercent.capacitors, standard.capacitors, exact.capacitors);
+    prDeviation(view.deviationPercent.inductors, standard.inductors, exact.inductors);
+    prDeviation(view.deviationPercent.resistors, standard.resistors, exact.resistors);
+    // The LC sections as the drawer's parts build them, between the solved R.
+    std::size_t lc = 0;
+    for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+        if (section.shape != TSectionShape::LcTwo && section.shape != TSectionShape::LcT
+            && section.shape != TSectionShape::LcPi)
+            continue;
+        std::array<TLcElement, 3> ladder{};
+        bool complete = values.R > 0 && values.F > 0;
+        for (int k = 0; k < section.count; ++k) {
+            const TSectionElement& e = section.elements[static_cast<std::size_t>(k)];
+            const double value = standard.fnValue(e.part, e.label);
+            complete = complete && value > 0;
+            ladder[static_cast<std::size_t>(k)] = {e.shunt, e.part == TFilterPart::Inductor, value};
+        }
+        view.lcCutoffHz[lc++] = complete ? fnLcLadderEdgeHz(std::span(ladder.data(), static_cast<std::size_t>(section.count)),
+                                                            values.R, HalfPowerDb, kind == TFilterKind::LowPass, values.F)
+                                         : 0;
+    }
+    return view;
+}
+
+TFilterSection prShowFilterValues(const TFilterValues& v, TFilterKind kind)
+{
+    return fnFormatSection(v.F, fnSectionElements(v, kind));
 }
 
 TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind)

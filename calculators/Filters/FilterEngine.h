@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calculators/Filters/FilterSections.h"
+#include "common/core/StandardValues.h"
 
 #include <array>
 #include <cstdint>
@@ -85,5 +86,23 @@ TFilterSection prShowFilterValues(const TFilterValues& values, TFilterKind kind)
 
 // The whole recalculation: read, solve, format for the kind shown.
 TFilterSection prCalcFilter(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind);
+
+// Every element at the nearest member of a standard series (by ratio); 0
+// stays 0. The solved F, C, L and R themselves are not rounded.
+TFilterElements fnStandardElements(const TFilterElements& exact, TESeries series);
+
+// What the page shows with a standard series chosen: the elements at the
+// series' members, the exact values and each one's deviation for the
+// tooltips, and the -3 dB frequency each LC section built from the shown
+// values really has between two resistances of the solved R (0 where it
+// cannot be built).
+struct TFilterStandardView {
+    TFilterSection shown;
+    TFilterSection exact;
+    TFilterElements deviationPercent;  // (standard / exact - 1) * 100, by label
+    std::array<double, 3> lcCutoffHz{};  // two-element, T, pi
+};
+TFilterStandardView prCalcFilterStandard(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind,
+                                         TESeries series);
 
 } // namespace filters

@@ -233,6 +233,56 @@ TEST(FilterEngine, EverySectionCutsOffAtF)
     }
 }
 
+// With a standard series, every element is the series' nearest member, the
+// tooltips keep the exact value and its deviation, and each LC section's real
+// -3 dB point is that of the rounded parts between the solved R.
+TEST(FilterEngine, StandardPartsAndTheCutOffTheyGive)
+{
+    prSetDecimalSeparator(',');
+    TGivenOrder order{};
+    prTrackGiven(order, I::F, 7);
+    prTrackGiven(order, I::R, 50);
+    const TFilterFields fields{{"7", "", "", "50"}, {2, 0, 0, 0}};
+    for (const TFilterKind kind : {TFilterKind::LowPass, TFilterKind::HighPass}) {
+        for (const TESeries series : {TESeries::E6, TESeries::E12, TESeries::E24, TESeries::E96}) {
+            const TFilterStandardView view = prCalcFilterStandard(order, fields, kind, series);
+            const TFilterValues values = prSolveFilter(order, fnReadFilterInputs(fields));
+            const TFilterElements exact = fnSectionElements(values, kind);
+            const TFilterElements standard = fnStandardElements(exact, series);
+            EXPECT_EQ(view.exact, prCalcFilter(order, fields, kind));
+            EXPECT_EQ(view.shown.F, view.exact.F);  // the cut-off is not a part
+            std::size_t lc = 0;
+            for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+                std::vector<qftest::TTwoPortElement> chain;
+                for (int k = 0; k < section.count; ++k) {
+                    const TSectionElement& e = section.elements[static_cast<std::size_t>(k)];
+                    const double part = standard.fnValue(e.part, e.label);
+                    EXPECT_EQ(part, fnNearestStandard(exact.fnValue(e.part, e.label), series));
+                    const double deviation = view.deviationPercent.fnValue(e.part, e.label);
+                    EXPECT_NEAR(deviation, (part / exact.fnValue(e.part, e.label) - 1) * 100, 1e-9);
+                    chain.push_back({e.part == TFilterPart::Inductor ? qftest::TPart::L
+                                     : e.part == TFilterPart::Capacitor ? qftest::TPart::C
+                                                                        : qftest::TPart::R,
+                                     e.shunt, part});
+                }
+                if (section.shape > TSectionShape::LcPi)
+                    continue;
+                const double simulated =
+                    qftest::fnMinus3DbHz(chain, kind == TFilterKind::LowPass, values.R, values.R, values.F);
+                EXPECT_NEAR(view.lcCutoffHz[lc] / simulated, 1.0, 1e-6) << static_cast<int>(series);
+                // Parts within half a step of the series: the cut-off stays near F.
+                EXPECT_NEAR(view.lcCutoffHz[lc] / values.F, 1.0, series == TESeries::E6 ? 0.25 : 0.1);
+                ++lc;
+            }
+        }
+    }
+    // Nothing solved: no parts, no cut-offs.
+    const TFilterStandardView none = prCalcFilterStandard(TGivenOrder{}, TFilterFields{}, TFilterKind::LowPass,
+                                                          TESeries::E12);
+    EXPECT_EQ(none.lcCutoffHz, (std::array<double, 3>{}));
+    EXPECT_EQ(none.shown.fnText(TFilterPart::Capacitor, 1), "");
+}
+
 TEST(FilterEngine, UnitsMultiplyTheFields)
 {
     TFilterFields fields{{"2", "3", "4", "5"}, {2, 0, 1, 2}};
