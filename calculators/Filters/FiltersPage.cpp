@@ -6,7 +6,9 @@
 #include "common/ui/PageHost.h"
 #include "common/ui/PageKit.h"
 #include "common/ui/PictureSheets.h"
+#include "common/ui/SeriesList.h"
 #include "common/ui/UiText.h"
+#include "text/Quantities.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -155,8 +157,25 @@ void TMyFiltersPage::prCreatePanelResultFilters()
     }
     mData.labelTitleFilters = fnNewLabel(PanelResultFilters, "labelTitleFilters");
     prSetFontPoints(mData.labelTitleFilters, 12);
+    for (std::size_t k = 0; k < mData.labelLcCutoff.size(); ++k) {
+        QLabel* cutoff = fnNewLabel(PanelResultFilters, "labelLcCutoff" + QString::number(k + 1));
+        prSetFontPoints(cutoff, 8);
+        cutoff->hide();
+        mData.labelLcCutoff[k] = cutoff;
+    }
     mData.GivenOrder.fill(FilterCode::None);
     prSetFilterLf();
+}
+
+// The series list stands on the sheet under the kind panel, its caption
+// above it; nothing of the panels moves for it.
+void TMyFiltersPage::prCreateSeriesList()
+{
+    mData.labelSeries = fnNewLabel(mSheet, "labelSeries", fnText(TextId::SeriesCaption));
+    mData.labelSeries->move(PanelSelectFilters->x() + 2, fnBottom(PanelSelectFilters) + 12);
+    mData.comboSeries = fnNewSeriesCombo(mSheet);
+    mData.comboSeries->setGeometry(PanelSelectFilters->x(), fnBottom(mData.labelSeries) + 3, 90, KitComboHeight);
+    connect(mData.comboSeries, &QComboBox::currentIndexChanged, this, &TMyFiltersPage::prComboChange);
 }
 
 void TMyFiltersPage::prHideFilterResult()
@@ -171,6 +190,8 @@ void TMyFiltersPage::prHideFilterResult()
     for (auto& group : mData.labelValue)
         for (int index = 1; index <= 8; ++index)
             group[fnAt(index)]->hide();
+    for (QLabel* cutoff : mData.labelLcCutoff)
+        cutoff->hide();
 }
 
 void TMyFiltersPage::prSetFilterLf() { prShowKind(TFilterKind::LowPass); }
@@ -250,7 +271,43 @@ void TMyFiltersPage::prCalcFilter()
         fields.unit[fnAt(k)] = fnCombo(input)->currentIndex();
     }
     const TFilterKind kind = rbFilterLf->isChecked() ? TFilterKind::LowPass : TFilterKind::HighPass;
-    prPlaceFilterLabels(kind, filters::prCalcFilter(mData.GivenOrder, fields, kind));
+    const std::optional<TESeries> series = fnChosenSeries(mData.comboSeries);
+    if (!series) {
+        prPlaceFilterLabels(kind, filters::prCalcFilter(mData.GivenOrder, fields, kind));
+        prShowStandardParts(kind, nullptr);
+        return;
+    }
+    const TFilterStandardView view = prCalcFilterStandard(mData.GivenOrder, fields, kind, *series);
+    prPlaceFilterLabels(kind, view.shown);
+    prShowStandardParts(kind, &view);
+}
+
+void TMyFiltersPage::prShowStandardParts(TFilterKind kind, const TFilterStandardView* view)
+{
+    for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+        for (int k = 0; k < section.count; ++k) {
+            const TSectionElement& e = section.elements[fnAt(k)];
+            QLabel* label = fnValueLabel(fnGroup(e.part), e.label);
+            const bool rounded = view && !label->text().isEmpty();
+            label->setToolTip(rounded ? fnStandardTip(view->exact.fnText(e.part, e.label),
+                                                      view->deviationPercent.fnValue(e.part, e.label))
+                                      : QString());
+        }
+    }
+    // Under each LC schematic, centred on it: where the section built from
+    // the drawer's parts really has its -3 dB point.
+    for (std::size_t k = 0; k < mData.labelLcCutoff.size(); ++k) {
+        QLabel* cutoff = mData.labelLcCutoff[k];
+        const double hz = view ? view->lcCutoffHz[k] : 0;
+        if (!(hz > 0)) {
+            cutoff->hide();
+            continue;
+        }
+        prSetLabelText(cutoff, fnText(TextId::FilterStandardCutoff).arg(fnQString(fnFormatFrequency(3, hz))));
+        const TPoint place = geo::SectionPlaces[k];
+        cutoff->move(place.X + fnCentredLeft(geo::SectionWidth, cutoff->width()), place.Y + geo::SectionHeight + 1);
+        cutoff->show();
+    }
 }
 
 // Each value goes beside its element: the section's place on the panel plus
@@ -281,6 +338,7 @@ void prCreateFilterPage(TMyPageHost& host)
     TMyFiltersPage* page = made.page;
     page->bmpFilters = fnSharedSheet(TPictureStore::ImageFlt00);
     page->prCreatePanelSelectFilters();
+    page->prCreateSeriesList();
     page->prCreatePanelResultFilters();
     page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectFilters->x());
     made.prShowSheet();

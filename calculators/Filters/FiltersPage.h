@@ -32,6 +32,11 @@ struct TFilterPageData {
     std::array<QLabel*, 5> labelCaptionFilter{}; // 1-4
     QLabel* labelSelectFilters = nullptr;
     QLabel* labelTitleFilters = nullptr;
+    // The standard series the elements are rounded to, and the -3 dB point
+    // each LC section then really has (two-element, T, pi).
+    QComboBox* comboSeries = nullptr;
+    QLabel* labelSeries = nullptr;
+    std::array<QLabel*, 3> labelLcCutoff{};
 };
 
 class TMyFiltersPage : public QObject {
@@ -64,6 +69,7 @@ public:
 public slots:
     void prCreatePanelSelectFilters();
     void prCreatePanelResultFilters();
+    void prCreateSeriesList();
     // A field changed; the one with the focus counts as typed in.
     void prEditChange(int slot);
     void prComboChange();
@@ -81,6 +87,9 @@ private:
     void prOnEdited(int slot, bool byUser);
     void prShowKind(filters::TFilterKind kind);
     void prPlaceFilterLabels(filters::TFilterKind kind, const filters::TFilterSection& values);
+    // The tooltips of the rounded values and the LC sections' real cut-offs;
+    // none without a series.
+    void prShowStandardParts(filters::TFilterKind kind, const filters::TFilterStandardView* view);
     // Copies a piece of the sheet onto a canvas with its top-left corner at `at`.
     void prDraw(const TRect& piece, TPoint at, TMyImageCanvas* canvas);
 

@@ -1,6 +1,7 @@
 #include "common/core/Numbers.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -254,4 +255,20 @@ bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key)
         }
     }
     return text != before;
+}
+
+std::string fnSignedText(double value, int decimals)
+{
+    if (!std::isfinite(value) || decimals < 0 || decimals > 9 || std::fabs(value) >= 1e15)
+        return {};
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    std::string text = buffer;
+    const bool zero = text.find_first_not_of("0.") == std::string::npos;
+    for (char& c : text)
+        if (c == '.')
+            c = gDecimalSeparator;
+    if (zero)
+        return text;
+    return (value < 0 ? "-" : "+") + text;
 }

@@ -19,6 +19,11 @@ char fnGetDecimalSeparator();
 // about three significant digits, digits 5 about five. Any other digits: "".
 std::string fnFloatToText(int digits, double value);
 
+// A difference written with a fixed number of decimals and its sign: "+3,3",
+// "-1,3"; a value that rounds to zero has no sign ("0,0"). Not a finite
+// number: "".
+std::string fnSignedText(double value, int decimals);
+
 // Reads a field's text: optional blanks, sign, digits with at most one decimal
 // separator, optional exponent, blanks. Anything else (or an overflow) is 0.
 double fnTextToFloat(std::string_view text);

@@ -358,3 +358,27 @@ TEST(PlaceRect, CutsAndPlacesPieces)
 }
 
 } // namespace
+
+namespace {
+
+// Deviations are written with their sign and a fixed number of decimals.
+TEST(SignedText, SignAndFixedDecimals)
+{
+    const struct {
+        char separator;
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {
+        {',', 3.34, 1, "+3,3"},  {',', -1.26, 1, "-1,3"}, {',', 0.04, 1, "0,0"},   {',', -0.04, 1, "0,0"},
+        {',', 0, 1, "0,0"},      {'.', 12.25, 2, "+12.25"}, {'.', -100, 0, "-100"}, {',', 5, 1, "+5,0"},
+        {',', std::numeric_limits<double>::quiet_NaN(), 1, ""}, {',', std::numeric_limits<double>::infinity(), 1, ""},
+        {',', 1e300, 1, ""},
+    };
+    for (const auto& c : cases) {
+        SeparatorScope scope(c.separator);
+        EXPECT_EQ(fnSignedText(c.value, c.decimals), c.text) << c.value;
+    }
+}
+
+} // namespace

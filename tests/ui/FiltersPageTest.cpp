@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -212,6 +213,46 @@ TEST_F(FiltersPage, SectionsBuiltFromTheShownValuesCutOffAtF)
             }
         }
     }
+}
+
+// With a series chosen the elements show the drawer's parts, each with its
+// exact value in the tooltip, and each LC section says where those parts
+// really cut off; the typed givens stay as typed.
+TEST_F(FiltersPage, StandardSeriesShowsTheDrawersParts)
+{
+    auto* series = page->fnTabSheet()->findChild<QComboBox*>("comboSeries");
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->parentWidget(), page->fnTabSheet());
+    QStringList items;
+    for (int k = 0; k < series->count(); ++k)
+        items << series->itemText(k);
+    EXPECT_EQ(items, (QStringList{fnText(TextId::SeriesExact), "E6", "E12", "E24", "E48", "E96"}));
+    page->fnCombo(I::F)->setCurrentIndex(2);  // MHz
+    prType(I::F, "7");
+    prType(I::R, "50");
+    EXPECT_EQ(fnValue("labelValueB3"), fnUnit("455", TextId::UnitPF));  // the pi section's shunt C, exact
+    EXPECT_FALSE(fnLabel("labelLcCutoff1")->isVisible());
+    series->setCurrentIndex(2);  // E12
+    EXPECT_EQ(page->fnEdit(I::F)->text(), "7");
+    EXPECT_EQ(page->fnEdit(I::R)->text(), "50");
+    EXPECT_EQ(fnValue("labelValueB3"), fnUnit("470", TextId::UnitPF));
+    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("1,20", TextId::UnitUH));  // 1,137 µH
+    EXPECT_EQ(fnValue("labelValueD1"), fnUnit("47,0", TextId::UnitOhm));
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("7,0000", TextId::UnitMHz));  // the cut-off is no part
+    const QString tip = fnLabel("labelValueB3")->toolTip();
+    EXPECT_TRUE(tip.contains(fnUnit("455", TextId::UnitPF))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("+3,4")) << tip.toStdString();
+    // The T section of 1,2 µH and 1000 pF between 50 Ohm: 6,45 MHz, not 7.
+    QLabel* cutoffT = fnLabel("labelLcCutoff2");
+    ASSERT_TRUE(cutoffT->isVisible());
+    EXPECT_TRUE(cutoffT->text().endsWith(fnUnit("6,45", TextId::UnitMHz))) << cutoffT->text().toStdString();
+    EXPECT_GE(cutoffT->y(), 240 + 67);
+    // High-pass keeps the series; exact again drops the tooltips and the cut-offs.
+    page->rbFilterHf->click();
+    EXPECT_TRUE(fnLabel("labelLcCutoff1")->isVisible());
+    series->setCurrentIndex(0);
+    EXPECT_FALSE(fnLabel("labelLcCutoff1")->isVisible());
+    EXPECT_EQ(fnLabel("labelValueB3")->toolTip(), "");
 }
 
 TEST_F(FiltersPage, TypingAResultMakesItAGiven)

@@ -173,6 +173,17 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     prSave(form, dir + "/filter-highpass.png");
     page->rbFilterLf->click();
     prSave(form, dir + "/filter.png");
+
+    // A 7 MHz low-pass for 50 Ohm built from E12 parts: the values rounded, and
+    // where each LC section then really cuts off.
+    form.prMenuFilterClick();
+    if (TMyFiltersPage* e12 = fnFiltersPage(form.fnActivePageIndex())) {
+        e12->fnCombo(filters::TFilterInput::F)->setCurrentIndex(2);
+        prType(e12->fnEdit(filters::TFilterInput::F), "7");
+        prType(e12->fnEdit(filters::TFilterInput::R), "50");
+        e12->fnData().comboSeries->setCurrentIndex(2);
+        prSave(form, dir + "/filter-e12.png");
+    }
 }
 
 void prFormulasShots(TMyFormMain& form, const QString& dir)
