@@ -10,7 +10,11 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontDatabase>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLayout>
@@ -149,7 +153,8 @@ void TMyFormMain::prCreateMainMenu()
 
     QMenu* fileMenu = bar->addMenu(fnText(TextId::MenuFile));
     fileMenu->setObjectName(QStringLiteral("menuFile"));
-    addEntry(fileMenu, TextId::MenuExit, "menuExit", &TMyFormMain::prMenuExitClick);
+    addEntry(fileMenu, TextId::MenuExit, "menuExit", &TMyFormMain::prMenuExitClick)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* calcMenu = bar->addMenu(fnText(TextId::MenuCalculators));
     calcMenu->setObjectName(QStringLiteral("menuCalculators"));
@@ -158,7 +163,22 @@ void TMyFormMain::prCreateMainMenu()
 
     QMenu* helpMenu = bar->addMenu(fnText(TextId::MenuHelp));
     helpMenu->setObjectName(QStringLiteral("menuHelp"));
-    addEntry(helpMenu, TextId::MenuAbout, "menuHelpPage", &TMyFormMain::prMenuHelpClick);
+    addEntry(helpMenu, TextId::MenuAbout, "menuHelpPage", &TMyFormMain::prMenuHelpClick)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Ctrl+W closes the active calculator's tab as its close button does;
+    // the help page stays. Ctrl+C copies the tab's quantities, except where
+    // a field has a selection to copy (see eventFilter).
+    auto* closeTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), this);
+    closeTab->setObjectName(QStringLiteral("shortcutCloseTab"));
+    connect(closeTab, &QShortcut::activated, this, [this] {
+        if (fnActivePageIndex() > 0)
+            prClosePage();
+    });
+    auto* copyTab = new QShortcut(QKeySequence::Copy, this);
+    copyTab->setObjectName(QStringLiteral("shortcutCopyTab"));
+    connect(copyTab, &QShortcut::activated, this, &TMyFormMain::prCopyPage);
+    qApp->installEventFilter(this);
 }
 
 int TMyFormMain::fnActivePageIndex() const
@@ -258,6 +278,14 @@ void TMyFormMain::prClosePage()
 }
 
 void TMyFormMain::prMenuExitClick() { close(); }
+
+void TMyFormMain::prCopyPage()
+{
+    const int index = fnActivePageIndex();
+    const QString text = index > 0 ? fnPageCopyText(PageControl->widget(index)) : QString();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
 
 void TMyFormMain::prOpenCalculator(const TMyCalculator& calculator)
 {
@@ -365,6 +393,16 @@ void TMyFormMain::prPlaceHelpWidgets()
 
 bool TMyFormMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // A field of this window takes Ctrl+C for itself; with nothing selected in
+    // it, the key goes to the tab's copy instead.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && isAncestorOf(edit) && !edit->hasSelectedText()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
     if (watched == mHelpSheet && event->type() == QEvent::Resize) {
         prPlaceHelpWidgets();
     } else if (watched == mWebLink || watched == mMailLink) {

@@ -45,6 +45,8 @@ public slots:
     void prClosePage() override;
 
     void prMenuExitClick();
+    // Ctrl+C on a calculator's tab: its inputs and results to the clipboard.
+    void prCopyPage();
     void prMenuTransformerClick();
     void prMenuCoilClick();
     void prMenuFilterClick();

@@ -60,6 +60,17 @@ char fnGroup(TFilterPart part)
     return 'A';
 }
 
+// The schematics' letter of a part.
+char fnPartLetter(TFilterPart part)
+{
+    switch (part) {
+    case TFilterPart::Capacitor: return 'C';
+    case TFilterPart::Inductor: return 'L';
+    case TFilterPart::Resistor: return 'R';
+    }
+    return '?';
+}
+
 } // namespace
 
 TMyFiltersPage::TMyFiltersPage(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
@@ -145,6 +156,7 @@ void TMyFiltersPage::prCreatePanelResultFilters()
             prSetFontPoints(label, 8);
             label->move(-30, label->y());
             label->hide();
+            prAddCopyMenu(label);
             mData.labelValue[fnAt(group)][fnAt(index)] = label;
         }
     }
@@ -161,6 +173,7 @@ void TMyFiltersPage::prCreatePanelResultFilters()
         QLabel* cutoff = fnNewLabel(PanelResultFilters, "labelLcCutoff" + QString::number(k + 1));
         prSetFontPoints(cutoff, 8);
         cutoff->hide();
+        prAddCopyMenu(cutoff);
         mData.labelLcCutoff[k] = cutoff;
     }
     mData.GivenOrder.fill(FilterCode::None);
@@ -260,6 +273,35 @@ void TMyFiltersPage::prOnEdited(int slot, bool byUser)
 
 void TMyFiltersPage::prComboChange() { prCalcFilter(); }
 
+QString TMyFiltersPage::fnCopyText() const
+{
+    if (!rbFilterLf->isChecked() && !rbFilterHf->isChecked())
+        return {};
+    const TFilterKind kind = rbFilterLf->isChecked() ? TFilterKind::LowPass : TFilterKind::HighPass;
+    QStringList lines{mData.labelTitleFilters->text()};
+    for (const TInput& input : Inputs) {
+        const QLineEdit* edit = fnEdit(input.input);
+        if (!edit->text().isEmpty())
+            prAddCopyLine(lines, fnText(input.caption), edit->text() + " " + fnCombo(input.input)->currentText());
+    }
+    if (mData.comboSeries->currentIndex() > 0)
+        prAddCopyLine(lines, fnText(TextId::SeriesCaption).chopped(1), mData.comboSeries->currentText());
+    prAddCopyLine(lines, fnText(TextId::FilterCopyCutoff), fnValueLabel('A', 1)->text());
+    // Each element by its section and its place in it: "LC, Т-звено, L1: 1,14 мкГн".
+    for (const TSectionLayout& section : fnSectionLayouts(kind)) {
+        const QString name = fnText(TextId::FilterCopyLcTwo + static_cast<std::uint32_t>(section.shape));
+        for (int k = 0; k < section.count; ++k) {
+            const TSectionElement& e = section.elements[fnAt(k)];
+            const QString element = QChar(fnPartLetter(e.part)) + QString::number(k + 1);
+            prAddCopyLine(lines, name + ", " + element, fnValueLabel(fnGroup(e.part), e.label)->text());
+        }
+        const auto shape = static_cast<std::size_t>(section.shape);
+        if (shape < mData.labelLcCutoff.size() && mData.labelLcCutoff[shape]->isVisible())
+            lines << name + ", " + mData.labelLcCutoff[shape]->text();
+    }
+    return lines.join('\n');
+}
+
 void TMyFiltersPage::prCalcFilter()
 {
     if (!rbFilterLf->isChecked() && !rbFilterHf->isChecked())
@@ -341,6 +383,7 @@ void prCreateFilterPage(TMyPageHost& host)
     page->prCreateSeriesList();
     page->prCreatePanelResultFilters();
     page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectFilters->x());
+    prSetPageCopy(made.sheet, [page] { return page->fnCopyText(); });
     made.prShowSheet();
     host.prNewTextStatusBar(fnText(TextId::StatusFilter));
 }

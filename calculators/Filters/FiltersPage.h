@@ -51,6 +51,8 @@ public:
     QComboBox* fnCombo(filters::TFilterInput input) const;
     // A value label: group 'A'..'D', index 1..8.
     QLabel* fnValueLabel(char group, int index) const;
+    // The tab's inputs and results as plain text, one quantity a line.
+    QString fnCopyText() const;
 
     // Published fields; each widget's objectName is its field name. Band-pass,
     // band-stop and smoothing filters have selectors that are never made.

@@ -3,7 +3,9 @@
 #include "common/ui/PageHost.h"
 #include "common/ui/UiText.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -23,6 +25,7 @@
 #include <QStyleOption>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -204,6 +207,49 @@ void prGiveListTextRoom(QComboBox* combo)
         return made;
     }();
     combo->setStyle(style);
+}
+
+namespace {
+
+// Holds a page's copy routine on its tab sheet.
+class TMyPageCopy : public QObject {
+public:
+    TMyPageCopy(QWidget* sheet, std::function<QString()> text) : QObject(sheet), mText(std::move(text))
+    {
+        setObjectName("pageCopy");
+    }
+    QString fnText() const { return mText ? mText() : QString(); }
+
+private:
+    std::function<QString()> mText;
+};
+
+} // namespace
+
+void prSetPageCopy(QWidget* sheet, std::function<QString()> text) { new TMyPageCopy(sheet, std::move(text)); }
+
+QString fnPageCopyText(const QWidget* sheet)
+{
+    if (!sheet)
+        return {};
+    for (QObject* child : sheet->children())
+        if (auto* copy = dynamic_cast<TMyPageCopy*>(child))
+            return copy->fnText();
+    return {};
+}
+
+void prAddCopyLine(QStringList& lines, const QString& caption, const QString& value)
+{
+    if (!value.trimmed().isEmpty())
+        lines << caption + ": " + value.trimmed();
+}
+
+void prAddCopyMenu(QLabel* label)
+{
+    auto* copy = new QAction(fnText(TextId::CopyValue), label);
+    QObject::connect(copy, &QAction::triggered, label, [label] { QApplication::clipboard()->setText(label->text()); });
+    label->addAction(copy);
+    label->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer_list<std::uint32_t> textIds,

@@ -10,10 +10,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <vector>
@@ -90,6 +92,17 @@ QPushButton* fnNewCloseButton(QWidget* sheet, TMyPageHost& host, int left);
 // Gives a narrow list the room its items need: a slimmer drop arrow and less
 // padding than the desktop style's, the width and place unchanged.
 void prGiveListTextRoom(QComboBox* combo);
+
+// What Ctrl+C copies from a calculator's tab: the page's inputs and results
+// as plain text, one quantity a line ("caption: value unit"), in the order
+// the page shows them. A page hands the routine that writes it.
+void prSetPageCopy(QWidget* sheet, std::function<QString()> text);
+// The tab's text to copy; "" for a tab without one (the help page).
+QString fnPageCopyText(const QWidget* sheet);
+// One line of it; nothing for an empty value.
+void prAddCopyLine(QStringList& lines, const QString& caption, const QString& value);
+// A result label's context menu: "Копировать" copies the value as shown.
+void prAddCopyMenu(QLabel* label);
 
 // A unit list: the catalogue texts in order, `selected` chosen; no typing.
 QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer_list<std::uint32_t> textIds,

@@ -10,6 +10,9 @@
 #include "common/core/Numbers.h"
 #include "common/ui/UiText.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -253,6 +256,37 @@ TEST_F(FiltersPage, StandardSeriesShowsTheDrawersParts)
     series->setCurrentIndex(0);
     EXPECT_FALSE(fnLabel("labelLcCutoff1")->isVisible());
     EXPECT_EQ(fnLabel("labelValueB3")->toolTip(), "");
+}
+
+// Ctrl+C copies the tab: inputs, the cut-off and every element by section;
+// with a field's text selected it copies the selection; a value's context
+// menu copies that value.
+TEST_F(FiltersPage, CopiesTheTabAsText)
+{
+    prType(I::F, "1");
+    prType(I::C, "1");
+    QTest::keyClick(page->fnEdit(I::C), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_GE(lines.size(), 20);
+    EXPECT_EQ(lines[0], fnText(TextId::FilterLowPassTitle));
+    EXPECT_EQ(lines[1], fnText(TextId::FilterCaptionF) + ": 1 " + fnText(TextId::UnitKHz));
+    EXPECT_EQ(lines[2], fnText(TextId::FilterCaptionC) + ": 1 " + fnText(TextId::UnitUF));
+    EXPECT_EQ(lines[3], fnText(TextId::FilterCopyCutoff) + ": " + fnUnit("1,0000", TextId::UnitKHz));
+    EXPECT_EQ(lines[4], fnText(TextId::FilterCopyLcTwo) + ", L1: " + fnUnit("35,8", TextId::UnitMH));
+    EXPECT_EQ(lines[5], fnText(TextId::FilterCopyLcTwo) + ", C2: " + fnUnit("1,41", TextId::UnitUF));
+    EXPECT_TRUE(lines.contains(fnText(TextId::FilterCopyRcPi) + ", R2: " + fnUnit("159", TextId::UnitOhm)));
+    // A selection in a field is copied as it is.
+    page->fnEdit(I::F)->setFocus();
+    page->fnEdit(I::F)->selectAll();
+    QTest::keyClick(page->fnEdit(I::F), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "1");
+    // The context menu of a value copies it with its unit.
+    QLabel* value = fnLabel("labelValueC4");
+    ASSERT_EQ(value->actions().size(), 1);
+    EXPECT_EQ(value->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(value->actions()[0]->text(), fnText(TextId::CopyValue));
+    value->actions()[0]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), fnUnit("50,7", TextId::UnitMH));
 }
 
 TEST_F(FiltersPage, TypingAResultMakesItAGiven)

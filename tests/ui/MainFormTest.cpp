@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -63,9 +64,10 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
         bool enabled;
     };
     const Entry entries[] = {
-        {"menuExit", 27, true},       {"menuTransformer", 41, true}, {"menuCoil", 43, true},
-        {"menuFilter", 44, true},    {"menuColorMark", 47, true},  {"menuFormulas", 48, true},
-        {"menuHelpPage", 73, true},
+        {"menuExit", TextId::MenuExit, true},       {"menuTransformer", TextId::MenuTransformer, true},
+        {"menuCoil", TextId::MenuCoil, true},       {"menuFilter", TextId::MenuFilter, true},
+        {"menuColorMark", TextId::MenuMarking, true}, {"menuFormulas", TextId::MenuFormulas, true},
+        {"menuHelpPage", TextId::MenuAbout, true},
     };
     for (const auto& e : entries) {
         auto* action = form->findChild<QAction*>(e.name);
@@ -78,6 +80,56 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
     EXPECT_EQ(menus[0]->text(), fnText(TextId::MenuFile));
     EXPECT_EQ(menus[1]->text(), fnText(TextId::MenuCalculators));
     EXPECT_EQ(menus[2]->text(), fnText(TextId::MenuHelp));
+}
+
+// Every menu title and every entry has a mnemonic of its own within its menu.
+TEST(MainWindow, EveryMenuEntryHasItsOwnMnemonic)
+{
+    auto form = fnShownMainForm();
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = text.indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    const auto unique = [&](const QList<QAction*>& actions, const std::string& where) {
+        QSet<QChar> seen;
+        for (const QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QChar key = mnemonic(action->text());
+            EXPECT_FALSE(key.isNull()) << where << ": " << action->text().toStdString();
+            EXPECT_FALSE(seen.contains(key)) << where << ": " << action->text().toStdString();
+            seen.insert(key);
+        }
+    };
+    unique(form->menuBar()->actions(), "menu bar");
+    for (const QAction* title : form->menuBar()->actions())
+        unique(title->menu()->actions(), title->text().toStdString());
+}
+
+// Ctrl+W closes the active calculator's tab, never the help page; F1 brings
+// the help page back; Ctrl+Q ends the program.
+TEST(MainWindow, KeysCloseTabsShowHelpAndExit)
+{
+    auto form = fnShownMainForm();
+    (void)QTest::qWaitForWindowActive(form.get());
+    auto* pages = form->fnPageControl();
+    form->prMenuFilterClick();
+    const int filter = form->fnActivePageIndex();
+    QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(pages->isTabVisible(filter));
+    EXPECT_EQ(form->fnActivePageIndex(), 0);
+    QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(pages->isTabVisible(0));  // the help page stays
+    form->prMenuCoilClick();
+    form->prClosePage();
+    form->prMenuHelpClick();
+    QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(form->fnActivePageIndex(), 0);
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusHelp));
+    EXPECT_TRUE(form->isVisible());
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST(PageManager, EachTabKeepsItsOwnStatusText)
