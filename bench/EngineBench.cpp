@@ -4,10 +4,12 @@
 #include "calculators/Filters/FilterEngine.h"
 #include "calculators/Formulas/FormulasEngine.h"
 #include "calculators/Induction/InductionEngine.h"
+#include "calculators/Ladder/LadderEngine.h"
 #include "common/core/Numbers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
