@@ -6,6 +6,7 @@
 #include "calculators/Induction/InductionEngine.h"
 #include "calculators/Ladder/LadderEngine.h"
 #include "common/core/Numbers.h"
+#include "common/core/StandardValues.h"
 
 #include <benchmark/benchmark.h>
 
@@ -131,5 +132,46 @@ void BM_FormulaEvaluate(benchmark::State& state)
     state.SetLabel(std::to_string(formula));
 }
 BENCHMARK(BM_FormulaEvaluate)->DenseRange(0, 6)->ArgName("formula");
+
+} // namespace
+
+namespace {
+
+// One redraw of the ladder page: the design, then its loss at 400 points
+// log-spaced from F/10 to 10F. The largest Chebyshev (order 9) and the
+// smallest Butterworth (order 1).
+void BM_LadderDesignAndResponse(benchmark::State& state)
+{
+    TLadderSpec inputs;
+    inputs.response = state.range(0) == 9 ? TLadderResponse::Chebyshev : TLadderResponse::Butterworth;
+    inputs.order = static_cast<int>(state.range(0));
+    inputs.rippleDb = 0.1;
+    inputs.cutoffHz = 7e6;
+    inputs.impedanceOhm = 50;
+    constexpr int Points = 400;
+    std::vector<double> lossDb(Points);
+    for (auto _ : state) {
+        const std::vector<TLadderElement> ladder = fnDesignLadder(inputs);
+        for (int k = 0; k < Points; ++k) {
+            const double hz = inputs.cutoffHz / 10 * std::pow(100.0, k / double(Points - 1));
+            lossDb[static_cast<std::size_t>(k)] = fnLadderLossDb(ladder, inputs.impedanceOhm, hz);
+        }
+        benchmark::DoNotOptimize(lossDb.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_LadderDesignAndResponse)->Arg(1)->Arg(9)->ArgName("order")->Unit(benchmark::kMicrosecond);
+
+// The nearest member of a standard series, as every rounded value on a page asks for it.
+void BM_NearestStandard(benchmark::State& state)
+{
+    const auto series = static_cast<TESeries>(state.range(0));
+    double value = 1.234e-9;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fnNearestStandard(value, series));
+        value *= 1.0001;
+    }
+}
+BENCHMARK(BM_NearestStandard)->Arg(static_cast<int>(TESeries::E24))->Arg(static_cast<int>(TESeries::E192))->ArgName("series");
 
 } // namespace
