@@ -4,6 +4,7 @@
 #include "calculators/Filters/FiltersPage.h"
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
+#include "calculators/Ladder/LadderPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "text/TextIds.h"
 
@@ -13,6 +14,7 @@ const TMyCalculator Calculators[] = {
     {TextId::MenuTransformer, "menuTransformer", &prCreateTransPage},
     {TextId::MenuCoil, "menuCoil", &prCreateInductionPage},
     {TextId::MenuFilter, "menuFilter", &prCreateFilterPage},
+    {TextId::MenuLadder, "menuLadder", &prCreateLadderPage},
     {TextId::MenuMarking, "menuColorMark", &prCreateColorMarkPage},
     {TextId::MenuFormulas, "menuFormulas", &prCreateFormulasPage},
 };

@@ -304,6 +304,7 @@ void TMyFormMain::prOpenCalculator(const char* actionName)
 void TMyFormMain::prMenuTransformerClick() { prOpenCalculator("menuTransformer"); }
 void TMyFormMain::prMenuCoilClick() { prOpenCalculator("menuCoil"); }
 void TMyFormMain::prMenuFilterClick() { prOpenCalculator("menuFilter"); }
+void TMyFormMain::prMenuLadderClick() { prOpenCalculator("menuLadder"); }
 void TMyFormMain::prMenuColorMarkClick() { prOpenCalculator("menuColorMark"); }
 void TMyFormMain::prMenuFormulasClick() { prOpenCalculator("menuFormulas"); }
 

@@ -50,6 +50,7 @@ public slots:
     void prMenuTransformerClick();
     void prMenuCoilClick();
     void prMenuFilterClick();
+    void prMenuLadderClick();
     void prMenuColorMarkClick();
     void prMenuFormulasClick();
     void prMenuHelpClick();

@@ -8,6 +8,8 @@
 #include "calculators/Filters/FiltersPage.h"
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
+#include "calculators/Ladder/LadderPage.h"
+#include "common/ui/NumberField.h"
 #include "common/ui/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
 
@@ -186,6 +188,34 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     }
 }
 
+void prLadderShots(TMyFormMain& form, const QString& dir)
+{
+    form.prMenuLadderClick();
+    TMyLadderPage* page = fnLadderPage(form.fnActivePageIndex());
+    if (!page)
+        return;
+    // The 40 m harmonic filter: Chebyshev 0,1 dB, seventh order, 7 MHz, 50 Ohm.
+    page->rbLadderChebyshev->click();
+    page->comboLadderOrder->setCurrentIndex(6);
+    prType(page->editLadderF, "7");
+    prSave(form, dir + "/ladder-shunt.png");
+    page->rbLadderSeriesFirst->click();
+    prSave(form, dir + "/ladder-series.png");
+    page->comboSeries->setCurrentIndex(2);
+    prSave(form, dir + "/ladder-e12.png");
+    page->comboSeries->setCurrentIndex(0);
+    page->rbLadderShuntFirst->click();
+    prSave(form, dir + "/ladder.png");
+    // A receiver's input high-pass: Butterworth, fifth order, 1,8 MHz.
+    form.prMenuLadderClick();
+    if (TMyLadderPage* high = fnLadderPage(form.fnActivePageIndex())) {
+        high->rbLadderHighPass->click();
+        high->comboLadderOrder->setCurrentIndex(4);
+        prType(high->editLadderF, "1,8");
+        prSave(form, dir + "/ladder-highpass.png");
+    }
+}
+
 void prFormulasShots(TMyFormMain& form, const QString& dir)
 {
     form.prMenuFormulasClick();
@@ -262,5 +292,6 @@ int main(int argc, char* argv[])
     prMarkingShots(form, dir);
     prFilterShots(form, dir);
     prFormulasShots(form, dir);
+    prLadderShots(form, dir);
     return 0;
 }
