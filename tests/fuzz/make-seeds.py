@@ -225,11 +225,28 @@ def formulas():
     }
 
 
+def ladder():
+    def seed(chebyshev, high, shunt_first, order, ripple, cutoff, impedance, any_ladder, r, f):
+        s = Seed().flag(chebyshev).flag(high).flag(shunt_first).u8(order + 1)
+        s.double(ripple).double(cutoff).double(impedance).u8(len(any_ladder))
+        for shunt, inductor, value in any_ladder:
+            s.flag(shunt).flag(inductor).double(value)
+        return s.double(r).double(f)
+
+    nan, inf = float("nan"), float("inf")
+    return {
+        "chebyshev-7": seed(True, False, True, 7, 0.1, 7e6, 50, [(True, False, 537e-12), (False, True, 1.62e-6)], 50, 14e6),
+        "butterworth-5-high": seed(False, True, False, 5, nan, 1.8e6, 50, [], 50, 1e6),
+        "even-chebyshev": seed(True, False, True, 4, 0.5, 1e3, 600, [(False, False, 0.0)], 600, 1e3),
+        "extremes": seed(False, False, True, 9, 3, 10e9, 0.1, [(True, True, inf), (False, True, 1e300)], 1e6, 1e-300),
+    }
+
+
 def main():
     corpora = {
         "numbers": numbers(), "catalogue": catalogue(), "quantities": quantities(), "smd": smd(),
         "marking": marking(), "transformer": transformer(), "induction": induction(), "filter": filters(),
-        "formulas": formulas(),
+        "formulas": formulas(), "ladder": ladder(),
     }
     for target, seeds in corpora.items():
         folder = os.path.join(HERE, "corpus", target)

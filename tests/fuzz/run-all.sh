@@ -26,6 +26,7 @@ targets=(
     induction:512
     filter:512
     formulas:512
+    ladder:256
 )
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillfern-fuzz.XXXXXX")
