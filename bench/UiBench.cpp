@@ -5,10 +5,14 @@
 #include "calculators/Filters/FiltersPage.h"
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
+#include "calculators/Ladder/LadderPage.h"
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -121,6 +125,44 @@ void BM_FilterKeystroke(benchmark::State& state)
     prKeystrokes(state, page->fnEdit(filters::TFilterInput::C), Qt::Key_7);
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
+
+// Types a value into a field as a user does, with the focus.
+void prTypeInto(QLineEdit* field, const QString& keys)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, keys);
+}
+
+// The filter page with its parts rounded to E24: every keystroke also rounds
+// sixteen values and simulates the three LC sections built from them.
+void BM_FilterKeystrokeE24(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuFilterClick();
+    TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
+    page->fnData().comboSeries->setCurrentIndex(3);  // E24
+    page->fnCombo(filters::TFilterInput::F)->setCurrentIndex(2);
+    prTypeInto(page->fnEdit(filters::TFilterInput::F), "7");
+    prTypeInto(page->fnEdit(filters::TFilterInput::R), "5");
+    prKeystrokes(state, page->fnEdit(filters::TFilterInput::R), Qt::Key_0);
+}
+BENCHMARK(BM_FilterKeystrokeE24)->Unit(benchmark::kMicrosecond);
+
+// The ladder designer at its largest: a ninth-order Chebyshev, its schematic
+// and both curves (E12 parts) repainted on every keystroke.
+void BM_LadderKeystroke(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuLadderClick();
+    TMyLadderPage* page = fnLadderPage(form.fnActivePageIndex());
+    page->rbLadderChebyshev->click();
+    page->comboLadderOrder->setCurrentIndex(8);
+    page->comboSeries->setCurrentIndex(2);
+    prTypeInto(page->editLadderF, "7");
+    prKeystrokes(state, page->editLadderF, Qt::Key_1);
+}
+BENCHMARK(BM_LadderKeystroke)->Unit(benchmark::kMicrosecond);
 
 void BM_FormulasKeystroke(benchmark::State& state)
 {

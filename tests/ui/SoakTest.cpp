@@ -495,8 +495,9 @@ private:
             {"menuFilter", &TMyFormMain::prMenuFilterClick},
             {"menuColorMark", &TMyFormMain::prMenuColorMarkClick},
             {"menuFormulas", &TMyFormMain::prMenuFormulasClick},
+            {"menuLadder", &TMyFormMain::prMenuLadderClick},
         };
-        const TKind& kind = Kinds[fnBelow(5)];
+        const TKind& kind = Kinds[fnBelow(static_cast<int>(std::size(Kinds)))];
         ++mPagesMade;
         if (fnChance(50)) {
             prLog(QString("open %1 from the menu").arg(QLatin1String(kind.action)));
@@ -708,6 +709,8 @@ private:
             {Qt::Key_X, "", Qt::ControlModifier, "Ctrl+X"},
             {Qt::Key_V, "", Qt::ControlModifier, "Ctrl+V"},
             {Qt::Key_Tab, "", Qt::ControlModifier, "Ctrl+Tab"},
+            {Qt::Key_W, "", Qt::ControlModifier, "Ctrl+W"},
+            {Qt::Key_F1, "", Qt::NoModifier, "F1"},
         };
         const int kind = fnBelow(100);
         QString text;
