@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -115,8 +116,17 @@ TMyLadderSchematic::TMyLadderSchematic(QWidget* parent) : QWidget(parent) {}
 
 void TMyLadderSchematic::prShow(const std::vector<TLadderElement>& ladder)
 {
+    // The drawing shows which elements stand where, not their values: a new
+    // value alone (every keystroke in F, R or the ripple) leaves it as it is.
+    const auto sameShape = [](const TLadderElement& a, const TLadderElement& b) {
+        return a.shunt == b.shunt && a.inductor == b.inductor;
+    };
+    const bool same = ladder.size() == mLadder.size() && std::equal(ladder.begin(), ladder.end(), mLadder.begin(), sameShape);
     mLadder = ladder;
-    update();
+    if (!same) {
+        mDrawn = QPixmap();
+        update();
+    }
 }
 
 double TMyLadderSchematic::fnElementX(int element) const
@@ -135,7 +145,19 @@ QPoint TMyLadderSchematic::fnLabelPlace(int element, int width, int height) cons
 
 void TMyLadderSchematic::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
+    // Drawn once per shape and pixel ratio; the labels over it change far more often.
+    const qreal ratio = devicePixelRatioF();
+    if (mDrawn.isNull() || mDrawn.size() != size() * ratio) {
+        mDrawn = QPixmap(size() * ratio);
+        mDrawn.setDevicePixelRatio(ratio);
+        QPainter painter(&mDrawn);
+        prDraw(painter);
+    }
+    QPainter(this).drawPixmap(0, 0, mDrawn);
+}
+
+void TMyLadderSchematic::prDraw(QPainter& p) const
+{
     p.fillRect(rect(), PictureBackground);
     if (mLadder.empty())
         return;
@@ -201,31 +223,10 @@ void TMyLadderSchematic::paintEvent(QPaintEvent*)
 
 TMyLadderPlot::TMyLadderPlot(QWidget* parent) : QWidget(parent) {}
 
-void TMyLadderPlot::prShow(double cutoffHz, bool lowPass, std::vector<double> exactDb, std::vector<double> standardDb)
+template <typename TX, typename TY>
+void TMyLadderPlot::prDrawGrid(QPainter& p, const QRectF& area, TX xAt, TY yAt) const
 {
-    mCutoffHz = cutoffHz;
-    mLowPass = lowPass;
-    mExactDb = std::move(exactDb);
-    mStandardDb = std::move(standardDb);
-    update();
-}
-
-double TMyLadderPlot::fnFrequencyHz(double cutoffHz, int point)
-{
-    return cutoffHz / 10 * std::pow(100.0, point / static_cast<double>(Points - 1));
-}
-
-void TMyLadderPlot::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
     p.fillRect(rect(), PictureBackground);
-    const QRectF area(PlotLeft, PlotTop, width() - PlotLeft - PlotRightMargin, height() - PlotTop - PlotBottomMargin);
-    QFont small = font();
-    small.setPixelSize(10);
-    p.setFont(small);
-    const auto xAt = [&](double decades) { return area.left() + area.width() * decades / 2; };  // from F/10
-    const auto yAt = [&](double db) { return area.top() + area.height() * std::clamp(db, 0.0, MaxLossDb) / MaxLossDb; };
-
     // The loss grid: every 10 dB, labelled every 20.
     p.setPen(QPen(GridLine, 1));
     for (int db = 0; db <= 80; db += 10) {
@@ -250,8 +251,45 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
     p.setPen(QPen(Ink, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(area);
+}
+
+void TMyLadderPlot::prShow(double cutoffHz, bool lowPass, std::vector<double> exactDb, std::vector<double> standardDb)
+{
+    mCutoffHz = cutoffHz;
+    mLowPass = lowPass;
+    mExactDb = std::move(exactDb);
+    mStandardDb = std::move(standardDb);
+    update();
+}
+
+double TMyLadderPlot::fnFrequencyHz(double cutoffHz, int point)
+{
+    return cutoffHz / 10 * std::pow(100.0, point / static_cast<double>(Points - 1));
+}
+
+void TMyLadderPlot::paintEvent(QPaintEvent*)
+{
+    const QRectF area(PlotLeft, PlotTop, width() - PlotLeft - PlotRightMargin, height() - PlotTop - PlotBottomMargin);
+    const auto xAt = [&](double decades) { return area.left() + area.width() * decades / 2; };  // from F/10
+    const auto yAt = [&](double db) { return area.top() + area.height() * std::clamp(db, 0.0, MaxLossDb) / MaxLossDb; };
+    QFont small = font();
+    small.setPixelSize(10);
+
+    // The grid is the same for every design: drawn once per size and pixel ratio.
+    const qreal ratio = devicePixelRatioF();
+    if (mGrid.isNull() || mGrid.size() != size() * ratio) {
+        mGrid = QPixmap(size() * ratio);
+        mGrid.setDevicePixelRatio(ratio);
+        QPainter g(&mGrid);
+        g.setFont(small);
+        prDrawGrid(g, area, xAt, yAt);
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, mGrid);
+    p.setFont(small);
     if (!(mCutoffHz > 0))
         return;
+
     for (int decade = 0; decade <= 2; ++decade) {
         const QString hz = fnQString(fnFormatFrequency(3, mCutoffHz * std::pow(10.0, decade - 1)));
         const double x = xAt(decade);
@@ -274,17 +312,19 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(area.adjusted(0, 0, 0, 1));
     const auto curve = [&](const std::vector<double>& lossDb, const QColor& colour, Qt::PenStyle style) {
-        QPainterPath path;
-        for (int k = 0; k < static_cast<int>(lossDb.size()); ++k) {
-            const QPointF point(xAt(2.0 * k / (Points - 1)), yAt(lossDb[static_cast<std::size_t>(k)]));
-            k == 0 ? path.moveTo(point) : path.lineTo(point);
-        }
-        p.setPen(QPen(colour, 1.8, style, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(path);
+        QPolygonF line;
+        line.reserve(static_cast<qsizetype>(lossDb.size()));
+        for (int k = 0; k < static_cast<int>(lossDb.size()); ++k)
+            line << QPointF(xAt(2.0 * k / (Points - 1)), yAt(lossDb[static_cast<std::size_t>(k)]));
+        // Bevel joins: round ones on 400 short segments cost more than the rest of the repaint.
+        p.setPen(QPen(colour, 1.8, style, Qt::FlatCap, Qt::BevelJoin));
+        p.drawPolyline(line);
     };
+    // Both solid: a dashed stroke of 400 points costs more than the rest of
+    // the repaint.
     curve(mExactDb, ExactCurve, Qt::SolidLine);
     if (!mStandardDb.empty())
-        curve(mStandardDb, StandardCurve, Qt::DashLine);
+        curve(mStandardDb, StandardCurve, Qt::SolidLine);
     p.setClipping(false);
 
     // The legend, when there are two curves to tell apart.
@@ -294,7 +334,7 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
         p.fillRect(QRectF(x - 4, y - 8, 112, 32), PictureBackground);
         p.setPen(QPen(ExactCurve, 1.8));
         p.drawLine(QPointF(x, y), QPointF(x + 20, y));
-        p.setPen(QPen(StandardCurve, 1.8, Qt::DashLine));
+        p.setPen(QPen(StandardCurve, 1.8));
         p.drawLine(QPointF(x, y + 15), QPointF(x + 20, y + 15));
         p.setPen(Ink);
         p.drawText(QRectF(x + 26, y - 7, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, fnText(TextId::LadderCurveExact));

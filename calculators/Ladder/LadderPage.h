@@ -7,6 +7,7 @@
 #include "calculators/Ladder/LadderEngine.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +18,8 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPainter;
+class QRectF;
 class QPushButton;
 class QRadioButton;
 class TMyNumberField;
@@ -37,7 +40,10 @@ protected:
 
 private:
     double fnElementX(int element) const;
+    void prDraw(QPainter& painter) const;
+
     std::vector<TLadderElement> mLadder;
+    QPixmap mDrawn;  // the drawing of the ladder's shape
 };
 
 // Loss in dB, 0 at the top and 80 at the bottom, over a logarithmic frequency
@@ -56,6 +62,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    template <typename TX, typename TY>
+    void prDrawGrid(QPainter& painter, const QRectF& area, TX xAt, TY yAt) const;
+
+    QPixmap mGrid;  // the background, axes and grid without a design
     double mCutoffHz = 0;
     bool mLowPass = true;
     std::vector<double> mExactDb;
