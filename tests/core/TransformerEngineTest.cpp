@@ -18,6 +18,15 @@
 
 using namespace transformer;
 
+namespace transformer {
+// Test names and failure messages show a core kind by its name.
+void PrintTo(TTransCoreKind kind, std::ostream* os)
+{
+    static const char* const Names[TransCoreKindCount] = {"LamEI", "LentEI", "LamUI", "LentUI", "Toroid"};
+    *os << Names[static_cast<int>(kind)];
+}
+} // namespace transformer
+
 namespace {
 
 using Kind = TTransCoreKind;
@@ -690,15 +699,9 @@ TEST_P(TransformerFieldPlaces, InsideTheSheetAndApart)
     }
 }
 
-std::string fnKindName(const ::testing::TestParamInfo<TTransCoreKind>& info)
-{
-    static const char* const Names[TransCoreKindCount] = {"LamEI", "LentEI", "LamUI", "LentUI", "Toroid"};
-    return Names[static_cast<int>(info.param)];
-}
-
 INSTANTIATE_TEST_SUITE_P(Kinds, TransformerFieldPlaces,
                          ::testing::Values(TTransCoreKind::LamEI, TTransCoreKind::LentEI, TTransCoreKind::LamUI,
                                            TTransCoreKind::LentUI, TTransCoreKind::Toroid),
-                         fnKindName);
+                         ::testing::PrintToStringParamName());
 
 } // namespace

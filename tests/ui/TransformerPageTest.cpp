@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -424,6 +425,8 @@ struct TKindCase {
     std::vector<QString> thickness;
     const char* kc;
 };
+
+void PrintTo(const TKindCase& c, std::ostream* os) { *os << c.radio; }
 
 class TransformerKinds : public TransformerPage, public ::testing::WithParamInterface<TKindCase> {};
 
