@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+using namespace marking;
+
 namespace {
 
 TMyPageList<TMyColorMarkPage> ColorMarkPages;

@@ -23,6 +23,10 @@ class QWidget;
 class TMyImageCanvas;
 class TMyPageHost;
 
+// The chart's size, which the page's tables below are made for.
+using marking::MarkBands;
+using marking::MarkRows;
+
 // Where the pieces come from on the sheet and where they go on the picture.
 struct TMarkPieces {
     std::array<TRect, 31> swatch{};    // 1-30
@@ -57,8 +61,8 @@ public:
     TMyColorMarkPage(QWidget* tabSheet, TMyPageHost& host);
 
     QWidget* fnTabSheet() const { return mSheet; }
-    TColorMarkData& fnData() { return mData; }
-    TMarkFamily fnFamily() const;
+    marking::TColorMarkData& fnData() { return mData; }
+    marking::TMarkFamily fnFamily() const;
     const TMarkPlaces& fnPlaces() const { return mPlaces; }
     const TMarkPieces& fnPieces() const { return mPieces; }
 
@@ -93,13 +97,13 @@ public slots:
     void prDrawChart();
     void prDrawChartMode(int mode);
     void prDrawBands(const std::string& code);
-    void prDrawDisplay(const TMarkDisplay& display);
+    void prDrawDisplay(const marking::TMarkDisplay& display);
     void prRecalc();
     void prResetMark();
     void prChartClick(int x, int y);
 
 private:
-    void prSetFamily(TMarkFamily family);
+    void prSetFamily(marking::TMarkFamily family);
     void prCopy(const TRect& place, const TRect& piece);
     std::string& fnActiveCode();
     // The capacitor shows its numeric code while the code field or the letter list has the focus.
@@ -108,7 +112,7 @@ private:
 
     QWidget* mSheet;
     TMyPageHost* mHost;
-    TColorMarkData mData;
+    marking::TColorMarkData mData;
     TMarkPieces mPieces;
     TMarkPlaces mPlaces;
     int mChartLeft = 392;  // the chart's origin on the picture
@@ -119,4 +123,4 @@ private:
 void prCreateColorMarkPage(TMyPageHost& host);
 
 TMyColorMarkPage* fnColorMarkPage(int pageIndex);
-TColorMarkData* fnColorMarkRecord(int pageIndex);
+marking::TColorMarkData* fnColorMarkRecord(int pageIndex);

@@ -1,8 +1,12 @@
 #include "calculators/ColorMark/MarkingDecoder.h"
 
+#include "calculators/ColorMark/ColorMarkGeometry.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+
+namespace marking {
 
 namespace {
 
@@ -416,18 +420,21 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
     std::vector<TDisplayItem> items;
     if (display.layout < 1 || display.layout > 7)
         return items;
-    // A glyph is 20 px wide with 2 px between; a point sits in the gap after
-    // its glyph and widens the gap to 10 px.
-    int x = FirstGlyphX;
-    const int y = FirstGlyphY;
+    // Glyphs follow each other at their pitch; a point goes into the gap after
+    // the glyph before it and widens that gap.
+    namespace geo = geometry;
+    int x = geo::FirstGlyphPlace.X;
+    const int y = geo::FirstGlyphPlace.Y;
     for (int token : Layouts[display.layout]) {
         if (token == P) {
-            items.push_back({true, 0, x - 22 + 19, y + 15});
-            x += 30 - 22;
+            items.push_back({true, 0, x - geo::GlyphPitch + geo::PointOffset.X, y + geo::PointOffset.Y});
+            x += geo::PointPitch - geo::GlyphPitch;
         } else {
             items.push_back({false, token == Z ? 0 : display.digits[static_cast<std::size_t>(token)], x, y});
-            x += 22;
+            x += geo::GlyphPitch;
         }
     }
     return items;
 }
+
+} // namespace marking

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace marking {
+
 // The thirteen chart rows, top to bottom, as band characters: silver, gold,
 // black, brown, red, orange, yellow, green, blue, violet, grey, white, no band.
 inline constexpr std::string_view BandChars = "AB0123456789F";
@@ -89,7 +91,8 @@ TSmdCode prSmdCodeToRes(std::string_view text, int caret);
 int fnEia96Value(int n);
 
 // The display's pieces as drawn: a digit glyph (0-10) or the decimal point,
-// with the top-left corner where it goes on the result picture.
+// with the top-left corner where it goes on the result picture (the places
+// are the marking geometry's).
 struct TDisplayItem {
     bool point = false;
     int glyph = 0;
@@ -97,6 +100,6 @@ struct TDisplayItem {
     int y = 0;
     friend bool operator==(const TDisplayItem&, const TDisplayItem&) = default;
 };
-inline constexpr int FirstGlyphX = 288;
-inline constexpr int FirstGlyphY = 48;
 std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display);
+
+} // namespace marking

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace marking;
+
 namespace {
 
 // A display as the user reads it: "1.0 kOhm 5%" style text of the model, so

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace marking;
+
 namespace {
 
 // The display interior on the page (x 280..450, y 42..120), and the sizes of

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+using namespace marking;
+
 namespace {
 
 class ColorMarkPage : public ::testing::Test {
