@@ -61,16 +61,22 @@ inline constexpr TPieceTable Units{1, 12, {1, 241}, 4, {51, 25}, 50, 24};
 inline constexpr TPieceTable Tolerances{1, 24, {1, 316}, 3, {67, 24}, 66, 23};
 inline constexpr TPieceTable ExtraBands{1, 12, {1, 632}, 3, {71, 24}, 70, 23};
 
-// A band on body 1, 11 x 32 px; the slices of every band in every chart row's
-// colour are cut from renders of body 1, so they join it exactly.
+// A band on the banded body, 11 x 32 px; the slices of every band in every
+// chart row's colour are cut from renders of that body, so they join it
+// exactly. By band (1-6) and chart row (1-13).
 inline constexpr int BandWidth = 11;
 inline constexpr int BandHeight = 32;
 inline constexpr TPieceTable BandSlices{1, MarkBands * MarkRows, {216, 241}, MarkBands, {BandWidth + 1, BandHeight + 1},
                                         BandWidth, BandHeight};
 constexpr TRect fnBandSlicePiece(int band, int row) { return BandSlices.fnPiece((row - 1) * MarkBands + band); }
 
-// The component bodies: 1 the banded part, 2 the ceramic disc, 3 the SMD
-// chip, 4 and 5 the outlines of the disc and the chip where they do not apply.
+// The component bodies: the banded part, the ceramic disc, the SMD chip, and
+// the outlines of the disc and the chip where they do not apply.
+inline constexpr int BodyBanded = 1;
+inline constexpr int BodyDisc = 2;
+inline constexpr int BodyChip = 3;
+inline constexpr int BodyDiscOutline = 4;
+inline constexpr int BodyChipOutline = 5;
 inline constexpr int BodyWidth = 205;
 inline constexpr int BodyHeight = 134;
 inline constexpr TPieceTable Bodies{1, 5, {290, 36}, 1, {0, BodyHeight + 1}, BodyWidth, BodyHeight};
@@ -80,10 +86,10 @@ inline constexpr TPieceTable Bodies{1, 5, {290, 36}, 1, {0, BodyHeight + 1}, Bod
 // The three body places, top to bottom (1-3); the family decides which body
 // goes in each.
 inline constexpr std::array<TPoint, 3> BodyPlaces = {TPoint{12, 14}, TPoint{12, 154}, TPoint{12, 294}};
-// Band k (1-6) on body 1, from the body's top-left corner; adjacent bands touch.
+// Band k (1-6) on the banded body, from its top-left corner; adjacent bands touch.
 constexpr TRect fnBandOnBody(int band) { return fnRectAt(67 + BandWidth * (band - 1), 50, BandWidth, BandHeight); }
 // The fields printed on the bodies, from the body's top-left corner: the
-// capacitor's code and tolerance letter on body 2, the SMD code on body 3.
+// capacitor's code and tolerance letter on the disc, the SMD code on the chip.
 inline constexpr TRect CapCodeField = fnRectAt(107, 94, 30, 14);
 inline constexpr TRect CapLetterList = fnRectAt(163, 9, 32, 21);
 inline constexpr TRect SmdCodeField = fnRectAt(49, 99, 30, 14);

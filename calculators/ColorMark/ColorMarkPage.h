@@ -5,8 +5,9 @@
 // over their bodies. Decoding is the marking decoder's.
 #pragma once
 
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 #include "calculators/ColorMark/MarkingDecoder.h"
-#include "common/core/Numbers.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
@@ -27,21 +28,24 @@ class TMyPageHost;
 using marking::MarkBands;
 using marking::MarkRows;
 
-// Where the pieces come from on the sheet and where they go on the picture.
+// Where the pieces come from on the sheet and where they go on the picture,
+// as the marking geometry gives them, by the numbers the page draws with.
 struct TMarkPieces {
-    std::array<TRect, 31> swatch{};    // 1-30
-    std::array<TRect, 8> bandNumber{}; // 1-7
-    std::array<TRect, 3> icon{};       // resistor, capacitor, inductor
-    std::array<TRect, 11> glyph{};     // 0-10
+    std::array<TRect, marking::geometry::Swatches.fnLast() + 1> swatch{};       // 1-30
+    std::array<TRect, marking::geometry::BandNumbers.fnLast() + 1> bandNumber{}; // 1-7
+    std::array<TRect, 3> icon{};                                                // resistor, capacitor, inductor
+    std::array<TRect, marking::geometry::Glyphs.fnLast() + 1> glyph{};          // 0-10
     TRect point{};
-    std::array<TRect, 13> unit{};      // 1-12
-    std::array<TRect, 25> tolerance{}; // 1-24
-    std::array<TRect, 13> extraBand{}; // 1-12
+    std::array<TRect, marking::geometry::Units.fnLast() + 1> unit{};            // 1-12
+    std::array<TRect, marking::geometry::Tolerances.fnLast() + 1> tolerance{};  // 1-24
+    std::array<TRect, marking::geometry::ExtraBands.fnLast() + 1> extraBand{};  // 1-12
     TRect window{};
     TRect interior{};
-    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{}; // [band][row]
-    std::array<TRect, 6> body{};       // 1-5
+    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{};     // [band][row]
+    std::array<TRect, marking::geometry::Bodies.fnLast() + 1> body{};           // 1-5
 };
+// Hit rectangles (the chart's cells, the reset key) include their right and
+// bottom edges.
 struct TMarkPlaces {
     std::array<std::array<TRect, MarkBands + 1>, MarkRows + 1> cell{}; // [row][band]
     std::array<TRect, MarkBands + 1> bandNumber{};
@@ -51,7 +55,7 @@ struct TMarkPlaces {
     TRect unit{};
     TRect tolerance{};
     TRect extraBand{};
-    std::array<TRect, 4> body{};       // 1-3
+    std::array<TRect, marking::geometry::BodyPlaces.size() + 1> body{}; // 1-3
     std::array<TRect, MarkBands + 1> band{};
 };
 
@@ -115,9 +119,7 @@ private:
     marking::TColorMarkData mData;
     TMarkPieces mPieces;
     TMarkPlaces mPlaces;
-    int mChartLeft = 392;  // the chart's origin on the picture
-    int mChartTop = 180;
-    bool mWriting = false;  // the page itself is rewriting a field
+    bool mWriting = false;  // the page itself is rewriting the SMD field
 };
 
 void prCreateColorMarkPage(TMyPageHost& host);
