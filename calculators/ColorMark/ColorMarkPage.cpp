@@ -24,12 +24,6 @@ TMyPageList<TMyColorMarkPage> ColorMarkPages;
 
 const QColor PictureBackground(212, 208, 200);
 
-constexpr std::uint32_t TextCaption = 800;
-constexpr std::uint32_t TextSelectTitle = 801;
-constexpr std::uint32_t TextFirstRow = 810;     // chart rows 1-13, then 823 under them
-constexpr std::uint32_t TextBandNumbers = 823;
-constexpr std::uint32_t TextReset = 824;
-
 constexpr int SelectPanelWidth = 200;
 constexpr int SelectPanelHeight = 250;
 // A family a row under the selection panel's title: its icon, and its radio
@@ -159,7 +153,7 @@ void TMyColorMarkPage::prCreatePanelSelectElement()
     imageSelectRes->prSetSize(SelectPanelWidth, SelectPanelHeight);
     imageSelectRes->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), PictureBackground);
 
-    QLabel* title = fnNewLabel(PanelSelectElement, "labelSelectElement", fnText(TextSelectTitle));
+    QLabel* title = fnNewLabel(PanelSelectElement, "labelSelectElement", fnText(TextId::MarkKindTitle));
     title->move(fnCentredLeft(PanelSelectElement->width(), title->width()), 8);
     const int top = fnBottom(title) + 4;
     const struct {
@@ -168,9 +162,9 @@ void TMyColorMarkPage::prCreatePanelSelectElement()
         std::uint32_t text;
         void (TMyColorMarkPage::*handler)();
     } families[] = {
-        {&rbMarkRes, "rbMarkRes", 802, &TMyColorMarkPage::prSetMarkRes},
-        {&rbMarkCap, "rbMarkCap", 803, &TMyColorMarkPage::prSetMarkCap},
-        {&rbMarkDross, "rbMarkDross", 804, &TMyColorMarkPage::prSetMarkDross},
+        {&rbMarkRes, "rbMarkRes", TextId::MarkResistor, &TMyColorMarkPage::prSetMarkRes},
+        {&rbMarkCap, "rbMarkCap", TextId::MarkCapacitor, &TMyColorMarkPage::prSetMarkCap},
+        {&rbMarkDross, "rbMarkDross", TextId::MarkInductor, &TMyColorMarkPage::prSetMarkDross},
     };
     static_assert(std::size(families) == FamilyCount);
     int k = 0;
@@ -201,18 +195,20 @@ void TMyColorMarkPage::prCreatePanelResult()
     connect(imagePanelResult, &TMyImageCanvas::mousePressed, this, &TMyColorMarkPage::prPanelResultOnMouseClick);
     connect(imagePanelResult, &TMyImageCanvas::mouseMoved, this, &TMyColorMarkPage::prPanelResultOnMouseMove);
 
+    // The colour of each chart row, then the band numbers' caption under them.
     for (int r = 1; r <= MarkRows + 1; ++r) {
-        const std::uint32_t text = r <= MarkRows ? TextFirstRow + static_cast<std::uint32_t>(r - 1) : TextBandNumbers;
+        const std::uint32_t text = r <= MarkRows ? TextId::MarkSilver + static_cast<std::uint32_t>(r - 1)  // 810..822
+                                                 : TextId::MarkBandNumber;
         QLabel* label = fnNewLabel(PanelResult, "labelChartRow" + QString::number(r), fnText(text));
         const TRect place = geo::fnRowLabelPlace(r);
         label->setGeometry(place.Left, place.Top, fnWidth(place), fnHeight(place));
     }
-    QLabel* reset = fnNewLabel(PanelResult, "labelReset", fnText(TextReset));
+    QLabel* reset = fnNewLabel(PanelResult, "labelReset", fnText(TextId::MarkReset));
     reset->move(geo::ResetLabelRight - reset->width(), geo::ResetLabelTop);
 
     editSMDres = new QLineEdit(PanelResult);
     editSMDres->setObjectName("editSMDres");
-    editSMDres->setAccessibleName(fnText(805));
+    editSMDres->setAccessibleName(fnText(TextId::MarkSmdResistor));
     editSMDres->setFrame(false);
     editSMDres->setTextMargins(0, 0, 0, 0);
     editSMDres->setAlignment(Qt::AlignCenter);
@@ -222,7 +218,7 @@ void TMyColorMarkPage::prCreatePanelResult()
 
     editCap102 = new QLineEdit(PanelResult);
     editCap102->setObjectName("editCap102");
-    editCap102->setAccessibleName(fnText(803));
+    editCap102->setAccessibleName(fnText(TextId::MarkCapacitor));
     editCap102->setFrame(false);
     editCap102->setTextMargins(0, 0, 0, 0);
     editCap102->setAlignment(Qt::AlignCenter);
@@ -266,9 +262,12 @@ void TMyColorMarkPage::prSetFamily(TMarkFamily family)
         bool smd, cap;
         std::uint32_t status;
     } table[] = {
-        {TMarkFamily::Res, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChip}, true, false, 825},
-        {TMarkFamily::Cap, {geo::BodyBanded, geo::BodyDisc, geo::BodyChipOutline}, false, true, 826},
-        {TMarkFamily::Dross, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChipOutline}, false, false, 827},
+        {TMarkFamily::Res, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChip}, true, false,
+         TextId::StatusMarkResistor},
+        {TMarkFamily::Cap, {geo::BodyBanded, geo::BodyDisc, geo::BodyChipOutline}, false, true,
+         TextId::StatusMarkCapacitor},
+        {TMarkFamily::Dross, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChipOutline}, false, false,
+         TextId::StatusMarkInductor},
     };
     for (const auto& row : table) {
         if (row.family != family)
@@ -459,7 +458,7 @@ void TMyColorMarkPage::prComboChange() { prRecalc(); }
 
 void prCreateColorMarkPage(TMyPageHost& host)
 {
-    const auto made = fnBeginNewPage(host, ColorMarkPages, "ColorMark", TextCaption);
+    const auto made = fnBeginNewPage(host, ColorMarkPages, "ColorMark", TextId::MarkTab);
     if (!made)
         return;
     TMyColorMarkPage* page = made.page;
