@@ -216,15 +216,15 @@ void TMyColorMarkPage::prCreatePanelResult()
     editSMDres->setMaxLength(SmdPasteLength);
     connect(editSMDres, &QLineEdit::textChanged, this, &TMyColorMarkPage::prEditChangeRes);
 
-    editCap102 = new QLineEdit(PanelResult);
-    editCap102->setObjectName("editCap102");
+    // A code, not a number typed: only the system's separator counts as one.
+    auto* capCode = new TMyNumberField(PanelResult, "editCap102", CapCodeLength, TDecimalKey::SystemOnly);
+    editCap102 = capCode;
     editCap102->setAccessibleName(fnText(TextId::MarkCapacitor));
     editCap102->setFrame(false);
     editCap102->setTextMargins(0, 0, 0, 0);
     editCap102->setAlignment(Qt::AlignCenter);
     prPlaceOnBody(editCap102, 2, geo::CapCodeField);
-    prSetTypingLimit(editCap102, CapCodeLength);
-    connect(editCap102, &QLineEdit::textChanged, this, &TMyColorMarkPage::prEditChangeCap102);
+    connect(capCode, &TMyNumberField::edited, this, &TMyColorMarkPage::prEditChangeCap102);
 
     cbCap104M = new QComboBox(PanelResult);
     cbCap104M->setObjectName("cbCap104M");
@@ -440,19 +440,12 @@ void TMyColorMarkPage::prEditChangeRes()
         mWriting = false;
     }
     editSMDres->setCursorPosition(code.caret);
-    prDrawChartMode(1);  // the four-band chart, without the clean-up
+    prDrawChartMode(ModeResFourBands);  // without the clean-up
     prRecalc();
 }
 
-void TMyColorMarkPage::prEditChangeCap102()
-{
-    // A rewrite by the filter comes back here with the new text.
-    const QString before = editCap102->text();
-    prEditNumberFilter(editCap102, TDecimalKey::SystemOnly);  // a code, not a number typed
-    if (editCap102->text() != before)
-        return;
-    prRecalc();
-}
+// The code field settles its own text; whoever changed it, the display follows.
+void TMyColorMarkPage::prEditChangeCap102() { prRecalc(); }
 
 void TMyColorMarkPage::prComboChange() { prRecalc(); }
 

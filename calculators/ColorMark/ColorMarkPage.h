@@ -78,7 +78,7 @@ public:
     QRadioButton* rbMarkCap = nullptr;
     QRadioButton* rbMarkDross = nullptr;
     QLineEdit* editSMDres = nullptr;
-    QLineEdit* editCap102 = nullptr;
+    QLineEdit* editCap102 = nullptr;  // a TMyNumberField
     QComboBox* cbCap104M = nullptr;
     TMyImageCanvas* imageSelectRes = nullptr;
     TMyImageCanvas* imagePanelResult = nullptr;

@@ -121,13 +121,13 @@ constexpr std::string_view Digit = "0123456789F";
 constexpr std::string_view CapTolerances = "AB0125678F";
 constexpr std::string_view DrossMultipliers = "AB01234F";
 constexpr std::string_view Nothing = "";
-constexpr std::string_view ModeBands[6][MarkBands] = {
-    {Nothing, Nothing, Nothing, Nothing, Nothing, Nothing},
-    {FirstDigit, Digit, All, "AB125678F", "AB125678F", Nothing},
-    {FirstDigit, Digit, Digit, All, "AB125678F", Nothing},
-    {FirstDigit, Digit, All, CapTolerances, Digit, All},
-    {FirstDigit, Digit, Digit, All, CapTolerances, Digit},
-    {FirstDigit, Digit, DrossMultipliers, DrossMultipliers, Nothing, Nothing},
+constexpr std::string_view ModeBands[ModeInductor + 1][MarkBands] = {
+    {Nothing, Nothing, Nothing, Nothing, Nothing, Nothing},                    // ModeNone
+    {FirstDigit, Digit, All, "AB125678F", "AB125678F", Nothing},               // ModeResFourBands
+    {FirstDigit, Digit, Digit, All, "AB125678F", Nothing},                     // ModeResFiveBands
+    {FirstDigit, Digit, All, CapTolerances, Digit, All},                       // ModeCapTwoDigits
+    {FirstDigit, Digit, Digit, All, CapTolerances, Digit},                     // ModeCapThreeDigits
+    {FirstDigit, Digit, DrossMultipliers, DrossMultipliers, Nothing, Nothing}, // ModeInductor
 };
 
 constexpr std::string_view TolLetters[TolLetterCount] = {"-", "B", "C", "D", "F", "G", "J", "K",
@@ -206,31 +206,31 @@ int fnGetMarkMode(TMarkFamily family, TColorMarkData& data)
         std::string& code = data.CodeRes;
         if (code[4] == NoBand) {
             clear(code[3], "0349");  // not a tolerance colour
-            return 1;
+            return ModeResFourBands;
         }
         clear(code[2], "AB");  // gold and silver are no digit
-        return 2;
+        return ModeResFiveBands;
     }
     case TMarkFamily::Cap: {
         std::string& code = data.CodeCap;
         if (code[5] == NoBand) {
             clear(code[3], "349");
             clear(code[4], "AB");
-            return 3;
+            return ModeCapTwoDigits;
         }
         clear(code[2], "AB");
         clear(code[4], "349");
-        return 4;
+        return ModeCapThreeDigits;
     }
-    case TMarkFamily::Dross: return 5;
+    case TMarkFamily::Dross: return ModeInductor;
     case TMarkFamily::None: break;
     }
-    return 0;
+    return ModeNone;
 }
 
 bool fnCellAllowed(int mode, int band, char character)
 {
-    if (mode < 0 || mode > 5 || band < 1 || band > MarkBands)
+    if (mode < ModeNone || mode > ModeInductor || band < 1 || band > MarkBands)
         return false;
     return ModeBands[mode][band - 1].find(character) != std::string_view::npos;
 }

@@ -51,9 +51,16 @@ int fnBandRow(char band);
 // The band character of a chart row (1-13).
 char fnBandChar(int row);
 
+// Chart modes: which characters each band of the chart offers.
+inline constexpr int ModeNone = 0;
+inline constexpr int ModeResFourBands = 1;  // resistor, 3 or 4 bands
+inline constexpr int ModeResFiveBands = 2;
+inline constexpr int ModeCapTwoDigits = 3;
+inline constexpr int ModeCapThreeDigits = 4;
+inline constexpr int ModeInductor = 5;
+
 // Removes band choices that the number of bands made meaningless and gives the
-// chart mode: 0 none, 1 resistor 3-4 bands, 2 resistor 5 bands, 3 capacitor
-// 2 digits, 4 capacitor 3 digits, 5 inductor.
+// chart mode.
 int fnGetMarkMode(TMarkFamily family, TColorMarkData& data);
 // Whether a band may take a character in a chart mode (bands 1-6).
 bool fnCellAllowed(int mode, int band, char character);
