@@ -83,8 +83,11 @@ inline constexpr TPieceTable Bodies{1, 5, {290, 36}, 1, {0, BodyHeight + 1}, Bod
 
 // ------------------------------------------------------- places on the result picture
 
-// The three body places, top to bottom (1-3); the family decides which body
-// goes in each.
+// The three body places (1-3), top to bottom: the banded body's, the disc's
+// and the chip's; the family decides whether a part or its outline goes there.
+inline constexpr int PlaceBanded = 1;
+inline constexpr int PlaceDisc = 2;
+inline constexpr int PlaceChip = 3;
 inline constexpr std::array<TPoint, 3> BodyPlaces = {TPoint{12, 14}, TPoint{12, 154}, TPoint{12, 294}};
 // Band k (1-6) on the banded body, from its top-left corner; adjacent bands touch.
 constexpr TRect fnBandOnBody(int band) { return fnRectAt(67 + BandWidth * (band - 1), 50, BandWidth, BandHeight); }

@@ -134,9 +134,9 @@ void TMyColorMarkPage::prPlaceMarkPieces()
     mPlaces.extraBand = fnRectAt(geo::ExtraBandPlace, geo::ExtraBands.width, geo::ExtraBands.height);
     for (std::size_t p = 0; p < geo::BodyPlaces.size(); ++p)
         mPlaces.body[p + 1] = fnRectAt(geo::BodyPlaces[p], geo::BodyWidth, geo::BodyHeight);
-    // The bands lie on the banded body in the first place.
+    const TPoint banded = geo::BodyPlaces[fnAt(geo::PlaceBanded - 1)];
     for (int k = 1; k <= MarkBands; ++k)
-        mPlaces.band[fnAt(k)] = fnPlaced(geo::BodyPlaces[0] + fnTopLeft(geo::fnBandOnBody(k)), geo::fnBandOnBody(k));
+        mPlaces.band[fnAt(k)] = fnPlaced(banded + fnTopLeft(geo::fnBandOnBody(k)), geo::fnBandOnBody(k));
 }
 
 void TMyColorMarkPage::prCopy(const TRect& place, const TRect& piece)
@@ -212,7 +212,7 @@ void TMyColorMarkPage::prCreatePanelResult()
     editSMDres->setFrame(false);
     editSMDres->setTextMargins(0, 0, 0, 0);
     editSMDres->setAlignment(Qt::AlignCenter);
-    prPlaceOnBody(editSMDres, 3, geo::SmdCodeField);
+    prPlaceOnBody(editSMDres, geo::PlaceChip, geo::SmdCodeField);
     editSMDres->setMaxLength(SmdPasteLength);
     connect(editSMDres, &QLineEdit::textChanged, this, &TMyColorMarkPage::prEditChangeRes);
 
@@ -223,7 +223,7 @@ void TMyColorMarkPage::prCreatePanelResult()
     editCap102->setFrame(false);
     editCap102->setTextMargins(0, 0, 0, 0);
     editCap102->setAlignment(Qt::AlignCenter);
-    prPlaceOnBody(editCap102, 2, geo::CapCodeField);
+    prPlaceOnBody(editCap102, geo::PlaceDisc, geo::CapCodeField);
     connect(capCode, &TMyNumberField::edited, this, &TMyColorMarkPage::prEditChangeCap102);
 
     cbCap104M = new QComboBox(PanelResult);
@@ -233,15 +233,16 @@ void TMyColorMarkPage::prCreatePanelResult()
         cbCap104M->addItem(QString::fromStdString(fnTolListItem(k)));
     cbCap104M->setCurrentIndex(0);
     static_assert(fnHeight(geo::CapLetterList) == KitComboHeight, "the letter list is drawn a list's height");
-    prPlaceOnBody(cbCap104M, 2, geo::CapLetterList);
+    prPlaceOnBody(cbCap104M, geo::PlaceDisc, geo::CapLetterList);
     prGiveListTextRoom(cbCap104M);
     connect(cbCap104M, &QComboBox::currentIndexChanged, this, &TMyColorMarkPage::prComboChange);
 
     // The pieces were cut before the left panel took its icons.
     prPlaceMarkPieces();
     prCopy(mPlaces.window, mPieces.window);
-    for (int p = 1; p <= 3; ++p)
-        prCopy(mPlaces.body[fnAt(p)], mPieces.body[fnAt(p)]);  // the banded body, the disc, the chip
+    prCopy(mPlaces.body[geo::PlaceBanded], mPieces.body[geo::BodyBanded]);
+    prCopy(mPlaces.body[geo::PlaceDisc], mPieces.body[geo::BodyDisc]);
+    prCopy(mPlaces.body[geo::PlaceChip], mPieces.body[geo::BodyChip]);
     imagePanelResult->lower();
     prSetMarkRes();
 }
@@ -258,7 +259,7 @@ void TMyColorMarkPage::prSetFamily(TMarkFamily family)
     // Bodies in the three places, the fields that belong to the family, its status text.
     const struct {
         TMarkFamily family;
-        int bodies[3];
+        int bodies[geo::BodyPlaces.size()];
         bool smd, cap;
         std::uint32_t status;
     } table[] = {
@@ -272,8 +273,8 @@ void TMyColorMarkPage::prSetFamily(TMarkFamily family)
     for (const auto& row : table) {
         if (row.family != family)
             continue;
-        for (int place = 1; place <= 3; ++place)
-            prCopy(mPlaces.body[fnAt(place)], mPieces.body[fnAt(row.bodies[place - 1])]);
+        for (std::size_t place = 1; place <= geo::BodyPlaces.size(); ++place)
+            prCopy(mPlaces.body[place], mPieces.body[fnAt(row.bodies[place - 1])]);
         editSMDres->setEnabled(row.smd);
         editCap102->setEnabled(row.cap);
         cbCap104M->setEnabled(row.cap);
