@@ -206,6 +206,11 @@ TEST_F(ColorMarkPage, CapacitorCodeWhileItsFieldsHaveTheFocus)
     // The code field keeps a number of three characters.
     prType(page->editCap102, "0x47,55");
     EXPECT_EQ(page->editCap102->text(), "47,");
+
+    // A code set by the program is shown as well.
+    page->editCap102->setText("102");
+    EXPECT_EQ(page->fnData().CodeCap, "1020FF");
+    EXPECT_TRUE(fnDisplayShows(prDecodeCapCode("102", '0').display));
 }
 
 TEST_F(ColorMarkPage, SmdCodeTyped)
