@@ -69,6 +69,7 @@ namespace {
 // the SMD normaliser as a keystroke in its field makes it.
 void BM_MarkingDecode(benchmark::State& state)
 {
+    using namespace marking;
     const char* const codes[] = {"102BFF", "10011F", "47221A", "1023FF"};
     std::size_t k = 0;
     for (auto _ : state) {
@@ -83,6 +84,7 @@ BENCHMARK(BM_MarkingDecode);
 
 void BM_SmdKeystroke(benchmark::State& state)
 {
+    using namespace marking;
     const char* const texts[] = {"4r7", "01C", "12A3", "1002", "r4rx"};
     std::size_t k = 0;
     for (auto _ : state)

@@ -15,32 +15,51 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+using namespace marking;
+namespace geo = marking::geometry;
+
 namespace {
 
 TMyPageList<TMyColorMarkPage> ColorMarkPages;
 
 const QColor PictureBackground(212, 208, 200);
 
-constexpr std::uint32_t TextCaption = 800;
-constexpr std::uint32_t TextSelectTitle = 801;
-constexpr std::uint32_t TextFirstRow = 810;     // chart rows 1-13, then 823 under them
-constexpr std::uint32_t TextBandNumbers = 823;
-constexpr std::uint32_t TextReset = 824;
-
 constexpr int SelectPanelWidth = 200;
 constexpr int SelectPanelHeight = 250;
-constexpr int CellSize = 15;
-constexpr int CellPitchX = 23;
-constexpr int CellPitchY = 18;
-constexpr int RowLabelWidth = 80;
-constexpr int RowLabelHeight = 14;
-
-TRect fnRect(int x, int y, int w, int h) { return fnPlaceRect(x, y, w, h, TRect{}); }
+// A family a row under the selection panel's title: its icon, and its radio
+// button beside it a little lower.
+constexpr int FamilyIconLeft = 4;
+constexpr int FamilyPitch = 36;
+constexpr int FamilyRadioLeft = 40;
+constexpr int FamilyRadioDrop = 8;
+constexpr int FamilyCount = 3;
+// Characters: a pasted SMD code is cut to five (the normaliser keeps four at
+// most), a capacitor code is three digits.
+constexpr int SmdPasteLength = 5;
+constexpr int CapCodeLength = 3;
 
 // Hits include the right and bottom edges.
 bool fnHit(const TRect& r, int x, int y) { return r.Left <= x && x <= r.Right && r.Top <= y && y <= r.Bottom; }
 
 std::size_t fnAt(int k) { return static_cast<std::size_t>(k); }
+
+// A piece's size at a place on the picture.
+TRect fnPlaced(TPoint at, const TRect& piece) { return fnRectAt(at, fnWidth(piece), fnHeight(piece)); }
+
+// The numbered entries of one of the page's piece lists, from a table of the sheet.
+template <std::size_t N>
+void prCut(std::array<TRect, N>& pieces, const geo::TPieceTable& table)
+{
+    for (int n = table.first; n <= table.fnLast(); ++n)
+        pieces[fnAt(n)] = table.fnPiece(n);
+}
+
+// A widget over a field printed on the body in a body place (1-3).
+void prPlaceOnBody(QWidget* widget, int place, const TRect& field)
+{
+    const TPoint at = geo::BodyPlaces[fnAt(place - 1)] + fnTopLeft(field);
+    widget->setGeometry(at.X, at.Y, fnWidth(field), fnHeight(field));
+}
 
 // The SMD field as the normaliser reads it: one byte a character, anything
 // outside ASCII as a byte no code can hold.
@@ -84,48 +103,40 @@ std::string& TMyColorMarkPage::fnActiveCode()
 
 void TMyColorMarkPage::prCutMarkPieces()
 {
-    for (int n = 1; n <= 30; ++n)
-        mPieces.swatch[fnAt(n)] = n <= 15 ? fnRect(33 + 15 * (n - 1), 1, 15, 15) : fnRect(33 + 15 * (n - 16), 16, 15, 15);
-    for (int j = 1; j <= 7; ++j)
-        mPieces.bandNumber[fnAt(j)] = fnRect(33 + 15 * (j - 1), 32, 15, 15);
-    mPieces.icon = {fnRect(261, 1, 32, 32), fnRect(294, 1, 32, 32), fnRect(327, 1, 32, 32)};
-    for (int g = 0; g <= 10; ++g)
-        mPieces.glyph[fnAt(g)] = fnRect(1 + 21 * g, 214, 20, 24);
-    mPieces.point = fnRect(232, 226, 8, 12);
-    for (int u = 1; u <= 12; ++u)
-        mPieces.unit[fnAt(u)] = fnRect(1 + 51 * ((u - 1) % 4), 241 + 25 * ((u - 1) / 4), 50, 24);
-    for (int t = 1; t <= 24; ++t)
-        mPieces.tolerance[fnAt(t)] = fnRect(1 + 67 * ((t - 1) % 3), 316 + 24 * ((t - 1) / 3), 66, 23);
-    for (int e = 1; e <= 12; ++e)
-        mPieces.extraBand[fnAt(e)] = fnRect(1 + 71 * ((e - 1) % 3), 632 + 24 * ((e - 1) / 3), 70, 23);
-    mPieces.window = fnRect(1, 50, 284, 162);
-    mPieces.interior = fnRect(33, 82, 170, 78);
+    prCut(mPieces.swatch, geo::Swatches);
+    prCut(mPieces.bandNumber, geo::BandNumbers);
+    mPieces.icon = geo::Icons;
+    prCut(mPieces.glyph, geo::Glyphs);
+    mPieces.point = geo::PointPiece;
+    prCut(mPieces.unit, geo::Units);
+    prCut(mPieces.tolerance, geo::Tolerances);
+    prCut(mPieces.extraBand, geo::ExtraBands);
+    mPieces.window = geo::WindowPiece;
+    mPieces.interior = geo::InteriorPiece;
     for (int k = 1; k <= MarkBands; ++k)
         for (int r = 1; r <= MarkRows; ++r)
-            mPieces.bandSlice[fnAt(k)][fnAt(r)] = fnRect(216 + 12 * (k - 1), 241 + 33 * (r - 1), 11, 32);
-    for (int p = 1; p <= 5; ++p)
-        mPieces.body[fnAt(p)] = fnRect(290, 36 + 135 * (p - 1), 205, 134);
+            mPieces.bandSlice[fnAt(k)][fnAt(r)] = geo::fnBandSlicePiece(k, r);
+    prCut(mPieces.body, geo::Bodies);
 }
 
 void TMyColorMarkPage::prPlaceMarkPieces()
 {
     for (int r = 1; r <= MarkRows; ++r)
         for (int k = 1; k <= MarkBands; ++k)
-            mPlaces.cell[fnAt(r)][fnAt(k)] =
-                fnRect(mChartLeft + 2 + CellPitchX * (k - 1), mChartTop + 1 + CellPitchY * (r - 1), CellSize, CellSize);
-    // Band numbers sit one pixel below the top of the label under the chart.
-    const int numbersTop = mChartTop + CellPitchY * MarkRows + 1;
+            mPlaces.cell[fnAt(r)][fnAt(k)] = geo::fnCellPlace(r, k);
     for (int j = 1; j <= MarkBands; ++j)
-        mPlaces.bandNumber[fnAt(j)] = fnRect(mChartLeft + 2 + CellPitchX * (j - 1), numbersTop, CellSize, CellSize);
-    mPlaces.window = fnRect(248, 10, 284, 162);
-    mPlaces.interior = fnRect(280, 42, 170, 78);
-    mPlaces.reset = TRect{485, 93, 506, 119};
-    mPlaces.unit = fnRect(394, 48, 50, 24);
-    mPlaces.tolerance = fnRect(378, 74, 66, 23);
-    mPlaces.extraBand = fnRect(278, 94, 70, 23);
-    mPlaces.body = {TRect{}, fnRect(12, 14, 205, 134), fnRect(12, 154, 205, 134), fnRect(12, 294, 205, 134)};
+        mPlaces.bandNumber[fnAt(j)] = geo::fnBandNumberPlace(j);
+    mPlaces.window = fnPlaced(geo::WindowPlace, geo::WindowPiece);
+    mPlaces.interior = fnPlaced(geo::InteriorPlace, geo::InteriorPiece);
+    mPlaces.reset = geo::ResetHit;
+    mPlaces.unit = fnRectAt(geo::UnitPlace, geo::Units.width, geo::Units.height);
+    mPlaces.tolerance = fnRectAt(geo::TolerancePlace, geo::Tolerances.width, geo::Tolerances.height);
+    mPlaces.extraBand = fnRectAt(geo::ExtraBandPlace, geo::ExtraBands.width, geo::ExtraBands.height);
+    for (std::size_t p = 0; p < geo::BodyPlaces.size(); ++p)
+        mPlaces.body[p + 1] = fnRectAt(geo::BodyPlaces[p], geo::BodyWidth, geo::BodyHeight);
+    const TPoint banded = geo::BodyPlaces[fnAt(geo::PlaceBanded - 1)];
     for (int k = 1; k <= MarkBands; ++k)
-        mPlaces.band[fnAt(k)] = fnRect(79 + 11 * (k - 1), 64, 11, 32);
+        mPlaces.band[fnAt(k)] = fnPlaced(banded + fnTopLeft(geo::fnBandOnBody(k)), geo::fnBandOnBody(k));
 }
 
 void TMyColorMarkPage::prCopy(const TRect& place, const TRect& piece)
@@ -140,32 +151,35 @@ void TMyColorMarkPage::prCreatePanelSelectElement()
     imageSelectRes = new TMyImageCanvas(PanelSelectElement);
     imageSelectRes->setObjectName("imageSelectRes");
     imageSelectRes->prSetSize(SelectPanelWidth, SelectPanelHeight);
-    imageSelectRes->fillRect(fnRect(0, 0, SelectPanelWidth, SelectPanelHeight), PictureBackground);
+    imageSelectRes->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), PictureBackground);
 
-    QLabel* title = fnNewLabel(PanelSelectElement, "labelSelectElement", fnText(TextSelectTitle));
+    QLabel* title = fnNewLabel(PanelSelectElement, "labelSelectElement", fnText(TextId::MarkKindTitle));
     title->move(fnCentredLeft(PanelSelectElement->width(), title->width()), 8);
-    const int h0 = fnBottom(title) + 4;
+    const int top = fnBottom(title) + 4;
     const struct {
         QRadioButton** radio;
         const char* name;
         std::uint32_t text;
         void (TMyColorMarkPage::*handler)();
     } families[] = {
-        {&rbMarkRes, "rbMarkRes", 802, &TMyColorMarkPage::prSetMarkRes},
-        {&rbMarkCap, "rbMarkCap", 803, &TMyColorMarkPage::prSetMarkCap},
-        {&rbMarkDross, "rbMarkDross", 804, &TMyColorMarkPage::prSetMarkDross},
+        {&rbMarkRes, "rbMarkRes", TextId::MarkResistor, &TMyColorMarkPage::prSetMarkRes},
+        {&rbMarkCap, "rbMarkCap", TextId::MarkCapacitor, &TMyColorMarkPage::prSetMarkCap},
+        {&rbMarkDross, "rbMarkDross", TextId::MarkInductor, &TMyColorMarkPage::prSetMarkDross},
     };
+    static_assert(std::size(families) == FamilyCount);
     int k = 0;
     for (const auto& family : families) {
         const TRect icon = mPieces.icon[fnAt(k)];
-        imageSelectRes->copyRect(fnPlaceRect(4, h0 + 36 * k, 0, 0, icon), bmpColorMark, icon);
-        *family.radio = fnNewRadio(PanelSelectElement, family.name, family.text, 40, h0 + 8 + 36 * k,
-                                   PanelSelectElement->width() - 42);
+        const int rowTop = top + FamilyPitch * k;
+        imageSelectRes->copyRect(fnPlaceRect(FamilyIconLeft, rowTop, 0, 0, icon), bmpColorMark, icon);
+        *family.radio = fnNewRadio(PanelSelectElement, family.name, family.text, FamilyRadioLeft,
+                                   rowTop + FamilyRadioDrop, PanelSelectElement->width() - FamilyRadioLeft - 2);
         connect(*family.radio, &QRadioButton::clicked, this, family.handler);
         ++k;
     }
     rbMarkRes->setChecked(true);
-    PanelSelectElement->resize(PanelSelectElement->width(), h0 + 112);
+    // The rows and a margin under them.
+    PanelSelectElement->resize(PanelSelectElement->width(), top + FamilyPitch * FamilyCount + 4);
 }
 
 void TMyColorMarkPage::prCreatePanelResult()
@@ -177,38 +191,40 @@ void TMyColorMarkPage::prCreatePanelResult()
     imagePanelResult = new TMyImageCanvas(PanelResult);
     imagePanelResult->setObjectName("imagePanelResult");
     imagePanelResult->prSetSize(PanelResult->width(), PanelResult->height());
-    imagePanelResult->fillRect(fnRect(0, 0, PanelResult->width(), PanelResult->height()), PictureBackground);
+    imagePanelResult->fillRect(fnRectAt(0, 0, PanelResult->width(), PanelResult->height()), PictureBackground);
     connect(imagePanelResult, &TMyImageCanvas::mousePressed, this, &TMyColorMarkPage::prPanelResultOnMouseClick);
     connect(imagePanelResult, &TMyImageCanvas::mouseMoved, this, &TMyColorMarkPage::prPanelResultOnMouseMove);
 
+    // The colour of each chart row, then the band numbers' caption under them.
     for (int r = 1; r <= MarkRows + 1; ++r) {
-        const std::uint32_t text = r <= MarkRows ? TextFirstRow + static_cast<std::uint32_t>(r - 1) : TextBandNumbers;
+        const std::uint32_t text = r <= MarkRows ? TextId::MarkSilver + static_cast<std::uint32_t>(r - 1)  // 810..822
+                                                 : TextId::MarkBandNumber;
         QLabel* label = fnNewLabel(PanelResult, "labelChartRow" + QString::number(r), fnText(text));
-        label->setGeometry(mChartLeft - RowLabelWidth - 8, mChartTop + CellPitchY * (r - 1), RowLabelWidth, RowLabelHeight);
+        const TRect place = geo::fnRowLabelPlace(r);
+        label->setGeometry(place.Left, place.Top, fnWidth(place), fnHeight(place));
     }
-    QLabel* reset = fnNewLabel(PanelResult, "labelReset", fnText(TextReset));
-    reset->move(478 - reset->width(), 150);
+    QLabel* reset = fnNewLabel(PanelResult, "labelReset", fnText(TextId::MarkReset));
+    reset->move(geo::ResetLabelRight - reset->width(), geo::ResetLabelTop);
 
     editSMDres = new QLineEdit(PanelResult);
     editSMDres->setObjectName("editSMDres");
-    editSMDres->setAccessibleName(fnText(805));
+    editSMDres->setAccessibleName(fnText(TextId::MarkSmdResistor));
     editSMDres->setFrame(false);
     editSMDres->setTextMargins(0, 0, 0, 0);
     editSMDres->setAlignment(Qt::AlignCenter);
-    editSMDres->setGeometry(61, 393, 30, 14);
-    // A longer paste is cut to five characters; the normaliser keeps four at most.
-    editSMDres->setMaxLength(5);
+    prPlaceOnBody(editSMDres, geo::PlaceChip, geo::SmdCodeField);
+    editSMDres->setMaxLength(SmdPasteLength);
     connect(editSMDres, &QLineEdit::textChanged, this, &TMyColorMarkPage::prEditChangeRes);
 
-    editCap102 = new QLineEdit(PanelResult);
-    editCap102->setObjectName("editCap102");
-    editCap102->setAccessibleName(fnText(803));
+    // A code, not a number typed: only the system's separator counts as one.
+    auto* capCode = new TMyNumberField(PanelResult, "editCap102", CapCodeLength, TDecimalKey::SystemOnly);
+    editCap102 = capCode;
+    editCap102->setAccessibleName(fnText(TextId::MarkCapacitor));
     editCap102->setFrame(false);
     editCap102->setTextMargins(0, 0, 0, 0);
     editCap102->setAlignment(Qt::AlignCenter);
-    editCap102->setGeometry(119, 248, 30, 14);
-    prSetTypingLimit(editCap102, 3);
-    connect(editCap102, &QLineEdit::textChanged, this, &TMyColorMarkPage::prEditChangeCap102);
+    prPlaceOnBody(editCap102, geo::PlaceDisc, geo::CapCodeField);
+    connect(capCode, &TMyNumberField::edited, this, &TMyColorMarkPage::prEditChangeCap102);
 
     cbCap104M = new QComboBox(PanelResult);
     cbCap104M->setObjectName("cbCap104M");
@@ -216,15 +232,17 @@ void TMyColorMarkPage::prCreatePanelResult()
     for (int k = 0; k < TolLetterCount; ++k)
         cbCap104M->addItem(QString::fromStdString(fnTolListItem(k)));
     cbCap104M->setCurrentIndex(0);
-    cbCap104M->setGeometry(175, 163, 32, KitComboHeight);
+    static_assert(fnHeight(geo::CapLetterList) == KitComboHeight, "the letter list is drawn a list's height");
+    prPlaceOnBody(cbCap104M, geo::PlaceDisc, geo::CapLetterList);
     prGiveListTextRoom(cbCap104M);
     connect(cbCap104M, &QComboBox::currentIndexChanged, this, &TMyColorMarkPage::prComboChange);
 
     // The pieces were cut before the left panel took its icons.
     prPlaceMarkPieces();
     prCopy(mPlaces.window, mPieces.window);
-    for (int p = 1; p <= 3; ++p)
-        prCopy(mPlaces.body[fnAt(p)], mPieces.body[fnAt(p)]);
+    prCopy(mPlaces.body[geo::PlaceBanded], mPieces.body[geo::BodyBanded]);
+    prCopy(mPlaces.body[geo::PlaceDisc], mPieces.body[geo::BodyDisc]);
+    prCopy(mPlaces.body[geo::PlaceChip], mPieces.body[geo::BodyChip]);
     imagePanelResult->lower();
     prSetMarkRes();
 }
@@ -241,19 +259,22 @@ void TMyColorMarkPage::prSetFamily(TMarkFamily family)
     // Bodies in the three places, the fields that belong to the family, its status text.
     const struct {
         TMarkFamily family;
-        int bodies[3];
+        int bodies[geo::BodyPlaces.size()];
         bool smd, cap;
         std::uint32_t status;
     } table[] = {
-        {TMarkFamily::Res, {1, 4, 3}, true, false, 825},
-        {TMarkFamily::Cap, {1, 2, 5}, false, true, 826},
-        {TMarkFamily::Dross, {1, 4, 5}, false, false, 827},
+        {TMarkFamily::Res, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChip}, true, false,
+         TextId::StatusMarkResistor},
+        {TMarkFamily::Cap, {geo::BodyBanded, geo::BodyDisc, geo::BodyChipOutline}, false, true,
+         TextId::StatusMarkCapacitor},
+        {TMarkFamily::Dross, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChipOutline}, false, false,
+         TextId::StatusMarkInductor},
     };
     for (const auto& row : table) {
         if (row.family != family)
             continue;
-        for (int place = 1; place <= 3; ++place)
-            prCopy(mPlaces.body[fnAt(place)], mPieces.body[fnAt(row.bodies[place - 1])]);
+        for (std::size_t place = 1; place <= geo::BodyPlaces.size(); ++place)
+            prCopy(mPlaces.body[place], mPieces.body[fnAt(row.bodies[place - 1])]);
         editSMDres->setEnabled(row.smd);
         editCap102->setEnabled(row.cap);
         cbCap104M->setEnabled(row.cap);
@@ -286,16 +307,19 @@ void TMyColorMarkPage::prDrawBands(const std::string& code)
 
 void TMyColorMarkPage::prDrawDisplay(const TMarkDisplay& display)
 {
+    const auto has = [](const geo::TPieceTable& table, int number) {
+        return number >= table.first && number <= table.fnLast();
+    };
     prCopy(mPlaces.interior, mPieces.interior);  // erases the previous result
-    if (display.unit >= 1 && display.unit <= 12)
+    if (has(geo::Units, display.unit))
         prCopy(mPlaces.unit, mPieces.unit[fnAt(display.unit)]);
-    if (display.tolerance >= 1 && display.tolerance <= 24)
+    if (has(geo::Tolerances, display.tolerance))
         prCopy(mPlaces.tolerance, mPieces.tolerance[fnAt(display.tolerance)]);
-    if (display.extraBand >= 1 && display.extraBand <= 12)
+    if (has(geo::ExtraBands, display.extraBand))
         prCopy(mPlaces.extraBand, mPieces.extraBand[fnAt(display.extraBand)]);
     for (const TDisplayItem& item : fnDisplayItems(display)) {
-        const TRect& piece = item.point ? mPieces.point : mPieces.glyph[fnAt(std::clamp(item.glyph, 0, 10))];
-        prCopy(fnRect(item.x, item.y, 0, 0), piece);
+        const int glyph = std::clamp(item.glyph, geo::Glyphs.first, geo::Glyphs.fnLast());
+        prCopy(fnRectAt(item.x, item.y, 0, 0), item.point ? mPieces.point : mPieces.glyph[fnAt(glyph)]);
     }
 }
 
@@ -417,25 +441,18 @@ void TMyColorMarkPage::prEditChangeRes()
         mWriting = false;
     }
     editSMDres->setCursorPosition(code.caret);
-    prDrawChartMode(1);  // the four-band chart, without the clean-up
+    prDrawChartMode(ModeResFourBands);  // without the clean-up
     prRecalc();
 }
 
-void TMyColorMarkPage::prEditChangeCap102()
-{
-    // A rewrite by the filter comes back here with the new text.
-    const QString before = editCap102->text();
-    prEditNumberFilter(editCap102, TDecimalKey::SystemOnly);  // a code, not a number typed
-    if (editCap102->text() != before)
-        return;
-    prRecalc();
-}
+// The code field settles its own text; whoever changed it, the display follows.
+void TMyColorMarkPage::prEditChangeCap102() { prRecalc(); }
 
 void TMyColorMarkPage::prComboChange() { prRecalc(); }
 
 void prCreateColorMarkPage(TMyPageHost& host)
 {
-    const auto made = fnBeginNewPage(host, ColorMarkPages, "ColorMark", TextCaption);
+    const auto made = fnBeginNewPage(host, ColorMarkPages, "ColorMark", TextId::MarkTab);
     if (!made)
         return;
     TMyColorMarkPage* page = made.page;

@@ -5,8 +5,9 @@
 // over their bodies. Decoding is the marking decoder's.
 #pragma once
 
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 #include "calculators/ColorMark/MarkingDecoder.h"
-#include "common/core/Numbers.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
@@ -23,21 +24,28 @@ class QWidget;
 class TMyImageCanvas;
 class TMyPageHost;
 
-// Where the pieces come from on the sheet and where they go on the picture.
+// The chart's size, which the page's tables below are made for.
+using marking::MarkBands;
+using marking::MarkRows;
+
+// Where the pieces come from on the sheet and where they go on the picture,
+// as the marking geometry gives them, by the numbers the page draws with.
 struct TMarkPieces {
-    std::array<TRect, 31> swatch{};    // 1-30
-    std::array<TRect, 8> bandNumber{}; // 1-7
-    std::array<TRect, 3> icon{};       // resistor, capacitor, inductor
-    std::array<TRect, 11> glyph{};     // 0-10
+    std::array<TRect, marking::geometry::Swatches.fnLast() + 1> swatch{};       // 1-30
+    std::array<TRect, marking::geometry::BandNumbers.fnLast() + 1> bandNumber{}; // 1-7
+    std::array<TRect, 3> icon{};                                                // resistor, capacitor, inductor
+    std::array<TRect, marking::geometry::Glyphs.fnLast() + 1> glyph{};          // 0-10
     TRect point{};
-    std::array<TRect, 13> unit{};      // 1-12
-    std::array<TRect, 25> tolerance{}; // 1-24
-    std::array<TRect, 13> extraBand{}; // 1-12
+    std::array<TRect, marking::geometry::Units.fnLast() + 1> unit{};            // 1-12
+    std::array<TRect, marking::geometry::Tolerances.fnLast() + 1> tolerance{};  // 1-24
+    std::array<TRect, marking::geometry::ExtraBands.fnLast() + 1> extraBand{};  // 1-12
     TRect window{};
     TRect interior{};
-    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{}; // [band][row]
-    std::array<TRect, 6> body{};       // 1-5
+    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{};     // [band][row]
+    std::array<TRect, marking::geometry::Bodies.fnLast() + 1> body{};           // 1-5
 };
+// Hit rectangles (the chart's cells, the reset key) include their right and
+// bottom edges.
 struct TMarkPlaces {
     std::array<std::array<TRect, MarkBands + 1>, MarkRows + 1> cell{}; // [row][band]
     std::array<TRect, MarkBands + 1> bandNumber{};
@@ -47,7 +55,7 @@ struct TMarkPlaces {
     TRect unit{};
     TRect tolerance{};
     TRect extraBand{};
-    std::array<TRect, 4> body{};       // 1-3
+    std::array<TRect, marking::geometry::BodyPlaces.size() + 1> body{}; // 1-3
     std::array<TRect, MarkBands + 1> band{};
 };
 
@@ -57,8 +65,8 @@ public:
     TMyColorMarkPage(QWidget* tabSheet, TMyPageHost& host);
 
     QWidget* fnTabSheet() const { return mSheet; }
-    TColorMarkData& fnData() { return mData; }
-    TMarkFamily fnFamily() const;
+    marking::TColorMarkData& fnData() { return mData; }
+    marking::TMarkFamily fnFamily() const;
     const TMarkPlaces& fnPlaces() const { return mPlaces; }
     const TMarkPieces& fnPieces() const { return mPieces; }
 
@@ -70,7 +78,7 @@ public:
     QRadioButton* rbMarkCap = nullptr;
     QRadioButton* rbMarkDross = nullptr;
     QLineEdit* editSMDres = nullptr;
-    QLineEdit* editCap102 = nullptr;
+    QLineEdit* editCap102 = nullptr;  // a TMyNumberField
     QComboBox* cbCap104M = nullptr;
     TMyImageCanvas* imageSelectRes = nullptr;
     TMyImageCanvas* imagePanelResult = nullptr;
@@ -93,13 +101,13 @@ public slots:
     void prDrawChart();
     void prDrawChartMode(int mode);
     void prDrawBands(const std::string& code);
-    void prDrawDisplay(const TMarkDisplay& display);
+    void prDrawDisplay(const marking::TMarkDisplay& display);
     void prRecalc();
     void prResetMark();
     void prChartClick(int x, int y);
 
 private:
-    void prSetFamily(TMarkFamily family);
+    void prSetFamily(marking::TMarkFamily family);
     void prCopy(const TRect& place, const TRect& piece);
     std::string& fnActiveCode();
     // The capacitor shows its numeric code while the code field or the letter list has the focus.
@@ -108,15 +116,13 @@ private:
 
     QWidget* mSheet;
     TMyPageHost* mHost;
-    TColorMarkData mData;
+    marking::TColorMarkData mData;
     TMarkPieces mPieces;
     TMarkPlaces mPlaces;
-    int mChartLeft = 392;  // the chart's origin on the picture
-    int mChartTop = 180;
-    bool mWriting = false;  // the page itself is rewriting a field
+    bool mWriting = false;  // the page itself is rewriting the SMD field
 };
 
 void prCreateColorMarkPage(TMyPageHost& host);
 
 TMyColorMarkPage* fnColorMarkPage(int pageIndex);
-TColorMarkData* fnColorMarkRecord(int pageIndex);
+marking::TColorMarkData* fnColorMarkRecord(int pageIndex);

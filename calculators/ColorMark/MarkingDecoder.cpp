@@ -1,8 +1,12 @@
 #include "calculators/ColorMark/MarkingDecoder.h"
 
+#include "calculators/ColorMark/ColorMarkGeometry.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+
+namespace marking {
 
 namespace {
 
@@ -117,13 +121,13 @@ constexpr std::string_view Digit = "0123456789F";
 constexpr std::string_view CapTolerances = "AB0125678F";
 constexpr std::string_view DrossMultipliers = "AB01234F";
 constexpr std::string_view Nothing = "";
-constexpr std::string_view ModeBands[6][MarkBands] = {
-    {Nothing, Nothing, Nothing, Nothing, Nothing, Nothing},
-    {FirstDigit, Digit, All, "AB125678F", "AB125678F", Nothing},
-    {FirstDigit, Digit, Digit, All, "AB125678F", Nothing},
-    {FirstDigit, Digit, All, CapTolerances, Digit, All},
-    {FirstDigit, Digit, Digit, All, CapTolerances, Digit},
-    {FirstDigit, Digit, DrossMultipliers, DrossMultipliers, Nothing, Nothing},
+constexpr std::string_view ModeBands[ModeInductor + 1][MarkBands] = {
+    {Nothing, Nothing, Nothing, Nothing, Nothing, Nothing},                    // ModeNone
+    {FirstDigit, Digit, All, "AB125678F", "AB125678F", Nothing},               // ModeResFourBands
+    {FirstDigit, Digit, Digit, All, "AB125678F", Nothing},                     // ModeResFiveBands
+    {FirstDigit, Digit, All, CapTolerances, Digit, All},                       // ModeCapTwoDigits
+    {FirstDigit, Digit, Digit, All, CapTolerances, Digit},                     // ModeCapThreeDigits
+    {FirstDigit, Digit, DrossMultipliers, DrossMultipliers, Nothing, Nothing}, // ModeInductor
 };
 
 constexpr std::string_view TolLetters[TolLetterCount] = {"-", "B", "C", "D", "F", "G", "J", "K",
@@ -202,31 +206,31 @@ int fnGetMarkMode(TMarkFamily family, TColorMarkData& data)
         std::string& code = data.CodeRes;
         if (code[4] == NoBand) {
             clear(code[3], "0349");  // not a tolerance colour
-            return 1;
+            return ModeResFourBands;
         }
         clear(code[2], "AB");  // gold and silver are no digit
-        return 2;
+        return ModeResFiveBands;
     }
     case TMarkFamily::Cap: {
         std::string& code = data.CodeCap;
         if (code[5] == NoBand) {
             clear(code[3], "349");
             clear(code[4], "AB");
-            return 3;
+            return ModeCapTwoDigits;
         }
         clear(code[2], "AB");
         clear(code[4], "349");
-        return 4;
+        return ModeCapThreeDigits;
     }
-    case TMarkFamily::Dross: return 5;
+    case TMarkFamily::Dross: return ModeInductor;
     case TMarkFamily::None: break;
     }
-    return 0;
+    return ModeNone;
 }
 
 bool fnCellAllowed(int mode, int band, char character)
 {
-    if (mode < 0 || mode > 5 || band < 1 || band > MarkBands)
+    if (mode < ModeNone || mode > ModeInductor || band < 1 || band > MarkBands)
         return false;
     return ModeBands[mode][band - 1].find(character) != std::string_view::npos;
 }
@@ -416,18 +420,21 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
     std::vector<TDisplayItem> items;
     if (display.layout < 1 || display.layout > 7)
         return items;
-    // A glyph is 20 px wide with 2 px between; a point sits in the gap after
-    // its glyph and widens the gap to 10 px.
-    int x = FirstGlyphX;
-    const int y = FirstGlyphY;
+    // Glyphs follow each other at their pitch; a point goes into the gap after
+    // the glyph before it and widens that gap.
+    namespace geo = geometry;
+    int x = geo::FirstGlyphPlace.X;
+    const int y = geo::FirstGlyphPlace.Y;
     for (int token : Layouts[display.layout]) {
         if (token == P) {
-            items.push_back({true, 0, x - 22 + 19, y + 15});
-            x += 30 - 22;
+            items.push_back({true, 0, x - geo::GlyphPitch + geo::PointOffset.X, y + geo::PointOffset.Y});
+            x += geo::PointPitch - geo::GlyphPitch;
         } else {
             items.push_back({false, token == Z ? 0 : display.digits[static_cast<std::size_t>(token)], x, y});
-            x += 22;
+            x += geo::GlyphPitch;
         }
     }
     return items;
 }
+
+} // namespace marking

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace marking {
+
 // The thirteen chart rows, top to bottom, as band characters: silver, gold,
 // black, brown, red, orange, yellow, green, blue, violet, grey, white, no band.
 inline constexpr std::string_view BandChars = "AB0123456789F";
@@ -49,9 +51,16 @@ int fnBandRow(char band);
 // The band character of a chart row (1-13).
 char fnBandChar(int row);
 
+// Chart modes: which characters each band of the chart offers.
+inline constexpr int ModeNone = 0;
+inline constexpr int ModeResFourBands = 1;  // resistor, 3 or 4 bands
+inline constexpr int ModeResFiveBands = 2;
+inline constexpr int ModeCapTwoDigits = 3;
+inline constexpr int ModeCapThreeDigits = 4;
+inline constexpr int ModeInductor = 5;
+
 // Removes band choices that the number of bands made meaningless and gives the
-// chart mode: 0 none, 1 resistor 3-4 bands, 2 resistor 5 bands, 3 capacitor
-// 2 digits, 4 capacitor 3 digits, 5 inductor.
+// chart mode.
 int fnGetMarkMode(TMarkFamily family, TColorMarkData& data);
 // Whether a band may take a character in a chart mode (bands 1-6).
 bool fnCellAllowed(int mode, int band, char character);
@@ -89,7 +98,8 @@ TSmdCode prSmdCodeToRes(std::string_view text, int caret);
 int fnEia96Value(int n);
 
 // The display's pieces as drawn: a digit glyph (0-10) or the decimal point,
-// with the top-left corner where it goes on the result picture.
+// with the top-left corner where it goes on the result picture (the places
+// are the marking geometry's).
 struct TDisplayItem {
     bool point = false;
     int glyph = 0;
@@ -97,6 +107,6 @@ struct TDisplayItem {
     int y = 0;
     friend bool operator==(const TDisplayItem&, const TDisplayItem&) = default;
 };
-inline constexpr int FirstGlyphX = 288;
-inline constexpr int FirstGlyphY = 48;
 std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display);
+
+} // namespace marking

@@ -1,11 +1,15 @@
 #include "calculators/Transformer/TransformerEngine.h"
 
+#include "calculators/Transformer/TransformerPhysics.h"
 #include "common/core/Numbers.h"
+#include "text/TextIds.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
+
+namespace transformer {
 
 namespace {
 
@@ -29,24 +33,13 @@ constexpr double DefaultJAmm2 = 4.2;
 constexpr double DefaultKc = 0.72;
 constexpr double DefaultKw = 0.28;
 
-// Pmax = PowerFactor * KPD * F * Kc * Kw * J * Bi * Sc * Sw (VA, with cm2, A/mm2, T).
-constexpr long double PowerFactor = 0.022L;
-// N1 = PrimaryDrop * Vp * 10^4 / (4.44 * F * Bi * Kc * Sc): 5 % of the primary
-// voltage is lost in the winding; 4.44 = 2*pi/sqrt(2) of the sine EMF.
-constexpr long double PrimaryDrop = 0.95L;
-constexpr long double EmfFactor = 4.44L;
-// Diameter of a round wire of section S: sqrt(S) * 2/sqrt(pi), kept as 1.128.
-constexpr long double RoundWireFactor = 1.128L;
-// The window of a ring is taken with pi as 3.14.
-constexpr long double RingPi = 3.14L;
-
 double fnValue(const TTransEdit& edit) { return fnTextToFloat(edit.text); }
 
 // Results are shown with three significant digits. A value that does not fit a
 // double (only absurd pasted inputs get there) is shown as 0,00, never inf/nan.
-std::string fnResultText(long double value)
+std::string fnResultText(double value)
 {
-    double shown = static_cast<double>(value);
+    double shown = value;
     if (!std::isfinite(shown))
         shown = 0;
     return fnFloatToText(3, shown);
@@ -88,40 +81,37 @@ std::string& fnCell(TTransformerFields& f, int col, int row) { return f.grid[row
 
 void prZeroRowResults(TTransformerFields& f, int row)
 {
-    for (int col = 3; col <= 5; ++col)
+    for (int col = TransColTurns; col <= TransColWireDiameterMm; ++col)
         fnCell(f, col, row) = fnResultText(0);
 }
 
 // Wire section S = I / J and diameter from the section as shown.
 void prCalcWire(TTransformerFields& f, int row, double current, double densityJ)
 {
-    fnCell(f, 4, row) = fnResultText(static_cast<long double>(current) / densityJ);
-    const double section = fnGetStrGrNumber(f, 4, row);
-    fnCell(f, 5, row) = fnResultText(std::sqrt(static_cast<long double>(section)) * RoundWireFactor);
+    fnCell(f, TransColWireSectionMm2, row) = fnResultText(fnWireSectionMm2(current, densityJ));
+    const double section = fnGetStrGrNumber(f, TransColWireSectionMm2, row);
+    fnCell(f, TransColWireDiameterMm, row) = fnResultText(fnWireDiameterMm(section));
 }
 
 // Turns and wires of every winding, once the core carries the load.
 void prCalcWindings(TTransformerFields& f, double ptr)
 {
-    fnCell(f, 1, 1) = f.editVpV.text;
+    const int primary = TransPrimaryRow;
+    fnCell(f, TransColVoltV, primary) = f.editVpV.text;
+    fnCell(f, TransColTurns, primary) = fnResultText(fnPrimaryTurns(
+        fnValue(f.editVpV), fnValue(f.editFHz), fnValue(f.editBiT), fnValue(f.editKc), fnValue(f.editScCm2)));
 
-    const long double vp = fnValue(f.editVpV);
-    const long double coreTerm =
-        EmfFactor * fnValue(f.editFHz) * fnValue(f.editBiT) * fnValue(f.editKc) * fnValue(f.editScCm2);
-    const long double n1 = coreTerm > 0 ? PrimaryDrop * vp * 10000 / coreTerm : 0;
-    fnCell(f, 3, 1) = fnResultText(n1);
-
-    const double turnsN1 = fnGetStrGrNumber(f, 3, 1);
-    const double voltV1 = fnGetStrGrNumber(f, 1, 1);
+    const double turnsN1 = fnGetStrGrNumber(f, TransColTurns, primary);
+    const double voltV1 = fnGetStrGrNumber(f, TransColVoltV, primary);
     const double densityJ = fnValue(f.editJAmm2);
 
     bool anySecondary = false;
     for (int row = TransFirstSecondaryRow; row < TransGridRows; ++row) {
-        const double volt = fnGetStrGrNumber(f, 1, row);
-        const double current = fnGetStrGrNumber(f, 2, row);
+        const double volt = fnGetStrGrNumber(f, TransColVoltV, row);
+        const double current = fnGetStrGrNumber(f, TransColCurrentA, row);
         // V1 and J divide here; a winding is only worked out when both are usable.
         if (volt > 0 && current > 0 && voltV1 > 0 && densityJ > 0) {
-            fnCell(f, 3, row) = fnResultText(static_cast<long double>(turnsN1) * volt / voltV1);
+            fnCell(f, TransColTurns, row) = fnResultText(fnSecondaryTurns(turnsN1, volt, voltV1));
             prCalcWire(f, row, current, densityJ);
             anySecondary = true;
         } else {
@@ -131,17 +121,17 @@ void prCalcWindings(TTransformerFields& f, double ptr)
 
     const double kpd = fnValue(f.editKPD);
     if (ptr > 0 && voltV1 > 0 && kpd > 0 && densityJ > 0) {
-        fnCell(f, 2, 1) = fnResultText(static_cast<long double>(ptr) / (static_cast<long double>(voltV1) * kpd));
-        prCalcWire(f, 1, fnGetStrGrNumber(f, 2, 1), densityJ);
+        fnCell(f, TransColCurrentA, primary) = fnResultText(fnPrimaryCurrentA(ptr, voltV1, kpd));
+        prCalcWire(f, primary, fnGetStrGrNumber(f, TransColCurrentA, primary), densityJ);
     } else {
         // No primary current to show: clear it too, or the last design's current
         // would stay beside a zero load. N1 stays while secondaries were wound
         // from it (a load too small to show as Ptr).
-        fnCell(f, 2, 1) = fnResultText(0);
+        fnCell(f, TransColCurrentA, primary) = fnResultText(0);
         if (!anySecondary)
-            fnCell(f, 3, 1) = fnResultText(0);
-        fnCell(f, 4, 1) = fnResultText(0);
-        fnCell(f, 5, 1) = fnResultText(0);
+            fnCell(f, TransColTurns, primary) = fnResultText(0);
+        fnCell(f, TransColWireSectionMm2, primary) = fnResultText(0);
+        fnCell(f, TransColWireDiameterMm, primary) = fnResultText(0);
     }
 }
 
@@ -175,20 +165,6 @@ const TTransEdit& fnTransEdit(const TTransformerFields& f, TTransField field)
 {
     return fnTransEdit(const_cast<TTransformerFields&>(f), field);
 }
-
-const char* fnTransFieldName(TTransField field)
-{
-    static constexpr const char* Names[TransFieldCount] = {
-        "editA", "editH", "editB", "editC", "editDmax", "editDmin", "editSc", "editSw", "editPmax",
-        "editPtr", "editVp", "editF", "editKPD", "editBi", "editJ", "editKc", "editKw",
-    };
-    const int index = static_cast<int>(field);
-    return index >= 0 && index < TransFieldCount ? Names[index] : "";
-}
-
-bool fnIsToroid(TTransCoreKind kind) { return kind == TTransCoreKind::Toroid; }
-
-bool fnIsLaminated(TTransCoreKind kind) { return kind == TTransCoreKind::LamEI || kind == TTransCoreKind::LamUI; }
 
 std::span<const TThicknessEntry> fnThicknessList(TTransCoreKind kind)
 {
@@ -285,17 +261,15 @@ void prCalcScSw(TTransformerFields& f)
         prClearEditErr(*edit);
 
     const bool toroid = fnIsToroid(f.kind);
-    long double sc = 0;
+    double sc = 0;
     if (fnTestZeroInput(f, "Sc")) {
-        const long double h = fnValue(f.editHMm);
-        sc = toroid ? h * (fnValue(f.editDmaxMm) - static_cast<long double>(fnValue(f.editDminMm))) / 2 * 0.01L
-                    : static_cast<long double>(fnValue(f.editAMm)) * h * 0.01L;
+        sc = toroid ? fnRingSectionCm2(fnValue(f.editHMm), fnValue(f.editDmaxMm), fnValue(f.editDminMm))
+                    : fnCoreSectionCm2(fnValue(f.editAMm), fnValue(f.editHMm));
     }
-    long double sw = 0;
+    double sw = 0;
     if (fnTestZeroInput(f, "Sw")) {
-        const long double dmin = fnValue(f.editDminMm);
-        sw = toroid ? dmin * dmin * RingPi * 0.01L / 4
-                    : static_cast<long double>(fnValue(f.editCMm)) * fnValue(f.editBMm) * 0.01L;
+        sw = toroid ? fnRingWindowAreaCm2(fnValue(f.editDminMm))
+                    : fnWindowAreaCm2(fnValue(f.editCMm), fnValue(f.editBMm));
     }
     f.editScCm2.text = fnResultText(sc);
     f.editSwCm2.text = fnResultText(sw);
@@ -303,33 +277,35 @@ void prCalcScSw(TTransformerFields& f)
 
 void prCalcPMax(TTransformerFields& f)
 {
-    long double pmax = 0;
+    double pmax = 0;
     if (fnTestZeroInput(f, "Pmax")) {
-        pmax = PowerFactor * fnValue(f.editKPD) * fnValue(f.editFHz) * fnValue(f.editKc) * fnValue(f.editKw) *
-               fnValue(f.editJAmm2) * fnValue(f.editBiT) * fnValue(f.editScCm2) * fnValue(f.editSwCm2);
+        pmax = fnCorePowerVA(fnValue(f.editKPD), fnValue(f.editFHz), fnValue(f.editKc), fnValue(f.editKw),
+                             fnValue(f.editJAmm2), fnValue(f.editBiT), fnValue(f.editScCm2), fnValue(f.editSwCm2));
     }
     f.editPmaxVA.text = fnResultText(pmax);
 }
 
 void prCalcPtr(TTransformerFields& f)
 {
-    long double ptr = 0;
+    // The secondaries as they will be shown, and the load they make.
+    std::array<TWindingLoad, TransGridRows - TransFirstSecondaryRow> loads{};
     for (int row = TransFirstSecondaryRow; row < TransGridRows; ++row) {
-        fnCell(f, 1, row) = fnSteadyText(fnGetStrGrNumber(f, 1, row));
-        fnCell(f, 2, row) = fnSteadyText(fnGetStrGrNumber(f, 2, row));
-        ptr += static_cast<long double>(fnGetStrGrNumber(f, 1, row)) * fnGetStrGrNumber(f, 2, row);
+        fnCell(f, TransColVoltV, row) = fnSteadyText(fnGetStrGrNumber(f, TransColVoltV, row));
+        fnCell(f, TransColCurrentA, row) = fnSteadyText(fnGetStrGrNumber(f, TransColCurrentA, row));
+        loads[static_cast<std::size_t>(row - TransFirstSecondaryRow)] = {
+            fnGetStrGrNumber(f, TransColVoltV, row), fnGetStrGrNumber(f, TransColCurrentA, row)};
     }
     prClearEditErr(f.editPtrVA);
-    f.editPtrVA.text = fnResultText(ptr);
+    f.editPtrVA.text = fnResultText(fnLoadPowerVA(loads));
 }
 
 void prZeroWire(TTransformerFields& f)
 {
     const std::string zero = fnResultText(0);
-    fnCell(f, 1, 1) = zero;
-    fnCell(f, 2, 1) = zero;
-    for (int row = 1; row < TransGridRows; ++row)
-        for (int col = 3; col <= 5; ++col)
+    fnCell(f, TransColVoltV, TransPrimaryRow) = zero;
+    fnCell(f, TransColCurrentA, TransPrimaryRow) = zero;
+    for (int row = TransPrimaryRow; row < TransGridRows; ++row)
+        for (int col = TransColTurns; col <= TransColWireDiameterMm; ++col)
             fnCell(f, col, row) = zero;
 }
 
@@ -337,8 +313,8 @@ void prZeroVA(TTransformerFields& f)
 {
     const std::string zero = fnResultText(0);
     for (int row = TransFirstSecondaryRow; row < TransGridRows; ++row) {
-        fnCell(f, 1, row) = zero;
-        fnCell(f, 2, row) = zero;
+        fnCell(f, TransColVoltV, row) = zero;
+        fnCell(f, TransColCurrentA, row) = zero;
     }
 }
 
@@ -375,18 +351,19 @@ std::uint32_t fnTransStatusId(const TTransformerFields& f)
     if (ptr > 0 && pmax >= ptr) {
         // Complete only when the windings were worked out: without a primary
         // voltage they all read 0,00 although the core carries the load.
-        return fnGetStrGrNumber(f, 3, 1) > 0 ? TransStatusComplete : TransStatusNoElectric;
+        return fnGetStrGrNumber(f, TransColTurns, TransPrimaryRow) > 0 ? TextId::StatusTransDone
+                                                                        : TextId::StatusTransIncomplete;
     }
     if (pmax > 0 && pmax < ptr)
-        return TransStatusOverload;
+        return TextId::StatusTransCoreTooSmall;
     if (pmax > 0 && ptr <= 0)
-        return TransStatusNoLoad;
+        return TextId::StatusTransCorePower;  // core power known, no load given
     const bool core = sc > 0 && sw > 0;
     if (pmax <= 0 && core)
-        return TransStatusNoElectric;
+        return TextId::StatusTransIncomplete;  // core known, electrical data missing
     if (pmax <= 0 && !core && ptr > 0)
-        return TransStatusNoCore;
-    return TransStatusEmpty;
+        return TextId::StatusTransNoCore;
+    return TextId::StatusTransOpened;  // nothing given yet, as the page opens
 }
 
 std::uint32_t prCalcOnPage(TTransformerFields& f)
@@ -408,3 +385,5 @@ std::uint32_t prCalcOnPage(TTransformerFields& f)
         prCalcWindings(f, ptr);
     return fnTransStatusId(f);
 }
+
+} // namespace transformer

@@ -1,8 +1,10 @@
-// Mains transformer design over the texts of one transformer page: core areas,
+// Core layer. Mains transformer design over the texts of one transformer page: core areas,
 // largest power, secondary load, turns and wire sizes of the primary and up to
 // five secondaries. Every result is written as rounded text and read back by the
 // next step, so the figures the user sees are the figures the design goes on with.
 #pragma once
+
+#include "calculators/Transformer/TransformerFields.h"
 
 #include <array>
 #include <cstdint>
@@ -10,13 +12,7 @@
 #include <string>
 #include <string_view>
 
-enum class TTransCoreKind {
-    LamEI,   // E-I core from laminations
-    LentEI,  // E-I core wound from tape
-    LamUI,   // U-I core from laminations
-    LentUI,  // U-I core wound from tape
-    Toroid,  // ring core wound from tape
-};
+namespace transformer {
 
 // One edit box of the page: its text as shown, and whether it carries the bad
 // mark (red, bold, struck out).
@@ -24,20 +20,6 @@ struct TTransEdit {
     std::string text = "0";
     bool bad = false;
 };
-
-// The edit boxes of the page, in the order of TTransformerFields.
-enum class TTransField {
-    A, H, B, C, Dmax, Dmin,  // core dimensions
-    Sc, Sw, Pmax, Ptr,       // computed, read-only on the page
-    Vp, F, KPD, Bi, J, Kc, Kw,
-};
-inline constexpr int TransFieldCount = 17;
-
-// Output grid: row 0 and column 0 are headings, row 1 the primary, rows 2-6 the
-// secondaries; columns 1-5: voltage V, current A, turns, wire section mm2, wire diameter mm.
-inline constexpr int TransGridRows = 7;
-inline constexpr int TransGridCols = 6;
-inline constexpr int TransFirstSecondaryRow = 2;
 
 struct TTransformerFields {
     TTransCoreKind kind = TTransCoreKind::LamEI;
@@ -60,17 +42,12 @@ struct TTransformerFields {
     TTransEdit editKc;       // core stacking factor
     TTransEdit editKw;       // window fill factor
 
-    // grid[row][col] as shown.
+    // grid[row][col] as shown, laid out as the page's grid (TransformerFields.h).
     std::array<std::array<std::string, TransGridCols>, TransGridRows> grid{};
 };
 
 TTransEdit& fnTransEdit(TTransformerFields& fields, TTransField field);
 const TTransEdit& fnTransEdit(const TTransformerFields& fields, TTransField field);
-// The page's widget name of a field ("editA", "editVp", ...).
-const char* fnTransFieldName(TTransField field);
-
-bool fnIsToroid(TTransCoreKind kind);
-bool fnIsLaminated(TTransCoreKind kind);
 
 // Lamination (tape) thickness entries offered for a core kind, with the
 // stacking factor each one gives. The texts keep the point whatever the system.
@@ -109,16 +86,11 @@ void prGetComboText(TTransformerFields& fields, int thicknessIndex);
 // The whole page as it opens: zeroed grid and the default electrical inputs.
 void prInitDataTrans(TTransformerFields& fields);
 
-// The status text id (641-646) that the current results call for.
+// The status text the current results call for, from StatusTransOpened (nothing
+// given yet) to StatusTransDone (641..646).
 std::uint32_t fnTransStatusId(const TTransformerFields& fields);
 
 // The whole design; returns the status text id for the tab.
 std::uint32_t prCalcOnPage(TTransformerFields& fields);
 
-// Status text ids.
-inline constexpr std::uint32_t TransStatusEmpty = 641;        // nothing given yet
-inline constexpr std::uint32_t TransStatusNoCore = 642;       // load given, core missing
-inline constexpr std::uint32_t TransStatusNoLoad = 643;       // core power known, no load given
-inline constexpr std::uint32_t TransStatusNoElectric = 644;   // core known, electrical data missing
-inline constexpr std::uint32_t TransStatusOverload = 645;     // core too small for the load
-inline constexpr std::uint32_t TransStatusComplete = 646;     // design complete
+} // namespace transformer

@@ -1,5 +1,6 @@
 #include "calculators/Transformer/TransformerPage.h"
 
+#include "calculators/Transformer/TransformerGeometry.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
 #include "common/ui/PageKit.h"
@@ -29,6 +30,9 @@
 #include <functional>
 #include <utility>
 
+using namespace transformer;
+namespace geo = transformer::geometry;
+
 namespace {
 
 // Transformer pages by page index.
@@ -39,69 +43,35 @@ const QColor LockedColour(239, 237, 209);
 // Picture background, shown until a drawing is on the canvas.
 const QColor PictureBackground(212, 208, 200);
 
-// Sizes of the pictures the panels are built around (the stores' picture sizes).
-constexpr int InputPictureWidth = 180;
-constexpr int InputPictureHeight = 220;
-constexpr int CorePictureWidth = 560;
-constexpr int CorePictureHeight = 220;
-
 constexpr int ButtonWidth = KitButtonWidth;
 constexpr int ButtonHeight = KitButtonHeight;
 constexpr int ComboHeight = KitComboHeight;
-constexpr int EditWidth = 20;
-constexpr int EditHeight = 14;
-constexpr int WideEditWidth = 30;
+// Qt's length limit of the fields: a core dimension holds three characters, an
+// electrical input five; a longer paste is cut to it.
+constexpr int DimensionMaxLength = 3;
+constexpr int InputMaxLength = 5;
 constexpr int GridRowHeight = 24;  // a cell, without its grid line
 constexpr int GridLine = 1;
-
-constexpr std::uint32_t TextCaption = 611;
-constexpr std::uint32_t TextStatusOpened = 641;
-constexpr std::uint32_t TextInputParam = 647;
-constexpr std::uint32_t TextLaminationThickness = 648;
-constexpr std::uint32_t TextTapeThickness = 649;
-constexpr std::uint32_t TextFirstHeading = 619;  // row 0, columns 0-5
-constexpr std::uint32_t TextFirstWinding = 625;  // column 0, rows 1-6
-constexpr std::uint32_t TextCalc = 12;
-constexpr std::uint32_t TextClose = 11;
-
-const QPoint Hidden(-1, -1);
 
 // Typing, F2 or a double click start editing the selected cell. (A click on the
 // selected cell would arm a delayed edit that swallows keys typed meanwhile.)
 constexpr QAbstractItemView::EditTriggers GridEditTriggers =
     QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed;
 
-// Where each field of the core drawing sits, per drawing family (offsets on imageTrans).
-struct TFieldPlace {
-    TTransField field;
-    QPoint ei;
-    QPoint ui;
-    QPoint toroid;
-};
-const TFieldPlace CoreFieldPlaces[] = {
-    {TTransField::A, {189, 200}, {223, 200}, Hidden},
-    {TTransField::H, {293, 188}, {289, 191}, {310, 125}},
-    {TTransField::B, {38, 104}, {67, 97}, Hidden},
-    {TTransField::C, {130, 200}, {164, 200}, Hidden},
-    {TTransField::Dmax, Hidden, Hidden, {160, 42}},
-    {TTransField::Dmin, Hidden, Hidden, {59, 155}},
-    {TTransField::Sc, {467, 20}, {467, 20}, {476, 20}},
-    {TTransField::Sw, {467, 56}, {467, 56}, {476, 56}},
-    {TTransField::Pmax, {427, 145}, {427, 145}, {427, 145}},
-    {TTransField::Ptr, {427, 181}, {427, 181}, {427, 181}},
-};
-
-// Electrical inputs on the input panel: field, top offset on its picture, hint text.
-struct TInputPlace {
-    TTransField field;
-    int top;
-    std::uint32_t hint;
-};
-const TInputPlace InputPlaces[] = {
-    {TTransField::Vp, 23, 601}, {TTransField::F, 45, 602},  {TTransField::KPD, 66, 603}, {TTransField::Bi, 87, 604},
-    {TTransField::J, 108, 605}, {TTransField::Kc, 129, 606}, {TTransField::Kw, 150, 607},
-};
-constexpr int InputEditLeft = 49;
+// The hint of each electrical input, its tooltip and accessible name.
+std::uint32_t fnInputHint(TTransField field)
+{
+    switch (field) {
+    case TTransField::Vp: return TextId::TransHintVp;
+    case TTransField::F: return TextId::TransHintF;
+    case TTransField::KPD: return TextId::TransHintKpd;
+    case TTransField::Bi: return TextId::TransHintBi;
+    case TTransField::J: return TextId::TransHintJ;
+    case TTransField::Kc: return TextId::TransHintKc;
+    case TTransField::Kw: return TextId::TransHintKw;
+    default: return 0;
+    }
+}
 
 TPictureStore fnCoreStore(TTransCoreKind kind)
 {
@@ -113,30 +83,6 @@ TPictureStore fnCoreStore(TTransCoreKind kind)
     case TTransCoreKind::Toroid: return TPictureStore::ImageTr05;
     }
     return TPictureStore::ImageTr01;
-}
-
-QPoint fnPlaceFor(const TFieldPlace& place, TTransCoreKind kind)
-{
-    switch (kind) {
-    case TTransCoreKind::LamEI:
-    case TTransCoreKind::LentEI: return place.ei;
-    case TTransCoreKind::LamUI:
-    case TTransCoreKind::LentUI: return place.ui;
-    case TTransCoreKind::Toroid: return place.toroid;
-    }
-    return Hidden;
-}
-
-bool fnIsResultField(TTransField field)
-{
-    return field == TTransField::Sc || field == TTransField::Sw || field == TTransField::Pmax ||
-           field == TTransField::Ptr;
-}
-
-// Secondary voltages and currents: the only cells the user types into.
-bool fnIsOpenCell(int col, int row)
-{
-    return (col == 1 || col == 2) && row >= TransFirstSecondaryRow && row < TransGridRows;
 }
 
 // The output grid: Qt's own headers hidden (row 0 and column 0 are ordinary
@@ -160,7 +106,7 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
     {
         if (!currentIndex().isValid() || !fnIsOpenCell(currentIndex().column(), currentIndex().row())) {
-            const QModelIndex first = model()->index(TransFirstSecondaryRow, 1);
+            const QModelIndex first = model()->index(TransFirstSecondaryRow, TransColVoltV);
             return fnTry(first) ? first : QModelIndex();
         }
         const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
@@ -210,7 +156,7 @@ protected:
 };
 
 // Cells are drawn and edited by the page: centred text in the page's colours,
-// an editor that keeps its text a number and stores every change.
+// a number field as the editor, every settled change stored at once.
 class TTransCellDelegate : public QStyledItemDelegate {
 public:
     TTransCellDelegate(TMyTrans* page, QObject* parent) : QStyledItemDelegate(parent), mPage(page) {}
@@ -224,29 +170,20 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
-        auto* editor = new QLineEdit(parent);
-        editor->setObjectName("sgTransOutputEditor");
+        auto* editor = new TMyNumberField(parent, "sgTransOutputEditor");
         editor->setFrame(false);
         editor->setAlignment(Qt::AlignCenter);
-        prAttachNumberFilter(editor);  // first, so the store below sees the filtered text
-        QObject::connect(editor, &QLineEdit::textChanged, this, [this, editor] {
-            if (!editor->property("loading").toBool())
-                emit const_cast<TTransCellDelegate*>(this)->commitData(editor);
-        });
+        QObject::connect(editor, &TMyNumberField::edited, this,
+                         [this, editor] { emit const_cast<TTransCellDelegate*>(this)->commitData(editor); });
         return editor;
     }
 
+    // The cell's text, as the program's write: the view registers the editor
+    // only after loading it, so there is nothing to store yet. Storing each
+    // change comes back here too: the caret stays where the user has it.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
     {
-        auto* line = static_cast<QLineEdit*>(editor);
-        const QString text = index.data(Qt::EditRole).toString();
-        // Storing each change comes back here: leave the caret where the user has it.
-        if (line->text() != text) {
-            // The view registers the editor only after loading it: nothing to store yet.
-            line->setProperty("loading", true);
-            line->setText(text);
-            line->setProperty("loading", false);
-        }
+        static_cast<TMyNumberField*>(editor)->prWrite(index.data(Qt::EditRole).toString());
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
@@ -268,6 +205,8 @@ private:
 
 TMyTrans::TMyTrans(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
 
+QLineEdit* TMyTrans::fnEdit(TTransField field) const { return mEdits[static_cast<std::size_t>(field)]; }
+
 void TMyTrans::prPublishEdits()
 {
     // The published field of every engine field, in engine order.
@@ -283,32 +222,40 @@ void TMyTrans::prPublishEdits()
 
 bool TMyTrans::fnIsEditBad(const QLineEdit* edit) const { return edit && edit->property("badMark").toBool(); }
 
+// A core dimension's field; the number field keeps it a number as it is typed.
 QLineEdit* TMyTrans::prCreateEdit(QWidget* parent, const QString& name)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    auto* edit = new TMyNumberField(parent, name);
     edit->setFrame(false);
-    edit->resize(EditWidth, EditHeight);
-    edit->setMaxLength(3);
+    edit->resize(geo::DimensionFieldWidth, geo::FieldHeight);
+    edit->setMaxLength(DimensionMaxLength);
     edit->setTextMargins(0, 0, 0, 0);
-    edit->setText("0");
+    edit->prWrite("0");
     edit->setProperty("badMark", false);
-    connect(edit, &QLineEdit::textChanged, this, [this, edit] { prEditChangeTr(edit); });
     edit->installEventFilter(this);
+    return edit;
+}
+
+TMyNumberField* TMyTrans::fnNewField(QWidget* parent, TTransField field, const TRect& place)
+{
+    auto* edit = static_cast<TMyNumberField*>(prCreateEdit(parent, fnTransFieldName(field)));
+    edit->setGeometry(place.Left, place.Top, fnWidth(place), fnHeight(place));
+    mEdits[static_cast<std::size_t>(field)] = edit;
     return edit;
 }
 
 void TMyTrans::prCreatePanelTransAndSerd()
 {
-    const int width = InputPictureWidth;
+    const int width = geo::InputSheetWidth;
     const int radioWidth = width - 20;
 
     PanelTrans = fnNewPanel(mSheet, "PanelTrans");
     PanelTrans->setGeometry(10, 10, width, 0);
-    rbTransSimple = fnNewRadio(PanelTrans, "rbTransSimple", 612, 4, 4, radioWidth);
+    rbTransSimple = fnNewRadio(PanelTrans, "rbTransSimple", TextId::TransSimple, 4, 4, radioWidth);
     rbTransSimple->setChecked(true);
     rbTransSimple->setFocusPolicy(Qt::ClickFocus);
-    rbTransAdv = fnNewRadio(PanelTrans, "rbTransAdv", 613, 4, fnBottom(rbTransSimple) + 4, radioWidth);
+    rbTransAdv = fnNewRadio(PanelTrans, "rbTransAdv", TextId::TransDetailed, 4, fnBottom(rbTransSimple) + 4,
+                            radioWidth);
     rbTransAdv->setEnabled(false);  // one design mode only
     rbTransAdv->setFocusPolicy(Qt::ClickFocus);
     PanelTrans->resize(width, fnBottom(rbTransAdv) + 4);
@@ -316,9 +263,9 @@ void TMyTrans::prCreatePanelTransAndSerd()
     PanelSerd = fnNewPanel(mSheet, "PanelSerd");
     PanelSerd->setGeometry(PanelTrans->x(), fnBottom(PanelTrans) + 4, width, 0);
     const std::pair<QRadioButton**, std::pair<const char*, std::uint32_t>> kinds[] = {
-        {&rbSerdLamEI, {"rbSerdLamEI", 614}},   {&rbSerdLentEI, {"rbSerdLentEI", 616}},
-        {&rbSerdLamUI, {"rbSerdLamUI", 615}},   {&rbSerdLentUI, {"rbSerdLentUI", 617}},
-        {&rbSerdO, {"rbSerdO", 618}},
+        {&rbSerdLamEI, {"rbSerdLamEI", TextId::TransLamEI}},   {&rbSerdLentEI, {"rbSerdLentEI", TextId::TransTapeEI}},
+        {&rbSerdLamUI, {"rbSerdLamUI", TextId::TransLamUI}},   {&rbSerdLentUI, {"rbSerdLentUI", TextId::TransTapeUI}},
+        {&rbSerdO, {"rbSerdO", TextId::TransToroid}},
     };
     int top = 4;
     for (const auto& [radio, nameText] : kinds) {
@@ -337,8 +284,8 @@ void TMyTrans::prCreatePanelTransAndSerd()
 void TMyTrans::prCreatePanelTransInput()
 {
     const QImage sheet = fnSharedSheet(TPictureStore::ImageTr06);
-    const int width = InputPictureWidth;
-    const int height = InputPictureHeight;
+    const int width = geo::InputSheetWidth;
+    const int height = geo::InputSheetHeight;
 
     PanelTransInput = fnNewPanel(mSheet, "PanelTransInput");
     PanelTransInput->setGeometry(PanelSerd->x(), fnBottom(PanelSerd) + 4, PanelSerd->width(), height);
@@ -347,45 +294,51 @@ void TMyTrans::prCreatePanelTransInput()
     imageTransInput->setObjectName("imageTransInput");
     imageTransInput->move(0, 0);
     imageTransInput->prSetSize(width, height);
-    imageTransInput->fillRect(TRect{0, 0, width, height}, PictureBackground);
+    imageTransInput->fillRect(fnRectAt(0, 0, width, height), PictureBackground);
     if (!sheet.isNull())
         imageTransInput->drawSheet(sheet);
     const int imageLeft = imageTransInput->x();
     const int imageTop = imageTransInput->y();
 
-    for (const auto& place : InputPlaces) {
-        QLineEdit* edit = prCreateEdit(PanelTransInput, fnTransFieldName(place.field));
-        edit->setGeometry(imageLeft + InputEditLeft, imageTop + place.top, WideEditWidth, EditHeight);
-        edit->setMaxLength(5);
-        edit->setToolTip(fnText(place.hint));
-        edit->setAccessibleName(fnText(place.hint));
-        mEdits[static_cast<std::size_t>(place.field)] = edit;
+    for (const auto& place : geo::InputFieldPlaces) {
+        const TRect rect = geo::fnInputFieldRect(place);
+        TMyNumberField* edit = fnNewField(PanelTransInput, place.field,
+                                          fnRectAt(TPoint{imageLeft, imageTop} + fnTopLeft(rect), fnWidth(rect),
+                                                   fnHeight(rect)));
+        edit->setMaxLength(InputMaxLength);
+        edit->setToolTip(fnText(fnInputHint(place.field)));
+        edit->setAccessibleName(fnText(fnInputHint(place.field)));
     }
     prPublishEdits();
 
-    labelInputParam = fnNewLabel(PanelTransInput, "labelInputParam", fnText(TextInputParam));
+    labelInputParam = fnNewLabel(PanelTransInput, "labelInputParam", fnText(TextId::TransInputTitle));
     const int textWidth = labelInputParam->fontMetrics().horizontalAdvance(labelInputParam->text());
-    labelInputParam->move(imageLeft + fnRoundEven((width - textWidth) / 2.0), imageTop + 4);
+    labelInputParam->move(imageLeft + fnRoundEven((width - textWidth) / 2.0), imageTop + geo::InputTitleTop);
 
-    const std::pair<QLabel**, std::pair<const char*, QLineEdit*>> units[] = {
-        {&labelVolt, {"labelVolt", editVp}},
-        {&labelHertz, {"labelHertz", editF}},
-        {&labelTesla, {"labelTesla", editBi}},
-        {&labelAmm2, {"labelAmm2", editJ}},
+    struct TUnitLabel {
+        QLabel** label;
+        const char* name;
+        const QLineEdit* edit;
+        std::uint32_t text;
     };
-    std::uint32_t unitText = 650;
-    for (const auto& [label, nameEdit] : units) {
-        const QLineEdit* edit = nameEdit.second;
-        *label = fnNewLabel(PanelTransInput, nameEdit.first, fnText(unitText++));
-        (*label)->move(edit->x() + edit->width() + 4, edit->y());
+    const TUnitLabel units[] = {
+        {&labelVolt, "labelVolt", editVp, TextId::TransUnitVolt},
+        {&labelHertz, "labelHertz", editF, TextId::TransUnitHertz},
+        {&labelTesla, "labelTesla", editBi, TextId::TransUnitTesla},
+        {&labelAmm2, "labelAmm2", editJ, TextId::TransUnitCurrentDensity},
+    };
+    for (const TUnitLabel& unit : units) {
+        *unit.label = fnNewLabel(PanelTransInput, unit.name, fnText(unit.text));
+        (*unit.label)->move(imageLeft + geo::InputLabelLeft, unit.edit->y());
     }
 
-    labelListThickness = fnNewLabel(PanelTransInput, "labelListThickness", fnText(TextLaminationThickness));
-    labelListThickness->move(8, imageTop + 176);
+    labelListThickness = fnNewLabel(PanelTransInput, "labelListThickness", fnText(TextId::TransLamThickness));
+    labelListThickness->move(imageLeft + geo::ThicknessLabel.X, imageTop + geo::ThicknessLabel.Y);
     comboThickness = new QComboBox(PanelTransInput);
     comboThickness->setObjectName("comboThickness");
     comboThickness->setEditable(false);
-    comboThickness->setGeometry(labelListThickness->x(), fnBottom(labelListThickness) + 4, 60, ComboHeight);
+    comboThickness->setGeometry(labelListThickness->x(), fnBottom(labelListThickness) + 4, geo::ThicknessListWidth,
+                                ComboHeight);
     comboThickness->setAccessibleName(labelListThickness->text());
     connect(comboThickness, &QComboBox::currentIndexChanged, this, &TMyTrans::prGetComboText);
 }
@@ -393,29 +346,27 @@ void TMyTrans::prCreatePanelTransInput()
 void TMyTrans::prCreatePanelCoreShape()
 {
     PanelCoreShape = fnNewPanel(mSheet, "PanelCoreShape");
-    PanelCoreShape->setGeometry(PanelTrans->x() + PanelTrans->width() + 8, PanelTrans->y(), CorePictureWidth,
-                                CorePictureHeight);
+    PanelCoreShape->setGeometry(PanelTrans->x() + PanelTrans->width() + 8, PanelTrans->y(), geo::CoreSheetWidth,
+                                geo::CoreSheetHeight);
     imageTrans = new TMyImageCanvas(PanelCoreShape);
     imageTrans->setObjectName("imageTrans");
     imageTrans->move(0, 0);
-    imageTrans->prSetSize(CorePictureWidth, CorePictureHeight);
+    imageTrans->prSetSize(geo::CoreSheetWidth, geo::CoreSheetHeight);
     PanelCoreShape->resize(imageTrans->size());
 
-    for (const auto& place : CoreFieldPlaces) {
-        const char* name = fnTransFieldName(place.field);
-        QLineEdit* edit = prCreateEdit(PanelCoreShape, name);
+    // Placed on the drawing of the kind shown (prSetCoreKind).
+    for (const auto& place : geo::CoreFieldPlaces) {
+        TMyNumberField* edit = fnNewField(PanelCoreShape, place.field, geo::fnFieldRect(place.field, TPoint{}));
         // Short symbols: the drawing carries the captions.
-        edit->setAccessibleName(QString::fromLatin1(name + 4));
+        edit->setAccessibleName(QString::fromLatin1(fnTransFieldName(place.field) + 4));
         if (fnIsResultField(place.field)) {
             edit->setMaxLength(32767);  // results are written by the program and never cut
-            edit->resize(WideEditWidth, EditHeight);
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::ClickFocus);
             QPalette palette = edit->palette();
             palette.setColor(QPalette::Base, LockedColour);
             edit->setPalette(palette);
         }
-        mEdits[static_cast<std::size_t>(place.field)] = edit;
     }
     prPublishEdits();
 }
@@ -430,7 +381,7 @@ void TMyTrans::prCreatePanelTransOutput()
     auto* grid = new TTransGrid(0, 0, PanelTransOutput);
     sgTransOutput = grid;
     grid->setObjectName("sgTransOutput");
-    grid->setAccessibleName(fnText(TextCaption));
+    grid->setAccessibleName(fnText(TextId::TransTab));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setRowCount(TransGridRows);
@@ -465,9 +416,9 @@ void TMyTrans::prCreatePanelTransOutput()
                 flags |= Qt::ItemIsSelectable | Qt::ItemIsEditable;
             item->setFlags(flags);
             if (row == 0)
-                item->setText(fnText(TextFirstHeading + static_cast<std::uint32_t>(col)));
+                item->setText(fnText(TextId::TransGridWinding + static_cast<std::uint32_t>(col)));  // 619..624
             else if (col == 0)
-                item->setText(fnText(TextFirstWinding + static_cast<std::uint32_t>(row - 1)));
+                item->setText(fnText(TextId::TransGridPrimary + static_cast<std::uint32_t>(row - 1)));  // 625..630
             grid->setItem(row, col, item);
         }
     }
@@ -475,14 +426,14 @@ void TMyTrans::prCreatePanelTransOutput()
 
 void TMyTrans::prCreateButtons()
 {
-    btnCalc = new QPushButton(fnText(TextCalc), mSheet);
+    btnCalc = new QPushButton(fnText(TextId::Calculate), mSheet);
     btnCalc->setObjectName("btnCalc");
     btnCalc->setAccessibleName(btnCalc->text());
     btnCalc->setIcon(fnStandardIcon(QStyle::SP_DialogApplyButton));
     btnCalc->resize(ButtonWidth, ButtonHeight);
     connect(btnCalc, &QPushButton::clicked, this, &TMyTrans::prCalcOnPage);
 
-    btnClose = new TMyButton(fnText(TextClose), mSheet);
+    btnClose = new TMyButton(fnText(TextId::Close), mSheet);
     btnClose->setObjectName("btnClose");
     btnClose->setAccessibleName(btnClose->text());
     btnClose->setIcon(fnStandardIcon(QStyle::SP_DialogCloseButton));
@@ -544,7 +495,7 @@ void TMyTrans::prOnDrawCell(QPainter* painter, const QStyleOptionViewItem& optio
     QColor fill;
     if (row == 0 || col == 0)
         fill = palette.color(QPalette::Button);  // the grid's fixed colour
-    else if (row == 1 || col >= 3)
+    else if (row == TransPrimaryRow || col >= TransColTurns)
         fill = LockedColour;
     else
         fill = palette.color(QPalette::Base);
@@ -617,13 +568,11 @@ TTransformerFields TMyTrans::fnGatherFields() const
 void TMyTrans::prShowFields(const TTransformerFields& fields)
 {
     for (int i = 0; i < TransFieldCount; ++i) {
-        QLineEdit* edit = mEdits[static_cast<std::size_t>(i)];
+        TMyNumberField* edit = mEdits[static_cast<std::size_t>(i)];
         if (!edit)
             continue;
         const auto& source = fnTransEdit(fields, static_cast<TTransField>(i));
-        const QString text = QString::fromStdString(source.text);
-        if (edit->text() != text)
-            edit->setText(text);
+        edit->prWrite(QString::fromStdString(source.text));
         prSetEditMark(edit, source.bad);
     }
     if (!sgTransOutput)
@@ -658,7 +607,7 @@ void TMyTrans::prShowEditErr(QLineEdit* edit)
         if (mEdits[static_cast<std::size_t>(i)] != edit)
             continue;
         TTransformerFields fields = fnGatherFields();
-        ::prShowEditErr(fnTransEdit(fields, static_cast<TTransField>(i)));
+        transformer::prShowEditErr(fnTransEdit(fields, static_cast<TTransField>(i)));
         prShowFields(fields);
         return;
     }
@@ -666,12 +615,15 @@ void TMyTrans::prShowEditErr(QLineEdit* edit)
 
 void TMyTrans::prShowStrGrError() {}
 
-double TMyTrans::fnGetStrGrNumber(int col, int row) { return ::fnGetStrGrNumber(fnGatherFields(), col, row); }
+double TMyTrans::fnGetStrGrNumber(int col, int row)
+{
+    return transformer::fnGetStrGrNumber(fnGatherFields(), col, row);
+}
 
 bool TMyTrans::fnTestZeroInput(const QString& group)
 {
     TTransformerFields fields = fnGatherFields();
-    const bool ok = ::fnTestZeroInput(fields, group.toStdString());
+    const bool ok = transformer::fnTestZeroInput(fields, group.toStdString());
     prShowFields(fields);
     return ok;
 }
@@ -684,20 +636,20 @@ void TMyTrans::prApplyStep(void (*step)(TTransformerFields&))
     prShowFields(fields);
 }
 
-void TMyTrans::prCalcScSw() { prApplyStep(::prCalcScSw); }
+void TMyTrans::prCalcScSw() { prApplyStep(transformer::prCalcScSw); }
 
-void TMyTrans::prCalcPMax() { prApplyStep(::prCalcPMax); }
+void TMyTrans::prCalcPMax() { prApplyStep(transformer::prCalcPMax); }
 
-void TMyTrans::prCalcPtr() { prApplyStep(::prCalcPtr); }
+void TMyTrans::prCalcPtr() { prApplyStep(transformer::prCalcPtr); }
 
-void TMyTrans::prZeroWire() { prApplyStep(::prZeroWire); }
+void TMyTrans::prZeroWire() { prApplyStep(transformer::prZeroWire); }
 
-void TMyTrans::prZeroVA() { prApplyStep(::prZeroVA); }
+void TMyTrans::prZeroVA() { prApplyStep(transformer::prZeroVA); }
 
 void TMyTrans::prCalcOnPage()
 {
     TTransformerFields fields = fnGatherFields();
-    const std::uint32_t status = ::prCalcOnPage(fields);
+    const std::uint32_t status = transformer::prCalcOnPage(fields);
     prShowFields(fields);
     mHost->prNewTextStatusBar(fnText(status));
 }
@@ -707,14 +659,14 @@ void TMyTrans::prGetComboText()
     if (!comboThickness)
         return;
     TTransformerFields fields = fnGatherFields();
-    ::prGetComboText(fields, comboThickness->currentIndex());
+    transformer::prGetComboText(fields, comboThickness->currentIndex());
     prShowFields(fields);
 }
 
 void TMyTrans::prInitDataTrans()
 {
     TTransformerFields fields = fnGatherFields();
-    ::prInitDataTrans(fields);
+    transformer::prInitDataTrans(fields);
     prShowFields(fields);
 }
 
@@ -738,25 +690,25 @@ void TMyTrans::prSetCoreKind(TTransCoreKind kind)
     // The picture shows the sheet shared by every transformer page.
     {
         const QImage sheet = fnSharedSheet(fnCoreStore(kind));
-        imageTrans->fillRect(TRect{0, 0, imageTrans->width(), imageTrans->height()}, PictureBackground);
+        imageTrans->fillRect(fnRectAt(0, 0, imageTrans->width(), imageTrans->height()), PictureBackground);
         if (!sheet.isNull())
             imageTrans->drawSheet(sheet);
         if (radio)
             imageTrans->setAccessibleName(radio->text());
     }
 
-    for (const auto& place : CoreFieldPlaces) {
+    for (const auto& place : geo::CoreFieldPlaces) {
         QLineEdit* edit = fnEdit(place.field);
-        const QPoint at = fnPlaceFor(place, kind);
-        if (at == Hidden) {
+        const TPoint at = geo::fnCoreFieldPlace(place, kind);
+        if (at == geo::Hidden) {
             edit->hide();
         } else {
-            edit->move(imageTrans->x() + at.x(), imageTrans->y() + at.y());
+            edit->move(imageTrans->x() + at.X, imageTrans->y() + at.Y);
             edit->show();
         }
     }
 
-    labelListThickness->setText(fnText(fnIsLaminated(kind) ? TextLaminationThickness : TextTapeThickness));
+    labelListThickness->setText(fnText(fnIsLaminated(kind) ? TextId::TransLamThickness : TextId::TransTapeThickness));
     labelListThickness->adjustSize();
     comboThickness->setAccessibleName(labelListThickness->text());
 
@@ -801,7 +753,7 @@ bool TMyTrans::eventFilter(QObject* watched, QEvent* event)
 void prCreateTransPage(TMyPageHost& host)
 {
     // Built out of sight, shown once the first design and the defaults are in.
-    const auto made = fnBeginNewPage(host, TransPages, "Trans", TextCaption);
+    const auto made = fnBeginNewPage(host, TransPages, "Trans", TextId::TransTab);
     if (!made)
         return;
     TMyTrans* page = made.page;
@@ -812,7 +764,7 @@ void prCreateTransPage(TMyPageHost& host)
     page->prCreateButtons();
     page->prTransRazmer();
     page->prInitDataTrans();
-    host.prNewTextStatusBar(fnText(TextStatusOpened));
+    host.prNewTextStatusBar(fnText(TextId::StatusTransOpened));
     made.prShowSheet();
 }
 

@@ -1,9 +1,10 @@
-// The transformer page: a drawing of the selected core with its dimension
+// UI layer. The transformer page: a drawing of the selected core with its dimension
 // fields, the electrical inputs, and the grid of windings. The page gathers its
 // field texts, lets the transformer engine design, and shows what comes back.
 #pragma once
 
 #include "calculators/Transformer/TransformerEngine.h"
+#include "common/core/Rect.h"
 
 #include <QLineEdit>
 #include <QObject>
@@ -23,7 +24,12 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class TMyImageCanvas;
+class TMyNumberField;
 class TMyPageHost;
+
+// The grid's first secondary row is part of the layout the page publishes
+// with sgTransOutput.
+using transformer::TransFirstSecondaryRow;
 
 class TMyTrans : public QObject {
     Q_OBJECT
@@ -32,8 +38,8 @@ public:
     TMyTrans(QWidget* tabSheet, TMyPageHost& host);
 
     QWidget* fnTabSheet() const { return mSheet; }
-    TTransCoreKind fnCoreKind() const { return mKind; }
-    QLineEdit* fnEdit(TTransField field) const { return mEdits[static_cast<std::size_t>(field)]; }
+    transformer::TTransCoreKind fnCoreKind() const { return mKind; }
+    QLineEdit* fnEdit(transformer::TTransField field) const;
     bool fnIsEditBad(const QLineEdit* edit) const;
 
     // Widgets of the page; each one's objectName is its field name.
@@ -92,6 +98,8 @@ public slots:
     bool prTransOutputSelectCell(int col, int row);
     void prOnDrawCell(QPainter* painter, const QStyleOptionViewItem& option, int col, int row);
     void prOnExitStringGrid();
+    // Keeps a field's text a number; the number fields do that themselves as
+    // they are typed into, so only a caller of its own needs it.
     void prEditChangeTr(QLineEdit* edit);
     void prEditOnEnter(QLineEdit* edit);
     // Stores an edited secondary cell; a text that is not a number is never stored as it is.
@@ -120,19 +128,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void prSetCoreKind(TTransCoreKind kind);
-    void prApplyStep(void (*step)(TTransformerFields&));
+    void prSetCoreKind(transformer::TTransCoreKind kind);
+    void prApplyStep(void (*step)(transformer::TTransformerFields&));
+    // A field of the engine made with prCreateEdit, at its place on its panel.
+    TMyNumberField* fnNewField(QWidget* parent, transformer::TTransField field, const TRect& place);
     // Points the published edit fields at the edits made so far.
     void prPublishEdits();
     void prSetEditMark(QLineEdit* edit, bool bad);
-    TTransformerFields fnGatherFields() const;
-    void prShowFields(const TTransformerFields& fields);
+    transformer::TTransformerFields fnGatherFields() const;
+    void prShowFields(const transformer::TTransformerFields& fields);
     QLineEdit* fnEditByWidget(QObject* object) const;
 
     QWidget* mSheet;
     TMyPageHost* mHost;
-    TTransCoreKind mKind = TTransCoreKind::LamEI;
-    std::array<QLineEdit*, TransFieldCount> mEdits{};
+    transformer::TTransCoreKind mKind = transformer::TTransCoreKind::LamEI;
+    std::array<TMyNumberField*, transformer::TransFieldCount> mEdits{};
 };
 
 // Builds a transformer page on the host's new tab (the active page).

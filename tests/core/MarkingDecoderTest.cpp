@@ -1,6 +1,8 @@
 // Marking decoding as the tables read: band codes of every family to digits,
 // layout, unit and tolerance; chart modes and their clean-up; the capacitor
-// code; the SMD normaliser typed key by key; all 96 EIA-96 codes.
+// code; the SMD normaliser typed key by key; all 96 EIA-96 codes. The marking
+// geometry: pieces apart on the sheet, places that fit what goes there.
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 #include "calculators/ColorMark/MarkingDecoder.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,8 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+using namespace marking;
 
 namespace {
 
@@ -354,6 +358,103 @@ TEST(MarkingDecoder, BandRows)
         EXPECT_EQ(fnBandRow(fnBandChar(row)), row);
     EXPECT_EQ(fnBandRow('x'), 13);
     EXPECT_EQ(fnBandRow('M'), 13);
+}
+
+namespace geo = marking::geometry;
+
+struct TNamedRect {
+    std::string name;
+    TRect rect;
+};
+
+bool fnOverlap(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+bool fnInside(const TRect& inner, const TRect& outer)
+{
+    return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top && inner.Bottom <= outer.Bottom;
+}
+
+// Everything the page cuts from the sheet but the display interior, which is
+// cut from inside the window.
+std::vector<TNamedRect> fnSheetPieces()
+{
+    std::vector<TNamedRect> pieces;
+    const auto add = [&pieces](const std::string& name, const geo::TPieceTable& table) {
+        for (int n = table.first; n <= table.fnLast(); ++n)
+            pieces.push_back({name + " " + std::to_string(n), table.fnPiece(n)});
+    };
+    add("swatch", geo::Swatches);
+    add("band number", geo::BandNumbers);
+    add("glyph", geo::Glyphs);
+    add("unit", geo::Units);
+    add("tolerance", geo::Tolerances);
+    add("extra band", geo::ExtraBands);
+    add("band slice", geo::BandSlices);
+    add("body", geo::Bodies);
+    for (std::size_t k = 0; k < geo::Icons.size(); ++k)
+        pieces.push_back({"icon " + std::to_string(k), geo::Icons[k]});
+    pieces.push_back({"window", geo::WindowPiece});
+    pieces.push_back({"point", geo::PointPiece});
+    return pieces;
+}
+
+TEST(MarkingGeometry, EveryPieceLiesOnTheSheetApartFromTheOthers)
+{
+    const std::vector<TNamedRect> pieces = fnSheetPieces();
+    ASSERT_EQ(pieces.size(), 30u + 7 + 11 + 12 + 24 + 12 + 78 + 5 + 3 + 2);
+    const TRect sheet = fnRectAt(0, 0, geo::SheetWidth, geo::SheetHeight);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        EXPECT_TRUE(fnInside(pieces[i].rect, sheet)) << pieces[i].name;
+        for (std::size_t j = i + 1; j < pieces.size(); ++j)
+            EXPECT_FALSE(fnOverlap(pieces[i].rect, pieces[j].rect)) << pieces[i].name << " and " << pieces[j].name;
+    }
+    EXPECT_TRUE(fnInside(geo::InteriorPiece, geo::WindowPiece));
+    // The slice of band k in row r is that band's place on the banded body.
+    EXPECT_EQ(geo::fnBandSlicePiece(1, 1), geo::BandSlices.fnPiece(1));
+    EXPECT_EQ(geo::fnBandSlicePiece(6, 1), geo::BandSlices.fnPiece(6));
+    EXPECT_EQ(geo::fnBandSlicePiece(1, 2), geo::BandSlices.fnPiece(7));
+    EXPECT_EQ(geo::fnBandSlicePiece(6, 13), geo::BandSlices.fnPiece(78));
+}
+
+TEST(MarkingGeometry, PlacesFitWhatGoesThere)
+{
+    // The display's unit and tolerance are erased with the interior.
+    const TRect interior = fnRectAt(geo::InteriorPlace, fnWidth(geo::InteriorPiece), fnHeight(geo::InteriorPiece));
+    EXPECT_TRUE(fnInside(fnRectAt(geo::UnitPlace, geo::Units.width, geo::Units.height), interior));
+    EXPECT_TRUE(fnInside(fnRectAt(geo::TolerancePlace, geo::Tolerances.width, geo::Tolerances.height), interior));
+    // The bands join each other along the banded body and stay on it.
+    const TRect body = fnRectAt(0, 0, geo::BodyWidth, geo::BodyHeight);
+    for (int band = 1; band <= MarkBands; ++band) {
+        const TRect place = geo::fnBandOnBody(band);
+        EXPECT_TRUE(fnInside(place, body)) << band;
+        EXPECT_EQ(fnWidth(place), fnWidth(geo::fnBandSlicePiece(band, 1))) << band;
+        if (band > 1) {
+            EXPECT_EQ(place.Left, geo::fnBandOnBody(band - 1).Right) << band;
+        }
+    }
+    // Hit rectangles include their far edges: neither two cells nor a cell
+    // and the reset key share a pixel a click could land on.
+    const auto hit = [](const TRect& r) { return TRect{r.Left, r.Top, r.Right + 1, r.Bottom + 1}; };
+    for (int row = 1; row <= MarkRows; ++row) {
+        for (int band = 1; band <= MarkBands; ++band) {
+            const TRect cell = hit(geo::fnCellPlace(row, band));
+            EXPECT_FALSE(fnOverlap(cell, hit(geo::ResetHit))) << row << "/" << band;
+            if (band < MarkBands) {
+                EXPECT_FALSE(fnOverlap(cell, hit(geo::fnCellPlace(row, band + 1)))) << row << "/" << band;
+            }
+            if (row < MarkRows) {
+                EXPECT_FALSE(fnOverlap(cell, hit(geo::fnCellPlace(row + 1, band)))) << row << "/" << band;
+            }
+        }
+    }
+    EXPECT_EQ(hit(geo::ResetHit), geo::ResetKey);
+    // The band numbers stand under the last row, each under its band.
+    for (int band = 1; band <= MarkBands; ++band) {
+        EXPECT_GT(geo::fnBandNumberPlace(band).Top, geo::fnCellPlace(MarkRows, band).Bottom) << band;
+        EXPECT_EQ(geo::fnBandNumberPlace(band).Left, geo::fnCellPlace(MarkRows, band).Left) << band;
+    }
 }
 
 } // namespace

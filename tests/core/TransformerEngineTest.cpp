@@ -2,14 +2,30 @@
 // the marks on bad inputs and the status text, on a comma system.
 #include "calculators/Transformer/TransformerEngine.h"
 
+#include "calculators/Transformer/TransformerGeometry.h"
+#include "calculators/Transformer/TransformerPhysics.h"
 #include "common/core/Numbers.h"
+#include "text/TextIds.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
+
+using namespace transformer;
+
+namespace transformer {
+// Test names and failure messages show a core kind by its name.
+void PrintTo(TTransCoreKind kind, std::ostream* os)
+{
+    static const char* const Names[TransCoreKindCount] = {"LamEI", "LentEI", "LamUI", "LentUI", "Toroid"};
+    *os << Names[static_cast<int>(kind)];
+}
+} // namespace transformer
 
 namespace {
 
@@ -100,7 +116,7 @@ TEST_P(TransformerCores, AreasPowerAndPrimaryTurns)
     const TCoreCase& c = GetParam();
     TTransformerFields f = fnPage(c.core);
     prGetComboText(f, c.thickness);
-    EXPECT_EQ(prCalcOnPage(f), TransStatusNoLoad);
+    EXPECT_EQ(prCalcOnPage(f), TextId::StatusTransCorePower);
     EXPECT_EQ(f.editScCm2.text, c.sc);
     EXPECT_EQ(f.editSwCm2.text, c.sw);
     EXPECT_EQ(f.editPmaxVA.text, c.pmax);
@@ -199,10 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 12 V 1 A: turns 1816*12/220, S = 1/4.2, d = sqrt(0.24)*1.128; I1 = 12/(220*0.95).
         TWindingCase{"OneSecondary12V1A", EI20, {{"12", "1"}}, "12,0", false, {{"99,1", "0,24", "0,55"}}, "220", "0,06",
-                     {"1816", "0,01", "0,11"}, TransStatusComplete},
+                     {"1816", "0,01", "0,11"}, TextId::StatusTransDone},
         // 24 VA on a 19,1 VA core: nothing is wound, the load is marked.
         TWindingCase{"Overload12V2A", EI20, {{"12", "2"}}, "24", true, {Zero}, "0,00", "0,00", Zero,
-                     TransStatusOverload},
+                     TextId::StatusTransCoreTooSmall},
         TWindingCase{"AllFiveSecondaries",
                      EI20,
                      {{"6", "0,2"}, {"9", "0,3"}, {"12", "0,25"}, {"15", "0,1"}, {"24", "0,1"}},
@@ -216,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "220",
                      "0,05",
                      {"1816", "0,01", "0,11"},
-                     TransStatusComplete},
+                     TextId::StatusTransDone},
         // Secondaries need not be consecutive; a row with only a voltage is not wound.
         TWindingCase{"GapsAndHalfRows",
                      EI20,
@@ -227,9 +243,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "220",
                      "0,06",
                      {"1816", "0,01", "0,11"},
-                     TransStatusComplete},
+                     TextId::StatusTransDone},
         TWindingCase{"NoSecondaries", EI20, {}, "0,00", false, {Zero, Zero, Zero, Zero, Zero}, "220", "0,00", Zero,
-                     TransStatusNoLoad},
+                     TextId::StatusTransCorePower},
         TWindingCase{"LamUI24V2A",
                      {Kind::LamUI, "25", "40", "20", "50", "0", "0"},
                      {{"24", "2"}},
@@ -239,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "220",
                      "0,23",
                      {"1090", "0,05", "0,25"},
-                     TransStatusComplete},
+                     TextId::StatusTransDone},
         TWindingCase{"ToroidTwoSecondaries",
                      {Kind::Toroid, "0", "25", "0", "0", "80", "40"},
                      {{"18", "2"}, {"6", "1"}},
@@ -249,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "220",
                      "0,20",
                      {"1846", "0,05", "0,25"},
-                     TransStatusComplete},
+                     TextId::StatusTransDone},
         // A small primary current rounds its section, and so its wire, to 0,00.
         TWindingCase{"TapeEISmallPrimary",
                      {Kind::LentEI, "16", "20", "8", "24", "0", "0"},
@@ -260,10 +276,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "220",
                      "0,02",
                      {"2818", "0,00", "0,00"},
-                     TransStatusComplete},
+                     TextId::StatusTransDone},
         // Load exactly at the limit still fits.
         TWindingCase{"LoadEqualsPmax", EI20, {{"19,1", "1"}}, "19,1", false, {{"158", "0,24", "0,55"}}, "220", "0,09",
-                     {"1816", "0,02", "0,16"}, TransStatusComplete}),
+                     {"1816", "0,02", "0,16"}, TextId::StatusTransDone}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -328,22 +344,22 @@ const TCore LimbOnly = {Kind::LamEI, "20", "30", "0", "0", "0", "0"};
 
 INSTANTIATE_TEST_SUITE_P(
     Situations, TransformerStatus,
-    ::testing::Values(TStatusCase{"NothingGiven", NoCore, {}, {TTransField::Vp, "220"}, TransStatusEmpty},
-                      TStatusCase{"LoadWithoutCore", NoCore, {{"12", "1"}}, {TTransField::Vp, "220"}, TransStatusNoCore},
+    ::testing::Values(TStatusCase{"NothingGiven", NoCore, {}, {TTransField::Vp, "220"}, TextId::StatusTransOpened},
+                      TStatusCase{"LoadWithoutCore", NoCore, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransNoCore},
                       TStatusCase{"LoadWithHalfACore", LimbOnly, {{"12", "1"}}, {TTransField::Vp, "220"},
-                                  TransStatusNoCore},
-                      TStatusCase{"CoreWithoutLoad", EI20, {}, {TTransField::Vp, "220"}, TransStatusNoLoad},
-                      TStatusCase{"CoreWithoutFrequency", EI20, {}, {TTransField::F, "0"}, TransStatusNoElectric},
+                                  TextId::StatusTransNoCore},
+                      TStatusCase{"CoreWithoutLoad", EI20, {}, {TTransField::Vp, "220"}, TextId::StatusTransCorePower},
+                      TStatusCase{"CoreWithoutFrequency", EI20, {}, {TTransField::F, "0"}, TextId::StatusTransIncomplete},
                       TStatusCase{"CoreWithoutDensity", EI20, {{"12", "1"}}, {TTransField::J, ""},
-                                  TransStatusNoElectric},
-                      TStatusCase{"Overload", EI20, {{"12", "2"}}, {TTransField::Vp, "220"}, TransStatusOverload},
-                      TStatusCase{"Complete", EI20, {{"12", "1"}}, {TTransField::Vp, "220"}, TransStatusComplete},
+                                  TextId::StatusTransIncomplete},
+                      TStatusCase{"Overload", EI20, {{"12", "2"}}, {TTransField::Vp, "220"}, TextId::StatusTransCoreTooSmall},
+                      TStatusCase{"Complete", EI20, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransDone},
                       // The core carries the load but without a primary voltage nothing is
                       // wound: that is not a complete design.
                       TStatusCase{"LoadFitsButNoPrimaryVoltage", EI20, {{"12", "1"}}, {TTransField::Vp, "0"},
-                                  TransStatusNoElectric},
+                                  TextId::StatusTransIncomplete},
                       TStatusCase{"PrimaryVoltageTooSmallForOneTurn", EI20, {{"12", "1"}}, {TTransField::Vp, "1e-320"},
-                                  TransStatusNoElectric}),
+                                  TextId::StatusTransIncomplete}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -443,7 +459,7 @@ TEST_F(TransformerEngine, PageOpening)
     for (int row = 1; row < TransGridRows; ++row)
         for (int col = 1; col < TransGridCols; ++col)
             EXPECT_EQ(f.grid[row][col], "0,00") << row << ',' << col;
-    EXPECT_EQ(fnTransStatusId(f), TransStatusEmpty);
+    EXPECT_EQ(fnTransStatusId(f), TextId::StatusTransOpened);
 }
 
 // ---------------------------------------------------------------------------
@@ -456,7 +472,7 @@ TEST_F(TransformerEngine, PrimaryCurrentClearedWhenTheLoadGoes)
     ASSERT_EQ(f.grid[1][2], "0,06");
     f.grid[2][1] = "";
     f.grid[2][2] = "";
-    EXPECT_EQ(prCalcOnPage(f), TransStatusNoLoad);
+    EXPECT_EQ(prCalcOnPage(f), TextId::StatusTransCorePower);
     EXPECT_EQ(f.grid[1][2], "0,00");
     EXPECT_EQ(f.grid[1][3], "0,00");
     // Same texts as a page that never had the load.
@@ -469,7 +485,7 @@ TEST_F(TransformerEngine, LoadTooSmallToShowKeepsThePrimaryTurns)
 {
     // 0,01 V at 0,01 A is 0,0001 VA: Ptr shows 0,00 but the winding is worked out.
     TTransformerFields f = fnPage(EI20, {{"0,01", "0,01"}});
-    EXPECT_EQ(prCalcOnPage(f), TransStatusNoLoad);
+    EXPECT_EQ(prCalcOnPage(f), TextId::StatusTransCorePower);
     EXPECT_EQ(f.editPtrVA.text, "0,00");
     EXPECT_EQ(f.grid[2][3], "0,08");  // 1816 * 0.01 / 220
     EXPECT_EQ(f.grid[1][3], "1816");
@@ -494,8 +510,8 @@ TEST_P(TransformerOddInputs, EveryShownTextIsANumber)
     for (const auto& [field, text] : c.changes)
         fnTransEdit(f, field).text = text;
     const std::uint32_t status = prCalcOnPage(f);
-    EXPECT_GE(status, TransStatusEmpty);
-    EXPECT_LE(status, TransStatusComplete);
+    EXPECT_GE(status, TextId::StatusTransOpened);
+    EXPECT_LE(status, TextId::StatusTransDone);
     // Inputs the kind does not use keep whatever was typed; every result is a number.
     for (F field : {F::Sc, F::Sw, F::Pmax, F::Ptr}) {
         EXPECT_TRUE(fnIsShownNumber(fnTransEdit(f, field).text)) << fnTransFieldName(field) << ": "
@@ -580,7 +596,7 @@ TEST_F(TransformerEngine, PointSystemDesign)
     prSetDecimalSeparator('.');
     TTransformerFields f = fnPage(EI20, {{"12", "1"}});
     EXPECT_EQ(f.editKPD.text, "0.95");
-    EXPECT_EQ(prCalcOnPage(f), TransStatusComplete);
+    EXPECT_EQ(prCalcOnPage(f), TextId::StatusTransDone);
     EXPECT_EQ(f.editPmaxVA.text, "19.1");
     EXPECT_EQ(f.grid[2][3], "99.1");
     EXPECT_EQ(f.grid[1][5], "0.11");
@@ -597,5 +613,95 @@ TEST_F(TransformerEngine, FieldNames)
     fnTransEdit(f, F::J).text = "7";
     EXPECT_EQ(f.editJAmm2.text, "7");
 }
+
+// ---------------------------------------------------------------------------
+// The physics against the textbook relations it approximates: the sine EMF
+// of 2 pi / sqrt 2 per turn, pi for the ring's hole and the round wire.
+
+struct TPhysicsCase {
+    const char* name;
+    double value;
+    double expected;
+    double tolerance;  // relative
+};
+void PrintTo(const TPhysicsCase& c, std::ostream* os) { *os << c.name; }
+
+class TransformerPhysics : public ::testing::TestWithParam<TPhysicsCase> {};
+
+TEST_P(TransformerPhysics, MatchesTheRelation)
+{
+    const TPhysicsCase& c = GetParam();
+    EXPECT_NEAR(c.value, c.expected, std::fabs(c.expected) * c.tolerance + 1e-12);
+}
+
+constexpr double Pi = std::numbers::pi;
+// E = sqrt(2) pi F Bpeak Kc Sc per turn: 220 V at 50 Hz, 1.2 T, a full 10 cm2.
+const double EmfPerTurnV = std::numbers::sqrt2 * Pi * 50 * 1.2 * 10e-4;
+
+INSTANTIATE_TEST_SUITE_P(
+    Relations, TransformerPhysics,
+    ::testing::Values(
+        TPhysicsCase{"LimbSection20x30mm", fnCoreSectionCm2(20, 30), 6, 1e-15},
+        TPhysicsCase{"Window10x30mm", fnWindowAreaCm2(30, 10), 3, 1e-15},
+        TPhysicsCase{"RingSection60x20x20mm", fnRingSectionCm2(20, 60, 20), 4, 1e-15},
+        // pi taken as 3.14 is 0.05 % short.
+        TPhysicsCase{"RingHole20mm", fnRingWindowAreaCm2(20), Pi * 10 * 10 / 100, 1e-3},
+        // 5 % of the mains voltage is lost in the primary; 4.44 is 0.07 % under 2 pi / sqrt 2.
+        TPhysicsCase{"PrimaryTurns220V", fnPrimaryTurns(220, 50, 1.2, 1, 10), 0.95 * 220 / EmfPerTurnV, 1e-3},
+        TPhysicsCase{"PrimaryTurnsWithoutFrequency", fnPrimaryTurns(220, 0, 1.2, 1, 10), 0, 0},
+        TPhysicsCase{"SecondaryKeepsTurnsPerVolt", fnSecondaryTurns(1816, 12, 220), 1816 * 12 / 220.0, 1e-15},
+        TPhysicsCase{"LoadOfTwoSecondaries", fnLoadPowerVA(std::vector<TWindingLoad>{{12, 1}, {6.3, 0.5}}), 15.15,
+                     1e-15},
+        TPhysicsCase{"PrimaryCurrentWithLosses", fnPrimaryCurrentA(12, 220, 0.95), 12 / (220 * 0.95), 1e-15},
+        TPhysicsCase{"WireSection1AAt4Amm2", fnWireSectionMm2(1, 4), 0.25, 1e-15},
+        // A wire of 1 mm has pi / 4 mm2; 1.128 stands for 2 / sqrt pi.
+        TPhysicsCase{"WireOf1mm", fnWireDiameterMm(Pi / 4), 1, 1e-3},
+        TPhysicsCase{"WireOf0_5mm", fnWireDiameterMm(Pi / 16), 0.5, 1e-3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// The fields over each drawing: inside the sheet and clear of one another, so
+// a place moved in the geometry cannot put one field over another.
+
+class TransformerFieldPlaces : public ::testing::TestWithParam<TTransCoreKind> {};
+
+TEST_P(TransformerFieldPlaces, InsideTheSheetAndApart)
+{
+    namespace geo = transformer::geometry;
+    const TTransCoreKind kind = GetParam();
+    std::vector<std::pair<TTransField, TRect>> shown;
+    for (const auto& place : geo::CoreFieldPlaces)
+        if (geo::fnCoreFieldPlace(place, kind) != geo::Hidden)
+            shown.emplace_back(place.field, geo::fnCoreFieldRect(kind, place.field));
+    for (const auto& place : geo::InputFieldPlaces) {
+        const TRect r = geo::fnInputFieldRect(place);
+        EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= geo::InputSheetWidth && r.Bottom <= geo::InputSheetHeight)
+            << fnTransFieldName(place.field);
+    }
+    // Every dimension the kind computes with is shown, and every result.
+    const std::vector<TTransField> needed =
+        fnIsToroid(kind) ? std::vector<TTransField>{TTransField::H, TTransField::Dmax, TTransField::Dmin}
+                         : std::vector<TTransField>{TTransField::A, TTransField::H, TTransField::B, TTransField::C};
+    EXPECT_EQ(shown.size(), needed.size() + 4);
+    for (TTransField field : needed)
+        EXPECT_NE(geo::fnCoreFieldRect(kind, field), TRect{}) << fnTransFieldName(field);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto& [field, r] = shown[i];
+        EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Right <= geo::CoreSheetWidth && r.Bottom <= geo::CoreSheetHeight)
+            << fnTransFieldName(field);
+        EXPECT_EQ(fnWidth(r), fnIsResultField(field) ? geo::WideFieldWidth : geo::DimensionFieldWidth)
+            << fnTransFieldName(field);
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            const TRect& o = shown[j].second;
+            EXPECT_TRUE(r.Right <= o.Left || o.Right <= r.Left || r.Bottom <= o.Top || o.Bottom <= r.Top)
+                << fnTransFieldName(field) << " over " << fnTransFieldName(shown[j].first);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, TransformerFieldPlaces,
+                         ::testing::Values(TTransCoreKind::LamEI, TTransCoreKind::LentEI, TTransCoreKind::LamUI,
+                                           TTransCoreKind::LentUI, TTransCoreKind::Toroid),
+                         ::testing::PrintToStringParamName());
 
 } // namespace

@@ -4,23 +4,25 @@
 // interior, chart modes that fit the family and cell states in 1..28.
 #include "FuzzSupport.h"
 
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 #include "calculators/ColorMark/MarkingDecoder.h"
 
 #include <cstdint>
 #include <string>
 
+using namespace marking;
+
 namespace {
+
+namespace geo = marking::geometry;
 
 // The display interior on the page (x 280..450, y 42..120), and the sizes of
 // the pieces drawn into it.
-constexpr int InteriorLeft = 280;
-constexpr int InteriorTop = 42;
-constexpr int InteriorRight = 450;
-constexpr int InteriorBottom = 120;
-constexpr int GlyphWidth = 20;
-constexpr int GlyphHeight = 24;
-constexpr int PointWidth = 8;
-constexpr int PointHeight = 12;
+constexpr TRect Interior = fnRectAt(geo::InteriorPlace, fnWidth(geo::InteriorPiece), fnHeight(geo::InteriorPiece));
+constexpr int GlyphWidth = geo::Glyphs.width;
+constexpr int GlyphHeight = geo::Glyphs.height;
+constexpr int PointWidth = fnWidth(geo::PointPiece);
+constexpr int PointHeight = fnHeight(geo::PointPiece);
 
 // A code of six characters, mostly band characters: printable bytes map onto
 // the thirteen, bytes above 0x7F stay as they are (no band).
@@ -51,8 +53,8 @@ void prCheckDisplay(const TMarkDisplay& d, int firstUnit, int lastUnit)
     for (const TDisplayItem& item : items) {
         const int width = item.point ? PointWidth : GlyphWidth;
         const int height = item.point ? PointHeight : GlyphHeight;
-        QF_CHECK(item.x >= InteriorLeft && item.x + width <= InteriorRight, "a display item outside the interior (x)");
-        QF_CHECK(item.y >= InteriorTop && item.y + height <= InteriorBottom, "a display item outside the interior (y)");
+        QF_CHECK(item.x >= Interior.Left && item.x + width <= Interior.Right, "a display item outside the interior (x)");
+        QF_CHECK(item.y >= Interior.Top && item.y + height <= Interior.Bottom, "a display item outside the interior (y)");
         QF_CHECK(item.glyph >= 0 && item.glyph <= 10, "a display item with a glyph out of range");
     }
 }

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace marking;
+
 namespace {
 
 bool fnDigit(char c) { return c >= '0' && c <= '9'; }

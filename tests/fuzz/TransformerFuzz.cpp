@@ -5,16 +5,20 @@
 #include "FuzzSupport.h"
 
 #include "calculators/Transformer/TransformerEngine.h"
+#include "text/TextIds.h"
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
+using namespace transformer;
+
 namespace {
 
-constexpr std::uint32_t FirstStatus = TransStatusEmpty;
-constexpr std::uint32_t LastStatus = TransStatusComplete;
+// The design's status texts run from StatusTransOpened to StatusTransDone (641..646).
+constexpr std::uint32_t FirstStatus = TextId::StatusTransOpened;
+constexpr std::uint32_t LastStatus = TextId::StatusTransDone;
 
 bool fnSame(const TTransformerFields& a, const TTransformerFields& b)
 {

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+using namespace marking;
+
 namespace {
 
 class ColorMarkPage : public ::testing::Test {
@@ -98,8 +100,8 @@ TEST_F(ColorMarkPage, OpensWithAnEmptyResistor)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "ColorMark" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(800) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(825));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::MarkTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusMarkResistor));
     EXPECT_TRUE(page->rbMarkRes->isChecked());
     EXPECT_TRUE(page->editSMDres->isEnabled());
     EXPECT_FALSE(page->editCap102->isEnabled());
@@ -165,14 +167,14 @@ TEST_F(ColorMarkPage, FamiliesKeepTheirBands)
     prClickCell(7, 1);
     prClickCell(10, 2);
     page->rbMarkCap->click();
-    EXPECT_EQ(form->fnStatusText(), fnText(826));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusMarkCapacitor));
     EXPECT_TRUE(page->editCap102->isEnabled());
     EXPECT_TRUE(fnShows(page->fnPlaces().body[2], page->fnPieces().body[2]));
     EXPECT_TRUE(fnShows(page->fnPlaces().body[3], page->fnPieces().body[5]));
     EXPECT_TRUE(fnBodyShows("FFFFFF"));
     prClickCell(4, 1);
     page->rbMarkDross->click();
-    EXPECT_EQ(form->fnStatusText(), fnText(827));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusMarkInductor));
     EXPECT_TRUE(fnShows(page->fnPlaces().body[2], page->fnPieces().body[4]));
     page->rbMarkRes->click();
     EXPECT_EQ(page->fnData().CodeRes, "47FFFF");
@@ -204,6 +206,11 @@ TEST_F(ColorMarkPage, CapacitorCodeWhileItsFieldsHaveTheFocus)
     // The code field keeps a number of three characters.
     prType(page->editCap102, "0x47,55");
     EXPECT_EQ(page->editCap102->text(), "47,");
+
+    // A code set by the program is shown as well.
+    page->editCap102->setText("102");
+    EXPECT_EQ(page->fnData().CodeCap, "1020FF");
+    EXPECT_TRUE(fnDisplayShows(prDecodeCapCode("102", '0').display));
 }
 
 TEST_F(ColorMarkPage, SmdCodeTyped)

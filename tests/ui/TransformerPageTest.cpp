@@ -22,8 +22,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
+
+using namespace transformer;
 
 namespace {
 
@@ -107,8 +110,8 @@ TEST_F(TransformerPage, OpensAsTheMenuOpensIt)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "Trans" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(611) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(641));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::TransTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransOpened));
     EXPECT_TRUE(page->fnTabSheet()->isVisible());
     EXPECT_TRUE(page->rbSerdLamEI->isChecked());
     EXPECT_TRUE(page->rbTransSimple->isChecked());
@@ -130,10 +133,10 @@ TEST_F(TransformerPage, OpensAsTheMenuOpensIt)
     for (int row = 1; row < 7; ++row)
         for (int col = 1; col < 6; ++col)
             EXPECT_EQ(fnCell(col, row), "0,00") << col << ',' << row;
-    for (int col = 0; col < 6; ++col)
-        EXPECT_EQ(fnCell(col, 0), fnText(619 + col));
-    for (int row = 1; row < 7; ++row)
-        EXPECT_EQ(fnCell(0, row), fnText(624 + row));
+    for (int col = 0; col < 6; ++col)  // 619..624
+        EXPECT_EQ(fnCell(col, 0), fnText(TextId::TransGridWinding + col));
+    for (int row = 1; row < 7; ++row)  // 625..630
+        EXPECT_EQ(fnCell(0, row), fnText(TextId::TransGridPrimary + row - 1));
     EXPECT_EQ(fnTransPage(0), nullptr);  // the help page is not a transformer page
 }
 
@@ -277,7 +280,7 @@ TEST_F(TransformerPage, DesignTypedByTheUser)
     EXPECT_EQ(fnEdit("editSw")->text(), "3,00");
     EXPECT_EQ(fnEdit("editPmax")->text(), "19,1");
     EXPECT_FALSE(fnMarked(fnEdit("editSc")));
-    EXPECT_EQ(form->fnStatusText(), fnText(643));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransCorePower));
 
     prTypeIntoCell(1, 2, "12");
     prTypeIntoCell(2, 2, "1");
@@ -294,7 +297,7 @@ TEST_F(TransformerPage, DesignTypedByTheUser)
     };
     for (const auto& [cell, text] : cells)
         EXPECT_EQ(fnCell(cell.first, cell.second), text) << cell.first << ',' << cell.second;
-    EXPECT_EQ(form->fnStatusText(), fnText(646));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransDone));
 
     // Twice the current: the core is too small, the load is marked, nothing is wound.
     prTypeIntoCell(2, 2, "2");
@@ -304,14 +307,14 @@ TEST_F(TransformerPage, DesignTypedByTheUser)
     for (int row = 1; row < 7; ++row)
         for (int col = 3; col < 6; ++col)
             EXPECT_EQ(fnCell(col, row), "0,00") << col << ',' << row;
-    EXPECT_EQ(form->fnStatusText(), fnText(645));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransCoreTooSmall));
 
     // Back to 1 A: the mark goes, the design is complete again.
     prTypeIntoCell(2, 2, "1");
     QTest::mouseClick(page->btnCalc, Qt::LeftButton);
     EXPECT_FALSE(fnMarked(fnEdit("editPtr")));
     EXPECT_EQ(fnCell(3, 2), "99,1");
-    EXPECT_EQ(form->fnStatusText(), fnText(646));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransDone));
 }
 
 // Enter in a cell stores it and recalculates the page, as the status text
@@ -327,7 +330,7 @@ TEST_F(TransformerPage, EnterInAGridCellRecalculates)
     EXPECT_EQ(fnEdit("editPtr")->text(), "12,0") << before.toStdString();
     EXPECT_EQ(fnCell(1, 2), "12,0");
     EXPECT_EQ(fnCell(3, 2), "99,1");
-    EXPECT_EQ(form->fnStatusText(), fnText(646));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransDone));
 
     // Enter on a picked cell without its editor open recalculates too.
     fnEdit("editJ")->setText("3");
@@ -418,10 +421,12 @@ struct TKindCase {
     const char* radio;
     TTransCoreKind kind;
     std::map<std::string, QPoint> places;  // shown fields; the others are hidden
-    int labelText;
+    std::uint32_t labelText;
     std::vector<QString> thickness;
     const char* kc;
 };
+
+void PrintTo(const TKindCase& c, std::ostream* os) { *os << c.radio; }
 
 class TransformerKinds : public TransformerPage, public ::testing::WithParamInterface<TKindCase> {};
 
@@ -469,10 +474,14 @@ const std::map<std::string, QPoint> UIPlaces = {
 
 INSTANTIATE_TEST_SUITE_P(
     Cores, TransformerKinds,
-    ::testing::Values(TKindCase{"rbSerdLamEI", TTransCoreKind::LamEI, EIPlaces, 648, LamList, "0,72"},
-                      TKindCase{"rbSerdLentEI", TTransCoreKind::LentEI, EIPlaces, 649, TapeList, "0,87"},
-                      TKindCase{"rbSerdLamUI", TTransCoreKind::LamUI, UIPlaces, 648, LamList, "0,72"},
-                      TKindCase{"rbSerdLentUI", TTransCoreKind::LentUI, UIPlaces, 649, TapeList, "0,87"},
+    ::testing::Values(TKindCase{"rbSerdLamEI", TTransCoreKind::LamEI, EIPlaces, TextId::TransLamThickness, LamList,
+                                "0,72"},
+                      TKindCase{"rbSerdLentEI", TTransCoreKind::LentEI, EIPlaces, TextId::TransTapeThickness,
+                                TapeList, "0,87"},
+                      TKindCase{"rbSerdLamUI", TTransCoreKind::LamUI, UIPlaces, TextId::TransLamThickness, LamList,
+                                "0,72"},
+                      TKindCase{"rbSerdLentUI", TTransCoreKind::LentUI, UIPlaces, TextId::TransTapeThickness,
+                                TapeList, "0,87"},
                       TKindCase{"rbSerdO",
                                 TTransCoreKind::Toroid,
                                 {{"editH", {310, 125}},
@@ -482,7 +491,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"editSw", {476, 56}},
                                  {"editPmax", {427, 145}},
                                  {"editPtr", {427, 181}}},
-                                649,
+                                TextId::TransTapeThickness,
                                 {"0.08", "0.1", "0.15", "0.2", "0.35"},
                                 "0,85"}),
     [](const auto& info) { return std::string(info.param.radio); });
@@ -498,7 +507,7 @@ TEST_F(TransformerPage, ToroidDesign)
     EXPECT_EQ(fnEdit("editSw")->text(), "3,14");
     EXPECT_EQ(fnEdit("editPmax")->text(), "15,7");
     EXPECT_EQ(fnCell(3, 1), "2307");
-    EXPECT_EQ(form->fnStatusText(), fnText(646));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransDone));
 
     // Inner diameter above the outer: both marked, no areas.
     prType(fnEdit("editDmin"), "70");
@@ -507,7 +516,7 @@ TEST_F(TransformerPage, ToroidDesign)
     EXPECT_TRUE(fnMarked(fnEdit("editDmin")));
     EXPECT_EQ(fnQTextToFloat(fnEdit("editSc")->text()), 0);
     EXPECT_EQ(fnQTextToFloat(fnEdit("editSw")->text()), 0);
-    EXPECT_EQ(form->fnStatusText(), fnText(642));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransNoCore));
 }
 
 TEST_F(TransformerPage, ThicknessSetsKcWithoutRecalculating)
@@ -537,7 +546,7 @@ TEST_F(TransformerPage, BadElectricalInputIsMarkedUntilEntered)
     QLineEdit* f = fnEdit("editF");
     EXPECT_TRUE(fnMarked(f));
     EXPECT_EQ(f->text(), "0");
-    EXPECT_EQ(form->fnStatusText(), fnText(644));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransIncomplete));
     f->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(fnMarked(f));
     EXPECT_FALSE(f->font().bold());

@@ -3,11 +3,14 @@
 // coefficients, the three component bodies and the band slices of body 1.
 //
 // The page cuts every piece at a fixed rectangle and pastes it opaque and
-// unscaled, so the tables below are its cut list. All display pieces share
-// one LCD colour and paste invisibly over the display interior; the band
-// slices are cut from renders of body 1 itself, so they join it exactly.
+// unscaled; both take the cut list and the places from the marking geometry.
+// All display pieces share one LCD colour and paste invisibly over the
+// display interior; the band slices are cut from renders of body 1 itself,
+// so they join it exactly.
 #include "Drawing.h"
 #include "Sheets.h"
+
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -25,93 +28,73 @@ namespace picturegen {
 
 namespace {
 
-constexpr int kSheetWidth = 500;
-constexpr int kSheetHeight = 740;
+namespace geo = marking::geometry;
 
 // ---------------------------------------------------------------- cut list
 
-constexpr int kChartRows = 13;
-constexpr int kNoBandRow = 13;
-constexpr int kBands = 6;
+constexpr int kChartRows = marking::MarkRows;
+constexpr int kNoBandRow = marking::MarkRows;
+constexpr int kBands = marking::MarkBands;
 
 // Chart swatches: n = 1–13 a selectable cell of row n, 14 a cell that cannot
 // be chosen, 15 + row a chosen cell; 15, 29 and 30 are never shown.
-constexpr QRect fnSwatchRect(int n)
-{
-    return n <= 15 ? QRect(33 + 15 * (n - 1), 1, 15, 15) : QRect(33 + 15 * (n - 16), 16, 15, 15);
-}
-constexpr int kSwatchCount = 30;
-constexpr int kSwatchLocked = 14;
-constexpr int kSwatchChosen = 15; // + row
+QRect fnSwatchRect(int n) { return fnQRect(geo::Swatches.fnPiece(n)); }
+constexpr int kSwatchCount = geo::Swatches.count;
+constexpr int kSwatchLocked = marking::CellLocked;
+constexpr int kSwatchChosen = marking::CellChosenBase; // + row
 
-constexpr QRect fnBandNumberRect(int j) { return QRect(33 + 15 * (j - 1), 32, 15, 15); }
-constexpr int kBandNumberCount = 7;
+QRect fnBandNumberRect(int j) { return fnQRect(geo::BandNumbers.fnPiece(j)); }
+constexpr int kBandNumberCount = geo::BandNumbers.count;
 
-constexpr QRect kIconRect[3] = {QRect(261, 1, 32, 32), QRect(294, 1, 32, 32),
-                                QRect(327, 1, 32, 32)};
+const QRect kIconRect[3] = {fnQRect(geo::Icons[0]), fnQRect(geo::Icons[1]), fnQRect(geo::Icons[2])};
 
-constexpr QRect fnGlyphRect(int g) { return QRect(1 + 21 * g, 214, 20, 24); }
-constexpr int kGlyphCount = 11; // 0–9 and the dash of any other character
-constexpr QRect kPointRect(232, 226, 8, 12);
+QRect fnGlyphRect(int g) { return fnQRect(geo::Glyphs.fnPiece(g)); }
+constexpr int kGlyphCount = geo::Glyphs.count; // 0–9 and the dash of any other character
+const QRect kPointRect = fnQRect(geo::PointPiece);
 
-constexpr QRect fnUnitRect(int u)
-{
-    return QRect(1 + 51 * ((u - 1) % 4), 241 + 25 * ((u - 1) / 4), 50, 24);
-}
-constexpr int kUnitCount = 12;
+QRect fnUnitRect(int u) { return fnQRect(geo::Units.fnPiece(u)); }
+constexpr int kUnitCount = geo::Units.count;
 
-constexpr QRect fnTolRect(int t)
-{
-    return QRect(1 + 67 * ((t - 1) % 3), 316 + 24 * ((t - 1) / 3), 66, 23);
-}
-constexpr int kTolCount = 24;
+QRect fnTolRect(int t) { return fnQRect(geo::Tolerances.fnPiece(t)); }
+constexpr int kTolCount = geo::Tolerances.count;
 
-constexpr QRect fnExtraRect(int e)
-{
-    return QRect(1 + 71 * ((e - 1) % 3), 632 + 24 * ((e - 1) / 3), 70, 23);
-}
-constexpr int kExtraCount = 12;
+QRect fnExtraRect(int e) { return fnQRect(geo::ExtraBands.fnPiece(e)); }
+constexpr int kExtraCount = geo::ExtraBands.count;
 
-constexpr QRect kWindowRect(1, 50, 284, 162);
-constexpr QRect kInteriorRect(33, 82, 170, 78);
+const QRect kWindowRect = fnQRect(geo::WindowPiece);
+const QRect kInteriorRect = fnQRect(geo::InteriorPiece);
 
-constexpr QRect fnSliceRect(int k, int r)
-{
-    return QRect(216 + 12 * (k - 1), 241 + 33 * (r - 1), 11, 32);
-}
+QRect fnSliceRect(int k, int r) { return fnQRect(geo::fnBandSlicePiece(k, r)); }
 
-constexpr QRect fnBodyRect(int b) { return QRect(290, 36 + 135 * (b - 1), 205, 134); }
-constexpr int kBodyCount = 5;
-constexpr QSize kBodySize(205, 134);
+QRect fnBodyRect(int b) { return fnQRect(geo::Bodies.fnPiece(b)); }
+constexpr int kBodyCount = geo::Bodies.count;
+const QSize kBodySize(geo::BodyWidth, geo::BodyHeight);
 
 // ------------------------------------------------- places on the result picture
 
-constexpr QPoint kWindowPlace(248, 10);
-constexpr QPoint kInteriorPlace(280, 42);
-constexpr QPoint kDigitPlace(288, 48);
-constexpr QPoint kUnitPlace(394, 48);
-constexpr QPoint kTolPlace(378, 74);
-constexpr QPoint kExtraPlace(278, 94);
+const QPoint kWindowPlace = fnQPoint(geo::WindowPlace);
+const QPoint kInteriorPlace = fnQPoint(geo::InteriorPlace);
+const QPoint kDigitPlace = fnQPoint(geo::FirstGlyphPlace);
+const QPoint kUnitPlace = fnQPoint(geo::UnitPlace);
+const QPoint kTolPlace = fnQPoint(geo::TolerancePlace);
+const QPoint kExtraPlace = fnQPoint(geo::ExtraBandPlace);
 // Reset area, right and bottom edges included: 485..506 x 93..119.
-constexpr QRect kResetPlace(485, 93, 22, 27);
+const QRect kResetPlace = fnQRect(geo::ResetKey);
 // The "Сброс" label: right edge and top.
-constexpr int kResetLabelRight = 478;
-constexpr int kResetLabelTop = 150;
-constexpr int kResetLabelHeight = 14;
+constexpr int kResetLabelRight = geo::ResetLabelRight;
+constexpr int kResetLabelTop = geo::ResetLabelTop;
+constexpr int kResetLabelHeight = geo::ResetLabelHeight;
 
 // Window coordinates of a place on the result picture.
-constexpr QPoint fnInWindow(QPoint place) { return place - kWindowPlace; }
-
-static_assert(kWindowRect.topLeft() + fnInWindow(kInteriorPlace) == kInteriorRect.topLeft(),
-              "the display interior is cut from inside the display window");
+QPoint fnInWindow(QPoint place) { return place - kWindowPlace; }
 
 // Where the page puts its widgets, relative to the body pictures.
-constexpr QRect kCapCodeField(107, 94, 30, 14);  // editCap102 on body 2
-constexpr QRect kCapLetterList(163, 9, 32, 21);  // cbCap104M on body 2
-constexpr QRect kSmdCodeField(49, 99, 30, 14);   // editSMDres on body 3
+const QRect kCapCodeField = fnQRect(geo::CapCodeField);   // editCap102 on body 2
+const QRect kCapLetterList = fnQRect(geo::CapLetterList); // cbCap104M on body 2
+const QRect kSmdCodeField = fnQRect(geo::SmdCodeField);   // editSMDres on body 3
 
 // Band k's place on body 1; the band colour leaves a body margin each side.
-constexpr QRect fnBandPlace(int k) { return QRect(67 + 11 * (k - 1), 50, 11, 32); }
+QRect fnBandPlace(int k) { return fnQRect(geo::fnBandOnBody(k)); }
 constexpr int kBandMarginLeft = 2;
 constexpr int kBandMarginRight = 1;
 
@@ -348,14 +331,15 @@ void prGlyph(QPainter& p, int glyph)
     p.restore();
 }
 
-// The decimal point: its piece is pasted at (glyph + 19, glyph + 15), so the
-// dot sits low and left, its bottom on the digits' bottom edge.
+// The decimal point: its piece is pasted at the point's offset from the glyph
+// before it (19, 15), so the dot sits low and left, its bottom on the digits'
+// bottom edge.
 void prPoint(QPainter& p)
 {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(kLcdInk);
-    p.drawRoundedRect(QRectF(1.3, kSegBottom - 15.0 - 3.4, 3.4, 3.4), 0.9, 0.9);
+    p.drawRoundedRect(QRectF(1.3, kSegBottom - geo::PointOffset.Y - 3.4, 3.4, 3.4), 0.9, 0.9);
     p.restore();
 }
 
@@ -549,9 +533,9 @@ constexpr double kCapBottom = 87.5;
 constexpr double kLeadY = 66.0;
 constexpr double kMirror = 200.0; // the body is symmetric about x = 100
 
-static_assert(fnBandPlace(1).left() > kCapInner && fnBandPlace(kBands).right() < kMirror - kCapInner,
+static_assert(geo::fnBandOnBody(1).Left > kCapInner && geo::fnBandOnBody(kBands).Right - 1 < kMirror - kCapInner,
               "the band places lie on the straight section of body 1");
-static_assert(fnBandPlace(1).top() == kCylTop && fnBandPlace(1).bottom() == kCylBottom,
+static_assert(geo::fnBandOnBody(1).Top == kCylTop && geo::fnBandOnBody(1).Bottom - 1 == kCylBottom,
               "a band covers the whole height of the body");
 
 QPainterPath fnCapPath(bool left)
@@ -939,7 +923,7 @@ void prIconInductor(QPainter& p)
 
 QImage fnSheet()
 {
-    QImage img(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
     img.fill(ink::kPageBack);
     QPainter p;
     prBeginPainter(p, img);
@@ -978,7 +962,7 @@ QImage fnSheet()
     std::array<int, kBands> bare;
     bare.fill(kNoBandRow);
     const QImage body1 = fnBodyOne(bare);
-    p.drawImage(fnBodyRect(1).topLeft(), body1);
+    p.drawImage(fnBodyRect(geo::BodyBanded).topLeft(), body1);
     for (int k = 1; k <= kBands; ++k) {
         for (int r = 1; r <= kChartRows; ++r) {
             std::array<int, kBands> rows = bare;
@@ -986,10 +970,10 @@ QImage fnSheet()
             p.drawImage(fnSliceRect(k, r).topLeft(), fnBodyOne(rows).copy(fnBandPlace(k)));
         }
     }
-    prPiece(p, fnBodyRect(2), ink::kPageBack, prDiscBody);
-    prPiece(p, fnBodyRect(3), ink::kPageBack, prSmdBody);
-    prPiece(p, fnBodyRect(4), ink::kPageBack, prDiscGhost);
-    prPiece(p, fnBodyRect(5), ink::kPageBack, prSmdGhost);
+    prPiece(p, fnBodyRect(geo::BodyDisc), ink::kPageBack, prDiscBody);
+    prPiece(p, fnBodyRect(geo::BodyChip), ink::kPageBack, prSmdBody);
+    prPiece(p, fnBodyRect(geo::BodyDiscOutline), ink::kPageBack, prDiscGhost);
+    prPiece(p, fnBodyRect(geo::BodyChipOutline), ink::kPageBack, prSmdGhost);
     p.end();
     return img;
 }
@@ -1040,9 +1024,9 @@ QList<TFieldPlace> fnColorMarkOverlay()
     add(QStringLiteral("first digit"), QRect(window + fnInWindow(kDigitPlace), fnGlyphRect(0).size()));
 
     // The code fields and the letter list over bodies 2 and 3.
-    add(QStringLiteral("editCap102"), kCapCodeField.translated(fnBodyRect(2).topLeft()));
-    add(QStringLiteral("cbCap104M"), kCapLetterList.translated(fnBodyRect(2).topLeft()));
-    add(QStringLiteral("editSMDres"), kSmdCodeField.translated(fnBodyRect(3).topLeft()));
+    add(QStringLiteral("editCap102"), kCapCodeField.translated(fnBodyRect(geo::BodyDisc).topLeft()));
+    add(QStringLiteral("cbCap104M"), kCapLetterList.translated(fnBodyRect(geo::BodyDisc).topLeft()));
+    add(QStringLiteral("editSMDres"), kSmdCodeField.translated(fnBodyRect(geo::BodyChip).topLeft()));
     return out;
 }
 

@@ -7,82 +7,52 @@
 // H recedes up and to the right. Laminations show as plate edges on the top
 // and side faces; a tape-wound core shows its wound strip as contours on the
 // front face. The toroid gets a front view and a section through its axis.
+// Sheet sizes and the field boxes come from the page's geometry, so each
+// dimension line runs up to the field the page puts there.
 #include "Drawing.h"
 #include "Sheets.h"
+
+#include "calculators/Transformer/TransformerGeometry.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace picturegen {
 
 namespace {
 
-constexpr int kSheetWidth = 560;
-constexpr int kSheetHeight = 220;
-constexpr int kPanelWidth = 180;
-constexpr int kPanelHeight = 220;
+using transformer::TTransCoreKind;
+using transformer::TTransField;
+namespace geo = transformer::geometry;
 
-constexpr QSize kDimField(20, 14);
-constexpr QSize kResultField(30, 14);
+constexpr int kSheetWidth = geo::CoreSheetWidth;
+constexpr int kSheetHeight = geo::CoreSheetHeight;
+constexpr int kPanelWidth = geo::InputSheetWidth;
+constexpr int kPanelHeight = geo::InputSheetHeight;
+constexpr int kInputRows = static_cast<int>(std::size(geo::InputFieldPlaces));
 
 // ---------------------------------------------------------------- fields
 
-struct TPlace {
-    const char* name;
-    int x;
-    int y;
-    bool result;
-};
-
-// Positions of the page's edit boxes on imageTrans, per core kind.
-constexpr TPlace kEiPlaces[] = {
-    {"editA", 189, 200, false},    {"editH", 293, 188, false},   {"editB", 38, 104, false},
-    {"editC", 130, 200, false},    {"editSc", 467, 20, true},    {"editSw", 467, 56, true},
-    {"editPmax", 427, 145, true},  {"editPtr", 427, 181, true},
-};
-constexpr TPlace kUiPlaces[] = {
-    {"editA", 223, 200, false},    {"editH", 289, 191, false},   {"editB", 67, 97, false},
-    {"editC", 164, 200, false},    {"editSc", 467, 20, true},    {"editSw", 467, 56, true},
-    {"editPmax", 427, 145, true},  {"editPtr", 427, 181, true},
-};
-constexpr TPlace kToroidPlaces[] = {
-    {"editH", 310, 125, false},    {"editDmax", 160, 42, false}, {"editDmin", 59, 155, false},
-    {"editSc", 476, 20, true},     {"editSw", 476, 56, true},    {"editPmax", 427, 145, true},
-    {"editPtr", 427, 181, true},
-};
-
-// Input panel: seven edit boxes 30 px wide at x 49.
-constexpr int kInputLeft = 49;
-constexpr int kInputTops[] = {23, 45, 66, 87, 108, 129, 150};
-constexpr const char* kInputNames[] = {"editVp", "editF", "editKPD", "editBi",
-                                       "editJ",  "editKc", "editKw"};
-
-template <std::size_t N>
-QList<TFieldPlace> fnPlaces(const TPlace (&places)[N])
+TTransCoreKind fnTransKind(TCoreKind kind)
 {
-    QList<TFieldPlace> out;
-    for (const TPlace& pl : places)
-        out.push_back({QString::fromLatin1(pl.name),
-                       QRect(QPoint(pl.x, pl.y), pl.result ? kResultField : kDimField)});
-    return out;
+    switch (kind) {
+    case TCoreKind::LaminatedEI: return TTransCoreKind::LamEI;
+    case TCoreKind::TapeEI: return TTransCoreKind::LentEI;
+    case TCoreKind::LaminatedUI: return TTransCoreKind::LamUI;
+    case TCoreKind::TapeUI: return TTransCoreKind::LentUI;
+    case TCoreKind::Toroid: return TTransCoreKind::Toroid;
+    }
+    return TTransCoreKind::LamEI;
 }
 
-QRect fnFieldRect(const QList<TFieldPlace>& fields, const char* name)
-{
-    for (const TFieldPlace& f : fields)
-        if (f.name == QLatin1String(name))
-            return f.rect;
-    return {};
-}
+// The box of a field on the drawing of a kind.
+QRect fnFieldRect(TTransCoreKind kind, TTransField field) { return fnQRect(geo::fnCoreFieldRect(kind, field)); }
 
-bool fnIsResult(const QString& name)
-{
-    return name == QLatin1String("editSc") || name == QLatin1String("editSw")
-           || name == QLatin1String("editPmax") || name == QLatin1String("editPtr");
-}
+int fnInputTop(int row) { return geo::InputFieldPlaces[static_cast<std::size_t>(row)].top; }
 
 // ---------------------------------------------------------------- helpers
 
@@ -353,22 +323,23 @@ void prCoilBox(QPainter& p, const QRect& section, QPointF d)
 
 // ---------------------------------------------------------------- results
 
-void prResultsColumn(QPainter& p, const QList<TFieldPlace>& fields, bool toroid)
+void prResultsColumn(QPainter& p, TTransCoreKind kind)
 {
+    const bool toroid = transformer::fnIsToroid(kind);
     const QFont note = fnFont(11);
     struct TRow {
-        const char* field;
+        TTransField field;
         TCaption cap;
         QString note;
     };
     const TRow rows[] = {
-        {"editSc", {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
+        {TTransField::Sc, {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
          toroid ? QStringLiteral("сечение кольца") : QStringLiteral("сечение керна")},
-        {"editSw", {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
+        {TTransField::Sw, {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
          QStringLiteral("площадь окна")},
-        {"editPmax", {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
+        {TTransField::Pmax, {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
          QStringLiteral("габаритная мощность")},
-        {"editPtr", {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
+        {TTransField::Ptr, {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
          QStringLiteral("мощность нагрузки")},
     };
     // Each caption ends 5 px before its field; the explanatory words above a
@@ -377,11 +348,11 @@ void prResultsColumn(QPainter& p, const QList<TFieldPlace>& fields, bool toroid)
     for (int pair = 0; pair < 2; ++pair) {
         double noteLeft = kSheetWidth;
         for (int i = 2 * pair; i < 2 * pair + 2; ++i) {
-            const QRect f = fnFieldRect(fields, rows[i].field);
+            const QRect f = fnFieldRect(kind, rows[i].field);
             noteLeft = std::min(noteLeft, std::round(f.left() - kGap - fnCaptionWidth(rows[i].cap)));
         }
         for (int i = 2 * pair; i < 2 * pair + 2; ++i) {
-            const QRect f = fnFieldRect(fields, rows[i].field);
+            const QRect f = fnFieldRect(kind, rows[i].field);
             prCaptionRight(p, rows[i].cap, f.left() - kGap, f.top() + f.height() / 2.0);
             prText(p, QRectF(noteLeft, f.top() - 16, kSheetWidth - noteLeft, 14),
                    Qt::AlignLeft | Qt::AlignVCenter, rows[i].note, ink::kNote, note);
@@ -389,10 +360,15 @@ void prResultsColumn(QPainter& p, const QList<TFieldPlace>& fields, bool toroid)
     }
 }
 
-void prFields(QPainter& p, const QList<TFieldPlace>& fields)
+// The boxes of the fields the page puts over a drawing.
+void prCoreFieldBoxes(QPainter& p, TTransCoreKind kind)
 {
-    for (const TFieldPlace& f : fields)
-        prFieldBox(p, f.rect, fnIsResult(f.name) ? ink::kResultBack : ink::kInputBack);
+    for (const geo::TCoreFieldPlace& place : geo::CoreFieldPlaces) {
+        const TPoint at = geo::fnCoreFieldPlace(place, kind);
+        if (at != geo::Hidden)
+            prFieldBox(p, fnQRect(geo::fnFieldRect(place.field, at)),
+                       transformer::fnIsResultField(place.field) ? ink::kResultBack : ink::kInputBack);
+    }
 }
 
 // ---------------------------------------------------------------- E-I
@@ -412,17 +388,17 @@ struct TFrameDims {
     QPointF hLetterShift; // H letter, from the field's bottom-right corner
 };
 
-void prFrameDimensions(QPainter& p, const TFrameCore& c, const QList<TFieldPlace>& fields, const TFrameDims& d)
+void prFrameDimensions(QPainter& p, const TFrameCore& c, TTransCoreKind kind, const TFrameDims& d)
 {
-    const QRect fB = fnFieldRect(fields, "editB");
+    const QRect fB = fnFieldRect(kind, TTransField::B);
     const double xB = fB.center().x() + 0.5;
     prExtension(p, QPointF(d.bFromX, d.windowTop - 0.5), QPointF(xB - 4, d.windowTop - 0.5));
     prExtension(p, QPointF(d.bFromX, d.windowBottom + 0.5), QPointF(xB - 4, d.windowBottom + 0.5));
     prDimension(p, QPointF(xB, d.windowTop - 0.5), QPointF(xB, d.windowBottom + 0.5), fB);
     prDimLetter(p, QPointF(fB.left() - 8, fB.center().y() + 0.5), QStringLiteral("B"));
 
-    const QRect fC = fnFieldRect(fields, "editC");
-    const QRect fA = fnFieldRect(fields, "editA");
+    const QRect fC = fnFieldRect(kind, TTransField::C);
+    const QRect fA = fnFieldRect(kind, TTransField::A);
     const double yCA = fC.center().y() + 0.5;
     for (double x : {d.cLeft, d.cRight, d.aRight})
         prExtension(p, QPointF(x, c.bottom + 2), QPointF(x, yCA + 4));
@@ -431,7 +407,7 @@ void prFrameDimensions(QPainter& p, const TFrameCore& c, const QList<TFieldPlace
     prDimLetter(p, QPointF(fC.center().x() + 0.5, fC.top() - d.letterRise), QStringLiteral("C"));
     prDimLetter(p, QPointF(fA.center().x() + 0.5, fA.top() - d.letterRise), QStringLiteral("A"));
 
-    const QRect fH = fnFieldRect(fields, "editH");
+    const QRect fH = fnFieldRect(kind, TTransField::H);
     const QPointF f(c.right - 0.5, c.bottom - 0.5);
     const QPointF k = f + QPointF(c.depthX, -c.depthY);
     prExtension(p, f + QPointF(0, 2), f + QPointF(0, d.hDrop + 3));
@@ -442,8 +418,9 @@ void prFrameDimensions(QPainter& p, const TFrameCore& c, const QList<TFieldPlace
 
 // E-I core, the E standing upright with the I-bar on top. Fields: B at the
 // left, C and A under the core, H along the receding bottom edge.
-void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
+void prDrawEI(QPainter& p, TTransCoreKind kind)
 {
+    const bool tape = !transformer::fnIsLaminated(kind);
     TFrameCore c;
     c.left = 102;
     c.right = 279;
@@ -468,7 +445,7 @@ void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
     prCoilSection(p, QRect(123, wt + 1, 161 - 123, wb - wt - 2), false);
     prCoilSection(p, QRect(220, wt + 1, 258 - 220, wb - wt - 2), true);
 
-    prFrameDimensions(p, c, fields,
+    prFrameDimensions(p, c, kind,
                       TFrameDims{117, wt, wb, 119.5, 161.5, 219.5, 7, 21.5, QPointF(8, 1)});
 }
 
@@ -476,8 +453,9 @@ void prDrawEI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
 
 // U-I core: the U hangs from its yoke, the I closes it below. The coil sits
 // on the right limb (A); its section shows in the window and outside the limb.
-void prDrawUI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
+void prDrawUI(QPainter& p, TTransCoreKind kind)
 {
+    const bool tape = !transformer::fnIsLaminated(kind);
     TFrameCore c;
     c.left = 86;
     c.right = 268;
@@ -498,14 +476,15 @@ void prDrawUI(QPainter& p, bool tape, const QList<TFieldPlace>& fields)
     prCoilSection(p, QRect(178, wt + 1, 204 - 178, wb - wt - 2), false);
     prCoilBox(p, QRect(268, wt + 1, 294 - 268, wb - wt - 2), d);
 
-    prFrameDimensions(p, c, fields,
+    prFrameDimensions(p, c, kind,
                       TFrameDims{147, wt, wb, 149.5, 204.5, 267.5, 6, 27.0, QPointF(9, -1)});
 }
 
 // ---------------------------------------------------------------- toroid
 
-void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
+void prDrawToroid(QPainter& p)
 {
+    const TTransCoreKind kind = TTransCoreKind::Toroid;
     const QPointF o(170.0, 137.0); // centre of the front view
     const double rOut = 78.0;
     const double rIn = 45.0;
@@ -603,7 +582,7 @@ void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
     }
 
     // Section through the axis, seen from the side.
-    const QRect fH = fnFieldRect(fields, "editH");
+    const QRect fH = fnFieldRect(kind, TTransField::H);
     const double sx0 = 290.0;
     const double sx1 = 350.0;
     const QRectF upper(sx0, o.y() - rOut, sx1 - sx0, rOut - rIn);
@@ -622,7 +601,7 @@ void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
     prDimLetter(p, QPointF(fH.center().x() + 0.5, fH.top() - 8), QStringLiteral("H"));
 
     // Dmax over the ring.
-    const QRect fMax = fnFieldRect(fields, "editDmax");
+    const QRect fMax = fnFieldRect(kind, TTransField::Dmax);
     const double yMax = fMax.center().y() + 0.5;
     const double xl = o.x() - rOut + 0.5;
     const double xr = o.x() + rOut - 0.5;
@@ -633,7 +612,7 @@ void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
                 QStringLiteral("max"));
 
     // Dmin at the left, from the top and bottom of the hole.
-    const QRect fMin = fnFieldRect(fields, "editDmin");
+    const QRect fMin = fnFieldRect(kind, TTransField::Dmin);
     const double xMin = fMin.center().x() + 0.5;
     const double yt = o.y() - rIn + 0.5;
     const double yb = o.y() + rIn - 0.5;
@@ -650,25 +629,22 @@ void prDrawToroid(QPainter& p, const QList<TFieldPlace>& fields)
 
 QList<TFieldPlace> fnCoreFields(TCoreKind kind)
 {
-    switch (kind) {
-    case TCoreKind::LaminatedEI:
-    case TCoreKind::TapeEI:
-        return fnPlaces(kEiPlaces);
-    case TCoreKind::LaminatedUI:
-    case TCoreKind::TapeUI:
-        return fnPlaces(kUiPlaces);
-    case TCoreKind::Toroid:
-        return fnPlaces(kToroidPlaces);
+    QList<TFieldPlace> out;
+    for (const geo::TCoreFieldPlace& place : geo::CoreFieldPlaces) {
+        const TPoint at = geo::fnCoreFieldPlace(place, fnTransKind(kind));
+        if (at != geo::Hidden)
+            out.push_back({QString::fromLatin1(transformer::fnTransFieldName(place.field)),
+                           fnQRect(geo::fnFieldRect(place.field, at))});
     }
-    return {};
+    return out;
 }
 
 QList<TFieldPlace> fnInputPanelFields()
 {
     QList<TFieldPlace> out;
-    for (int i = 0; i < 7; ++i)
-        out.push_back({QString::fromLatin1(kInputNames[i]),
-                       QRect(kInputLeft, kInputTops[i], 30, 14)});
+    for (const geo::TInputFieldPlace& place : geo::InputFieldPlaces)
+        out.push_back({QString::fromLatin1(transformer::fnTransFieldName(place.field)),
+                       fnQRect(geo::fnInputFieldRect(place))});
     return out;
 }
 
@@ -685,28 +661,24 @@ QList<QColor> fnTransformerKeyColours()
 QImage fnDrawCoreSheet(TCoreKind kind)
 {
     QImage img = fnBlank(kSheetWidth, kSheetHeight);
-    const QList<TFieldPlace> fields = fnCoreFields(kind);
+    const TTransCoreKind transKind = fnTransKind(kind);
     QPainter p;
     prBeginPainter(p, img);
-    switch (kind) {
-    case TCoreKind::LaminatedEI:
-        prDrawEI(p, false, fields);
+    switch (transKind) {
+    case TTransCoreKind::LamEI:
+    case TTransCoreKind::LentEI:
+        prDrawEI(p, transKind);
         break;
-    case TCoreKind::TapeEI:
-        prDrawEI(p, true, fields);
+    case TTransCoreKind::LamUI:
+    case TTransCoreKind::LentUI:
+        prDrawUI(p, transKind);
         break;
-    case TCoreKind::LaminatedUI:
-        prDrawUI(p, false, fields);
-        break;
-    case TCoreKind::TapeUI:
-        prDrawUI(p, true, fields);
-        break;
-    case TCoreKind::Toroid:
-        prDrawToroid(p, fields);
+    case TTransCoreKind::Toroid:
+        prDrawToroid(p);
         break;
     }
-    prResultsColumn(p, fields, kind == TCoreKind::Toroid);
-    prFields(p, fields);
+    prResultsColumn(p, transKind);
+    prCoreFieldBoxes(p, transKind);
     p.end();
     return img;
 }
@@ -714,7 +686,6 @@ QImage fnDrawCoreSheet(TCoreKind kind)
 QImage fnDrawInputPanel()
 {
     QImage img = fnBlank(kPanelWidth, kPanelHeight);
-    const QList<TFieldPlace> fields = fnInputPanelFields();
     QPainter p;
     prBeginPainter(p, img);
 
@@ -729,8 +700,8 @@ QImage fnDrawInputPanel()
     p.restore();
 
     // Faint separators between the rows.
-    for (int i = 0; i + 1 < 7; ++i) {
-        const double y = std::floor((kInputTops[i] + 14 + kInputTops[i + 1]) / 2.0) + 0.5;
+    for (int i = 0; i + 1 < kInputRows; ++i) {
+        const double y = std::floor((fnInputTop(i) + geo::FieldHeight + fnInputTop(i + 1)) / 2.0) + 0.5;
         prLine(p, QPointF(11, y), QPointF(169, y), ink::kSeparator);
     }
 
@@ -747,15 +718,16 @@ QImage fnDrawInputPanel()
     const QString notes[] = {QString(), QString(), QStringLiteral("КПД"), QString(), QString(),
                              QStringLiteral("сталь в пакете"), QStringLiteral("медь в окне")};
     const QFont noteFont = fnFont(11);
-    for (int i = 0; i < 7; ++i) {
-        const double mid = kInputTops[i] + 7.0;
+    for (int i = 0; i < kInputRows; ++i) {
+        const double mid = fnInputTop(i) + geo::FieldHeight / 2.0;
         prCaptionRight(p, symbols[i], 44, mid, ink::kText, 12);
         if (!notes[i].isEmpty())
-            prText(p, QRectF(84, kInputTops[i] - 1, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
+            prText(p, QRectF(geo::InputLabelLeft + 1, fnInputTop(i) - 1, 90, 16), Qt::AlignLeft | Qt::AlignVCenter,
                    notes[i], ink::kNote, noteFont);
     }
 
-    prFields(p, fields);
+    for (const geo::TInputFieldPlace& place : geo::InputFieldPlaces)
+        prFieldBox(p, fnQRect(geo::fnInputFieldRect(place)), ink::kInputBack);
     p.end();
     return img;
 }
