@@ -1,6 +1,7 @@
 #include "calculators/Transformer/TransformerPage.h"
 
 #include "calculators/Transformer/TransformerGeometry.h"
+#include "calculators/Transformer/TransformerPhysics.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
 #include "common/ui/PageKit.h"
@@ -584,6 +585,34 @@ void TMyTrans::prShowFields(const TTransformerFields& fields)
             if (item && item->text() != text)
                 item->setText(text);
         }
+    for (int row = TransPrimaryRow; row < TransGridRows; ++row)
+        if (QTableWidgetItem* item = sgTransOutput->item(row, TransColWireDiameterMm))
+            item->setToolTip(fnWireTip(fnTextToFloat(fields.grid[row][TransColWireDiameterMm]),
+                                       fnTextToFloat(fields.grid[row][TransColCurrentA])));
+}
+
+// What a winding's wire diameter points to in the drawer: the IEC 60317
+// size, or strands of the largest in parallel, and the AWG gauge, each with
+// the current density it gives at the winding's current as the grid shows it.
+QString TMyTrans::fnWireTip(double diameterMm, double currentA)
+{
+    if (!(diameterMm > 0))
+        return {};
+    const TWireChoice wire = fnWireChoice(diameterMm, currentA);
+    const auto number = [](const std::string& text) { return QString::fromStdString(text); };
+    QStringList lines;
+    if (wire.iecMm > 0)
+        lines << fnText(TextId::TransWireIec).arg(number(fnFixedText(wire.iecMm, 3)),
+                                                   number(fnFloatToText(3, wire.iecDensityAmm2)));
+    else
+        lines << fnText(TextId::TransWireStrands).arg(QString::number(wire.strands),
+                                                       number(fnFloatToText(3, wire.strandsDensityAmm2)));
+    if (wire.awg >= 0)
+        lines << fnText(TextId::TransWireAwg).arg(QString::number(wire.awg), number(fnFixedText(wire.awgMm, 3)),
+                                                   number(fnFloatToText(3, wire.awgDensityAmm2)));
+    else
+        lines << fnText(TextId::TransWireNoAwg);
+    return lines.join('\n');
 }
 
 void TMyTrans::prSetEditMark(QLineEdit* edit, bool bad)

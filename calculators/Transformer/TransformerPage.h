@@ -127,6 +127,9 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The tooltip of a winding's wire diameter: the wire to buy.
+    static QString fnWireTip(double diameterMm, double currentA);
+
 private:
     void prSetCoreKind(transformer::TTransCoreKind kind);
     void prApplyStep(void (*step)(transformer::TTransformerFields&));

@@ -1,5 +1,7 @@
 #include "calculators/Transformer/TransformerPhysics.h"
 
+#include "common/core/StandardValues.h"
+
 #include <cmath>
 
 namespace transformer {
@@ -88,5 +90,34 @@ double fnWireSectionMm2(double currentA, double currentDensityAmm2)
 }
 
 double fnWireDiameterMm(double sectionMm2) { return fnStore(std::sqrt(static_cast<Real>(sectionMm2)) * RoundWireFactor); }
+
+double fnCurrentDensityAmm2(double currentA, double diameterMm, int strands)
+{
+    constexpr double Pi = 3.14159265358979323846;
+    if (!(currentA > 0) || !(diameterMm > 0) || strands < 1)
+        return 0;
+    const double density = currentA / (strands * Pi * diameterMm * diameterMm / 4);
+    return std::isfinite(density) ? density : 0;
+}
+
+TWireChoice fnWireChoice(double computedMm, double currentA)
+{
+    TWireChoice choice;
+    if (!(computedMm > 0) || !std::isfinite(computedMm))
+        return choice;
+    choice.iecMm = fnStandardWireMm(computedMm);
+    choice.iecDensityAmm2 = fnCurrentDensityAmm2(currentA, choice.iecMm);
+    if (choice.iecMm == 0) {
+        choice.strands = fnParallelStrands(computedMm);
+        const auto sizes = fnWireDiametersMm();
+        choice.strandsDensityAmm2 = fnCurrentDensityAmm2(currentA, sizes.back(), choice.strands);
+    }
+    choice.awg = fnAwgGauge(computedMm);
+    if (choice.awg >= 0) {
+        choice.awgMm = fnAwgDiameterMm(choice.awg);
+        choice.awgDensityAmm2 = fnCurrentDensityAmm2(currentA, choice.awgMm);
+    }
+    return choice;
+}
 
 } // namespace transformer

@@ -45,4 +45,21 @@ double fnWireSectionMm2(double currentA, double currentDensityAmm2);
 // d = 2 * sqrt(S / pi) = 1.128 * sqrt(S): the diameter of a round wire of section S.
 double fnWireDiameterMm(double sectionMm2);
 
+// The wire to buy for a winding whose computed diameter is `computedMm`, and
+// the current density each choice gives at its current: the IEC 60317
+// nominal size not below it, the thinnest AWG gauge not below it, or - above
+// 2,500 mm - how many strands of 2,500 mm in parallel carry the section.
+struct TWireChoice {
+    double iecMm = 0;          // 0 above the table
+    double iecDensityAmm2 = 0;
+    int awg = -1;              // -1 above AWG 0
+    double awgMm = 0;
+    double awgDensityAmm2 = 0;
+    int strands = 0;           // above the table
+    double strandsDensityAmm2 = 0;
+};
+TWireChoice fnWireChoice(double computedMm, double currentA);
+// J = I / (pi d^2 / 4): the current density in a round wire (or n of them in parallel).
+double fnCurrentDensityAmm2(double currentA, double diameterMm, int strands = 1);
+
 } // namespace transformer

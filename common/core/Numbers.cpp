@@ -257,18 +257,26 @@ bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key)
     return text != before;
 }
 
-std::string fnSignedText(double value, int decimals)
+std::string fnFixedText(double value, int decimals)
 {
     if (!std::isfinite(value) || decimals < 0 || decimals > 9 || std::fabs(value) >= 1e15)
         return {};
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     std::string text = buffer;
-    const bool zero = text.find_first_not_of("0.") == std::string::npos;
     for (char& c : text)
         if (c == '.')
             c = gDecimalSeparator;
-    if (zero)
-        return text;
-    return (value < 0 ? "-" : "+") + text;
+    // "-0,0" is no reading anybody wants.
+    if (text.front() == '-' && text.find_first_not_of("-0.,") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+std::string fnSignedText(double value, int decimals)
+{
+    const std::string magnitude = fnFixedText(std::fabs(value), decimals);
+    if (magnitude.empty() || magnitude.find_first_not_of("0.,") == std::string::npos)
+        return magnitude;
+    return (value < 0 ? "-" : "+") + magnitude;
 }

@@ -19,6 +19,10 @@ char fnGetDecimalSeparator();
 // about three significant digits, digits 5 about five. Any other digits: "".
 std::string fnFloatToText(int digits, double value);
 
+// A value written with a fixed number of decimals (0,800); not a finite
+// number, or one beyond 1e15: "".
+std::string fnFixedText(double value, int decimals);
+
 // A difference written with a fixed number of decimals and its sign: "+3,3",
 // "-1,3"; a value that rounds to zero has no sign ("0,0"). Not a finite
 // number: "".

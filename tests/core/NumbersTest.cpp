@@ -379,6 +379,11 @@ TEST(SignedText, SignAndFixedDecimals)
         SeparatorScope scope(c.separator);
         EXPECT_EQ(fnSignedText(c.value, c.decimals), c.text) << c.value;
     }
+    SeparatorScope scope(',');
+    EXPECT_EQ(fnFixedText(0.8, 3), "0,800");
+    EXPECT_EQ(fnFixedText(-0.0001, 2), "0,00");
+    EXPECT_EQ(fnFixedText(-2.5, 1), "-2,5");
+    EXPECT_EQ(fnFixedText(std::numeric_limits<double>::quiet_NaN(), 1), "");
 }
 
 } // namespace

@@ -705,3 +705,38 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TransformerFieldPlaces,
                          ::testing::PrintToStringParamName());
 
 } // namespace
+
+namespace {
+
+// The wire to buy for a computed diameter, and the current density each
+// choice gives: J = I / (pi d^2 / 4).
+TEST(TransformerWire, NominalSizeGaugeAndStrands)
+{
+    using namespace transformer;
+    const struct {
+        double computedMm, currentA;
+        double iecMm, iecDensity;
+        int awg;
+        double awgDensity;
+        int strands;
+        double strandsDensity;
+    } cases[] = {
+        {0.78, 1, 0.800, 1.9894, 20, 1.9320, 0, 0},
+        {0.55, 1, 0.560, 4.0601, 23, 3.8736, 0, 0},
+        {0.05, 0.002, 0.050, 1.0186, 40, 0.3992, 0, 0},
+        {3.0, 20, 0, 0, 8, 2.3908, 2, 2.0372},   // (3 / 2,5)^2 = 1,44: two strands
+        {9.0, 150, 0, 0, -1, 0, 13, 2.3506},     // beyond AWG 0 as well
+        {0, 1, 0, 0, -1, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const TWireChoice wire = fnWireChoice(c.computedMm, c.currentA);
+        EXPECT_DOUBLE_EQ(wire.iecMm, c.iecMm) << c.computedMm;
+        EXPECT_NEAR(wire.iecDensityAmm2, c.iecDensity, 1e-4) << c.computedMm;
+        EXPECT_EQ(wire.awg, c.awg) << c.computedMm;
+        EXPECT_NEAR(wire.awgDensityAmm2, c.awgDensity, 1e-4) << c.computedMm;
+        EXPECT_EQ(wire.strands, c.strands) << c.computedMm;
+        EXPECT_NEAR(wire.strandsDensityAmm2, c.strandsDensity, 1e-4) << c.computedMm;
+    }
+}
+
+} // namespace

@@ -342,6 +342,22 @@ TEST_F(TransformerPage, EnterInAGridCellRecalculates)
     EXPECT_EQ(fnCell(5, 2), "0,65");  // 1 A at 3 A/mm2 instead of 4,2
 }
 
+// Every winding's wire diameter points to the wire to buy: the IEC 60317
+// size and the AWG gauge, with the current density each gives.
+TEST_F(TransformerPage, WireDiameterNamesTheWireToBuy)
+{
+    prTypeCore({{"editA", "20"}, {"editH", "30"}, {"editB", "10"}, {"editC", "30"}});
+    prTypeIntoCell(1, 2, "12");
+    prTypeIntoCell(2, 2, "1");
+    QApplication::processEvents();
+    ASSERT_EQ(fnCell(5, 2), "0,55");
+    const QString tip = fnGrid()->item(2, 5)->toolTip();
+    EXPECT_TRUE(tip.contains(fnText(TextId::TransWireIec).arg("0,560", "4,06"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(fnText(TextId::TransWireAwg).arg("23", "0,573", "3,87"))) << tip.toStdString();
+    EXPECT_FALSE(fnGrid()->item(1, 5)->toolTip().isEmpty());  // the primary's too
+    EXPECT_TRUE(fnGrid()->item(4, 5)->toolTip().isEmpty());   // no third secondary, no wire
+}
+
 TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
 {
     struct TTyping {
