@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QStringListModel>
 
+using namespace induction;
+
 namespace {
 
 TMyPageList<TMyInductionPage> InductionPages;
@@ -627,7 +629,7 @@ void TMyInductionPage::prShowFields(const TInductionFields& fields)
 void TMyInductionPage::prRecalculate(int typedEdit)
 {
     TInductionFields fields = fnGatherFields();
-    const std::uint32_t status = typedEdit >= 0 ? ::prEditChangeInd(fields, typedEdit) : ::prCalcInduction(fields);
+    const std::uint32_t status = typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit) : induction::prCalcInduction(fields);
     prShowFields(fields);
     mHost->prNewTextStatusBar(fnText(status));
 }

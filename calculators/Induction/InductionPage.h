@@ -27,8 +27,8 @@ class TMyPageHost;
 // The page's widgets that are not published fields, and what each solenoid
 // view remembers while another kind is shown.
 struct TInductionData {
-    std::array<QLineEdit*, InductionEditCount> editInd{};
-    std::array<QComboBox*, InductionEditCount> comboInd{};  // unit list k sits beside field k
+    std::array<QLineEdit*, induction::InductionEditCount> editInd{};
+    std::array<QComboBox*, induction::InductionEditCount> comboInd{};  // unit list k sits beside field k
     QRadioButton* rbIndFromN = nullptr;
     QRadioButton* rbNFromInd = nullptr;
     bool bFromNOneSloi = true;   // single-layer view solves inductance from turns
@@ -36,7 +36,7 @@ struct TInductionData {
     QLabel* labelTitleInd = nullptr;
     QLabel* labelSelectCoil = nullptr;
     std::array<QLabel*, 19> labelInd{};                          // captions 1-18
-    std::array<QLabel*, InductionResultCount + 1> labelResInd{}; // results 1-13
+    std::array<QLabel*, induction::InductionResultCount + 1> labelResInd{}; // results 1-13
     QCheckBox* checkMpCoil = nullptr;
     bool bMpOneSloi = false;   // single-layer view: permeability typed, not "1"
     bool bMpManySloi = false;  // the same for the multi-layer view
@@ -53,7 +53,7 @@ public:
     QWidget* fnTabSheet() const { return mSheet; }
     TInductionData& fnData() { return mData; }
     const TInductionData& fnData() const { return mData; }
-    TCoilKind fnKind() const;
+    induction::TCoilKind fnKind() const;
 
     // Published fields; each widget's objectName is its field name.
     QPushButton* btnClose = nullptr;
@@ -88,11 +88,11 @@ public slots:
     void prCalcInduction();
 
 private:
-    TInductionFields fnGatherFields() const;
-    void prShowFields(const TInductionFields& fields);
+    induction::TInductionFields fnGatherFields() const;
+    void prShowFields(const induction::TInductionFields& fields);
     // Runs the engine (after linking, when `typedEdit` is being typed in) and shows the outcome.
     void prRecalculate(int typedEdit);
-    void prBeginView(std::uint32_t titleId, TCoilKind kind);
+    void prBeginView(std::uint32_t titleId, induction::TCoilKind kind);
     void prShowSolenoidBlock(bool oneSloi);
     void prApplyPermeability(bool oneSloi);
     // Shows field k at (left, top), its unit list beside it when asked, and a symbol left of it.

@@ -14,6 +14,8 @@
 #include <ostream>
 #include <string>
 
+using namespace induction;
+
 namespace {
 
 // Results are written in Windows-1251: the micro- and millihenry labels come from the catalogue.

@@ -24,6 +24,8 @@
 #include <map>
 #include <vector>
 
+using namespace induction;
+
 namespace {
 
 using namespace IndEdit;
