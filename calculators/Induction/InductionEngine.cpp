@@ -20,7 +20,10 @@ double fnRead(const TFieldText& field) { return fnTextToFloat(field); }
 void prWrite(TFieldText& field, std::string text) { field = std::move(text); }
 
 // A linked value is written as the page shows it (digits 3) and read back so.
-void prWriteValue(TFieldText& field, long double value) { prWrite(field, fnFloatToText(3, static_cast<double>(value))); }
+void prWriteValue(TFieldText& field, long double value)
+{
+    prWrite(field, fnFloatToText(3, static_cast<double>(value)));
+}
 
 // An inductance in microhenries as its result label shows it.
 std::string fnInductanceText(int digits, long double microhenries)

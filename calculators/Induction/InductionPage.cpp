@@ -27,15 +27,6 @@ const QColor PictureBackground(212, 208, 200);
 const QColor LockedColour(239, 237, 209);
 const QColor ResultColour(255, 0, 0);
 
-constexpr std::uint32_t TextCaption = 701;
-constexpr std::uint32_t TextSelectTitle = 762;
-constexpr std::uint32_t TextFromN = 755;
-constexpr std::uint32_t TextNFromL = 756;
-constexpr std::uint32_t TextPermeability = 781;
-constexpr std::uint32_t TextMillimetre = 1019;
-constexpr std::uint32_t TextMicrohenry = 1009;
-constexpr std::uint32_t TextMillihenry = 1010;
-
 constexpr int SelectPanelWidth = 320;
 constexpr int SelectPanelHeight = 250;
 constexpr int EditWidth = 26;
@@ -125,7 +116,7 @@ void TMyInductionPage::prCreatePanelSelectCoil()
     imageSelectInd->prSetSize(SelectPanelWidth, SelectPanelHeight);
     imageSelectInd->fillRect(TRect{0, 0, SelectPanelWidth, SelectPanelHeight}, PictureBackground);
 
-    mData.labelSelectCoil = fnNewLabel(PanelSelectCoil, "labelSelectCoil", fnText(TextSelectTitle));
+    mData.labelSelectCoil = fnNewLabel(PanelSelectCoil, "labelSelectCoil", fnText(TextId::CoilKindTitle));
     mData.labelSelectCoil->move(fnCentredLeft(PanelSelectCoil->width(), mData.labelSelectCoil->width()), 8);
     const int v = fnBottom(mData.labelSelectCoil);
 
@@ -135,11 +126,11 @@ void TMyInductionPage::prCreatePanelSelectCoil()
         std::uint32_t text;
         void (TMyInductionPage::*handler)();
     } kinds[] = {
-        {&rbCoilOneSloi, "rbCoilOneSloi", 702, &TMyInductionPage::prSetOneSloi},
-        {&rbCoilManySloi, "rbCoilManySloi", 703, &TMyInductionPage::prSetManySloi},
-        {&rbCoilPloski, "rbCoilPloski", 704, &TMyInductionPage::prSetPloski},
-        {&rbCoilProvod, "rbCoilProvod", 705, &TMyInductionPage::prSetProvod},
-        {&rbCoilTor, "rbCoilTor", 763, &TMyInductionPage::prSetCoilTor},
+        {&rbCoilOneSloi, "rbCoilOneSloi", TextId::CoilSingleLayer, &TMyInductionPage::prSetOneSloi},
+        {&rbCoilManySloi, "rbCoilManySloi", TextId::CoilMultiLayer, &TMyInductionPage::prSetManySloi},
+        {&rbCoilPloski, "rbCoilPloski", TextId::CoilFlat, &TMyInductionPage::prSetPloski},
+        {&rbCoilProvod, "rbCoilProvod", TextId::CoilWire, &TMyInductionPage::prSetProvod},
+        {&rbCoilTor, "rbCoilTor", TextId::CoilToroid, &TMyInductionPage::prSetCoilTor},
     };
     int k = 0;
     for (const auto& kind : kinds) {
@@ -181,12 +172,13 @@ QComboBox* TMyInductionPage::prCreateComboInd(int index)
 {
     QComboBox* combo = nullptr;
     if (fnIsInductanceField(index)) {
-        combo = fnNewUnitCombo(PanelInduction, "comboInd" + QString::number(index), {TextMicrohenry, TextMillihenry}, 0);
+        combo = fnNewUnitCombo(PanelInduction, "comboInd" + QString::number(index), {TextId::UnitUH, TextId::UnitMH},
+                               0);
     } else {
         // Lengths are always millimetres; the list only says so. Its one item
         // is one model for all of them.
         if (!mMillimetres) {
-            mMillimetres = new QStringListModel({fnText(TextMillimetre)}, this);
+            mMillimetres = new QStringListModel({fnText(TextId::UnitMm)}, this);
         }
         combo = new QComboBox(PanelInduction);
         combo->setObjectName("comboInd" + QString::number(index));
@@ -226,8 +218,8 @@ void TMyInductionPage::prCreatePanelInduction()
     imageResultInd->prSetSize(PanelInduction->width(), PanelInduction->height());
     imageResultInd->fillRect(TRect{0, 0, PanelInduction->width(), PanelInduction->height()}, PictureBackground);
 
-    mData.rbIndFromN = fnNewRadio(PanelInduction, "rbIndFromN", TextFromN, 0, 0, DirectionWidth);
-    mData.rbNFromInd = fnNewRadio(PanelInduction, "rbNFromInd", TextNFromL, 0, 0, DirectionWidth);
+    mData.rbIndFromN = fnNewRadio(PanelInduction, "rbIndFromN", TextId::CoilFromN, 0, 0, DirectionWidth);
+    mData.rbNFromInd = fnNewRadio(PanelInduction, "rbNFromInd", TextId::CoilFromL, 0, 0, DirectionWidth);
     mData.rbIndFromN->setChecked(true);
     for (QRadioButton* radio : {mData.rbIndFromN, mData.rbNFromInd}) {
         radio->hide();
@@ -245,7 +237,7 @@ void TMyInductionPage::prCreatePanelInduction()
     prSetFontPoints(mData.labelTitleInd, 12);
     mData.labelTitleInd->hide();
 
-    mData.checkMpCoil = new QCheckBox(fnText(TextPermeability), PanelInduction);
+    mData.checkMpCoil = new QCheckBox(fnText(TextId::CoilPermeability), PanelInduction);
     mData.checkMpCoil->setObjectName("checkMpCoil");
     mData.checkMpCoil->setAccessibleName(mData.checkMpCoil->text());
     mData.checkMpCoil->resize(CheckWidth, mData.rbIndFromN->height());
@@ -253,21 +245,32 @@ void TMyInductionPage::prCreatePanelInduction()
     // clicked comes from the user only (mouse or key); the views set the box quietly.
     connect(mData.checkMpCoil, &QCheckBox::clicked, this, &TMyInductionPage::prCheckMpCoilOnClick);
 
-    for (int k = 1; k <= 18; ++k)
-        mData.labelInd[static_cast<std::size_t>(k)] =
-            prCreateLabelInd("labelInd" + QString::number(k), fnText(k <= 17 ? 782 + static_cast<std::uint32_t>(k) : 700));
+    // Captions 1-17 are the catalogue's run from the winding length on, 18 the inductance.
+    for (int k = 1; k <= 18; ++k) {
+        const std::uint32_t text = k <= 17 ? TextId::CoilCaptionLength + static_cast<std::uint32_t>(k - 1)  // 783..799
+                                           : TextId::CoilCaptionL;
+        mData.labelInd[static_cast<std::size_t>(k)] = prCreateLabelInd("labelInd" + QString::number(k), fnText(text));
+    }
     for (int k = 1; k <= InductionResultCount; ++k) {
         QLabel* label = prCreateLabelInd("labelResInd" + QString::number(k), QString());
         prSetResultColour(label);
         mData.labelResInd[static_cast<std::size_t>(k)] = label;
     }
     // Each field is named for a screen reader by the caption of its quantity.
+    using namespace TextId;
     constexpr std::uint32_t Captions[InductionEditCount] = {
-        700, 786, 796, 783, 785, 784,           // single-layer: L N mu l d D0
-        700, 786, 796, 783, 785, 787, 788, 0, 789, // multi-layer: L N mu l d Do Di c D
-        786, 787, 788, 789, 790, 791, 792,      // flat spiral
-        793, 795, 794,                           // straight conductor: l d h
-        786, 796, 785, 787, 788, 0,             // toroid: N mu d Do Di h
+        // single-layer: L N mu l d D0
+        CoilCaptionL, CoilCaptionN, CoilCaptionMu, CoilCaptionLength, CoilCaptionWire, CoilCaptionFormer,
+        // multi-layer: L N mu l d Do Di c D
+        CoilCaptionL, CoilCaptionN, CoilCaptionMu, CoilCaptionLength, CoilCaptionWire, CoilCaptionOuter,
+        CoilCaptionInner, 0, CoilCaptionMean,
+        // flat spiral: N Do Di Dm W w s
+        CoilCaptionN, CoilCaptionOuter, CoilCaptionInner, CoilCaptionMean, CoilCaptionWidth, CoilCaptionTrack,
+        CoilCaptionGap,
+        // straight conductor: l d h
+        CoilCaptionWireLength, CoilCaptionWireDiameter, CoilCaptionHeight,
+        // toroid: N mu d Do Di h
+        CoilCaptionN, CoilCaptionMu, CoilCaptionWire, CoilCaptionOuter, CoilCaptionInner, 0,
     };
     for (int k = 0; k < InductionEditCount; ++k) {
         const std::uint32_t caption = Captions[k];
@@ -414,7 +417,7 @@ void TMyInductionPage::prShowSolenoidBlock(bool oneSloi)
 
 void TMyInductionPage::prSetOneSloi()
 {
-    prBeginView(757, TCoilKind::OneSloi);
+    prBeginView(TextId::CoilSingleLayerTitle, TCoilKind::OneSloi);
     prShowSolenoidBlock(true);
     const int x0 = 65;
     const int y0 = 180;
@@ -435,7 +438,7 @@ void TMyInductionPage::prSetOneSloi()
 
 void TMyInductionPage::prSetManySloi()
 {
-    prBeginView(761, TCoilKind::ManySloi);
+    prBeginView(TextId::CoilMultiLayerTitle, TCoilKind::ManySloi);
     prShowSolenoidBlock(false);
     const int x0 = 20;
     const int y0 = 160;
@@ -456,7 +459,7 @@ void TMyInductionPage::prSetManySloi()
 
 void TMyInductionPage::prSetPloski()
 {
-    prBeginView(782, TCoilKind::Ploski);
+    prBeginView(TextId::CoilFlatTitle, TCoilKind::Ploski);
     const struct {
         int caption, edit;
         bool unit;
@@ -485,7 +488,7 @@ void TMyInductionPage::prSetPloski()
 
 void TMyInductionPage::prSetProvod()
 {
-    prBeginView(758, TCoilKind::Provod);
+    prBeginView(TextId::CoilWireTitle, TCoilKind::Provod);
     const struct {
         int caption, edit, symbol;
     } rows[] = {
@@ -519,7 +522,7 @@ void TMyInductionPage::prSetProvod()
 
 void TMyInductionPage::prSetCoilTor()
 {
-    prBeginView(759, TCoilKind::Tor);
+    prBeginView(TextId::CoilToroidTitle, TCoilKind::Tor);
     const int left = fnListFieldLeft();
     prShowCaption(4, 25, fnListRowTop(0));
     prShowField(IndEdit::TorN, left, fnListRowTop(0), false, Symbol::N);
@@ -629,14 +632,15 @@ void TMyInductionPage::prShowFields(const TInductionFields& fields)
 void TMyInductionPage::prRecalculate(int typedEdit)
 {
     TInductionFields fields = fnGatherFields();
-    const std::uint32_t status = typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit) : induction::prCalcInduction(fields);
+    const std::uint32_t status =
+        typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit) : induction::prCalcInduction(fields);
     prShowFields(fields);
     mHost->prNewTextStatusBar(fnText(status));
 }
 
 void prCreateInductionPage(TMyPageHost& host)
 {
-    const auto made = fnBeginNewPage(host, InductionPages, "Induction", TextCaption);
+    const auto made = fnBeginNewPage(host, InductionPages, "Induction", TextId::CoilTab);
     if (!made)
         return;
     TMyInductionPage* page = made.page;

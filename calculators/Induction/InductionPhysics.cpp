@@ -127,7 +127,8 @@ long double wireOverPlaneInductanceUh(double lengthMm, double wireMm, double hei
     const Real nearRoot = std::sqrt(length * length + wire * wire / 4);
     const Real farRoot = std::sqrt(length * length + 4 * height * height);
     const Real ratio = (4 * height / wire) * (length + nearRoot) / (length + farRoot);
-    return 0.0004606L * length * std::log10(ratio) + 0.0002L * (farRoot - nearRoot + length / 4 - 2 * height + wire / 2);
+    return 0.0004606L * length * std::log10(ratio) +
+           0.0002L * (farRoot - nearRoot + length / 4 - 2 * height + wire / 2);
 }
 
 long double rectangularBarInductanceUh(double lengthMm, double sideAMm, double sideBMm)

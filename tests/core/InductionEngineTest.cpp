@@ -6,6 +6,7 @@
 #include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
+#include "text/TextIds.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,8 @@ using namespace induction;
 namespace {
 
 // Results are written in Windows-1251: the micro- and millihenry labels come from the catalogue.
-std::string fnMicro(const char* number) { return std::string(number) + " " + fnGetText(1009, 1); }
-std::string fnMilli(const char* number) { return std::string(number) + " " + fnGetText(1010, 1); }
+std::string fnMicro(const char* number) { return std::string(number) + " " + fnGetText(TextId::UnitUH, 1); }
+std::string fnMilli(const char* number) { return std::string(number) + " " + fnGetText(TextId::UnitMH, 1); }
 
 TInductionFields fnFields(TCoilKind kind, const std::map<int, const char*>& texts, bool fromN = true)
 {
@@ -206,7 +207,7 @@ TEST_F(InductionEngine, BothDirectionsRoundTripInBothUnits)
                 const double tolerance = wanted * (2 * turnsStep / turns + 0.01);
                 const std::string back = fnLabel(fields, coil.labelL);
                 const double value = fnTextToFloat(back.substr(0, back.find(' ')));
-                const bool inMilli = back.find(fnGetText(1010, 1)) != std::string::npos;
+                const bool inMilli = back.find(fnGetText(TextId::UnitMH, 1)) != std::string::npos;
                 EXPECT_NEAR(value * (inMilli ? 1000 : 1), wanted, tolerance)
                     << (coil.kind == K::OneSloi ? "single" : "multi") << " " << typed << (milli ? " mH" : " µH");
             }
