@@ -5,12 +5,15 @@
 #pragma once
 
 #include "calculators/Induction/InductionEngine.h"
+#include "calculators/Induction/InductionGeometry.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <span>
 
 class QAbstractItemModel;
 class QCheckBox;
@@ -95,12 +98,18 @@ private:
     void prBeginView(std::uint32_t titleId, induction::TCoilKind kind);
     void prShowSolenoidBlock(bool oneSloi);
     void prApplyPermeability(bool oneSloi);
-    // Shows field k at (left, top), its unit list beside it when asked, and a symbol left of it.
-    void prShowField(int index, int left, int top, bool withUnit, int symbol);
-    void prShowCaption(int index, int left, int top);
-    void prShowResult(int index, int left, int top);
-    void prDrawPiece(int x, int y, int w, int h, int dx, int dy);
-    void prDrawSymbol(int symbol, const QLineEdit* edit);
+    // Shows field k at a place, its unit list beside it when asked, and a symbol left of it.
+    void prShowField(int index, TPoint at, bool withUnit, induction::geometry::TSymbol symbol);
+    void prShowCaption(int index, TPoint at);
+    void prShowResult(int index, TPoint at);
+    // A list view's rows (each field on its caption's row, or stacked under the
+    // field above); returns the bottom of its last caption.
+    int prShowList(std::span<const induction::geometry::TListRow> rows, bool stacked);
+    // A kind's drawing at its place, with the fields, results and captions on it.
+    void prShowDrawing(induction::TCoilKind kind, int listBottom = 0);
+    // Copies a piece of the sheet onto the result panel with its top-left corner at `at`.
+    void prDrawPiece(const TRect& piece, TPoint at);
+    void prDrawSymbol(induction::geometry::TSymbol symbol, const QLineEdit* edit);
     // List views: caption k's place in row `row` (0-based) and the fields' common left.
     int fnListRowTop(int row) const;
     int fnListFieldLeft() const;
