@@ -126,25 +126,29 @@ void TMyInductionPage::prCreatePanelSelectCoil()
 
 QLineEdit* TMyInductionPage::prCreateEditInd(int index)
 {
-    auto* edit = new QLineEdit(PanelInduction);
-    edit->setObjectName("editInd" + QString::number(index));
+    const bool wide = fnIsInductanceField(index) || fnIsSolenoidMu(index);
+    auto* edit = new TMyNumberField(PanelInduction, "editInd" + QString::number(index),
+                                    wide ? WideTypingLimit : TypingLimit);
     edit->setFrame(false);
     edit->setTextMargins(0, 0, 0, 0);
     edit->setGeometry(-40, -40, geo::EditWidth, geo::EditHeight);
-    edit->setText("0");
+    edit->prWrite("0");
     edit->hide();
-    const bool wide = fnIsInductanceField(index) || fnIsSolenoidMu(index);
-    prSetTypingLimit(edit, wide ? WideTypingLimit : TypingLimit);
     if (wide)
         edit->resize(WideEditWidth, geo::EditHeight);
     if (fnIsSolenoidMu(index)) {
-        edit->setText("1");
+        edit->prWrite("1");
         edit->setReadOnly(true);
         prSetFieldColour(edit, LockedColour);
     }
-    connect(edit, &QLineEdit::textChanged, this, [this, index] { prEditChangeInd(index); });
+    connect(edit, &TMyNumberField::edited, this, [this, index](bool byUser) { prOnEdited(index, byUser); });
     mData.editInd[static_cast<std::size_t>(index)] = edit;
     return edit;
+}
+
+TMyNumberField* TMyInductionPage::fnField(int index) const
+{
+    return static_cast<TMyNumberField*>(mData.editInd[static_cast<std::size_t>(index)]);
 }
 
 QComboBox* TMyInductionPage::prCreateComboInd(int index)
@@ -380,12 +384,10 @@ int TMyInductionPage::fnListRowTop(int row) const
 
 void TMyInductionPage::prApplyPermeability(bool oneSloi)
 {
-    QLineEdit* mu = mData.editInd[oneSloi ? IndEdit::OneMu : IndEdit::ManyMu];
+    TMyNumberField* mu = fnField(oneSloi ? IndEdit::OneMu : IndEdit::ManyMu);
     const bool enabled = oneSloi ? mData.bMpOneSloi : mData.bMpManySloi;
     const QString remembered = oneSloi ? mData.sMpOneSloi : mData.sMpManySloi;
-    mWriting = true;
-    prSetFieldText(mu, enabled ? remembered : QStringLiteral("1"));
-    mWriting = false;
+    mu->prWrite(enabled ? remembered : QStringLiteral("1"));
     mu->setReadOnly(!enabled);
     prSetFieldColour(mu, enabled ? mSheet->palette().color(QPalette::Base) : LockedColour);
 }
@@ -483,21 +485,20 @@ void TMyInductionPage::prSetRbInd()
 
 void TMyInductionPage::prEditChangeInd(int index)
 {
-    QLineEdit* edit = mData.editInd[static_cast<std::size_t>(index)];
-    if (!edit)
-        return;
-    // A rewrite by the filter comes back here with the new text, which does the rest.
-    const QString before = edit->text();
-    prEditNumberFilter(edit);
-    if (edit->text() != before || mWriting)
-        return;
-    if (edit->hasFocus()) {
+    if (const QLineEdit* edit = mData.editInd[static_cast<std::size_t>(index)])
+        prOnEdited(index, edit->hasFocus());
+}
+
+void TMyInductionPage::prOnEdited(int index, bool byUser)
+{
+    // A permeability the user typed comes back when the core is switched on again.
+    if (byUser) {
         if (index == IndEdit::OneMu)
-            mData.sMpOneSloi = edit->text();
+            mData.sMpOneSloi = fnField(index)->text();
         else if (index == IndEdit::ManyMu)
-            mData.sMpManySloi = edit->text();
+            mData.sMpManySloi = fnField(index)->text();
     }
-    prRecalculate(index);
+    prRecalculate(byUser ? index : -1);
 }
 
 void TMyInductionPage::prComboChange() { prCalcInduction(); }
@@ -538,13 +539,8 @@ TInductionFields TMyInductionPage::fnGatherFields() const
 
 void TMyInductionPage::prShowFields(const TInductionFields& fields)
 {
-    mWriting = true;
-    for (int k = 0; k < InductionEditCount; ++k) {
-        QLineEdit* edit = mData.editInd[static_cast<std::size_t>(k)];
-        const QString text = QString::fromStdString(fields.editInd[static_cast<std::size_t>(k)]);
-        prSetFieldText(edit, text);
-    }
-    mWriting = false;
+    for (int k = 0; k < InductionEditCount; ++k)
+        fnField(k)->prWrite(QString::fromStdString(fields.editInd[static_cast<std::size_t>(k)]));
     // The run writes the labels of the selected kind only; the rest keep theirs.
     for (int k = 1; k <= InductionResultCount; ++k)
         if (const auto& text = fields.labelResInd[static_cast<std::size_t>(k)])

@@ -25,6 +25,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyImageCanvas;
+class TMyNumberField;
 class TMyPageHost;
 
 // The page's widgets that are not published fields, and what each solenoid
@@ -84,6 +85,7 @@ public slots:
     void prSetProvod();
     void prSetCoilTor();
     void prSetRbInd();
+    // A field changed; the one with the focus counts as typed in.
     void prEditChangeInd(int index);
     void prComboChange();
     void prCheckMpCoilOnClick();
@@ -91,6 +93,10 @@ public slots:
     void prCalcInduction();
 
 private:
+    // Field k as the number field it is.
+    TMyNumberField* fnField(int index) const;
+    // A field changed (byUser: typed, pasted, cut or undone rather than set by anyone else).
+    void prOnEdited(int index, bool byUser);
     induction::TInductionFields fnGatherFields() const;
     void prShowFields(const induction::TInductionFields& fields);
     // Runs the engine (after linking, when `typedEdit` is being typed in) and shows the outcome.
@@ -117,7 +123,6 @@ private:
     QWidget* mSheet;
     TMyPageHost* mHost;
     TInductionData mData;
-    bool mWriting = false;  // the page itself is writing fields
     QAbstractItemModel* mMillimetres = nullptr;  // the length lists' one item
 };
 
