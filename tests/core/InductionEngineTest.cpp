@@ -402,7 +402,7 @@ TEST_P(InductionPhysicsReference, AgreesWithinTheFormulasAccuracy)
 }
 
 // A result of the formulas, as the test compares it.
-double fnUh(long double value) { return static_cast<double>(value); }
+double fnDouble(long double value) { return static_cast<double>(value); }
 using O = TSpiralOutline;
 
 INSTANTIATE_TEST_SUITE_P(
@@ -410,57 +410,60 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Wheeler's single-layer formula in millimetres stays within 3 % of the current sheet,
         // short coils (D / 2 > l, their own denominator) included. 10 turns, D = 20 mm.
-        TReferenceCase{"SingleLayerLengthTenDiameters", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 200)),
+        TReferenceCase{"SingleLayerLengthTenDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 200)),
                        fnNagaokaUh(10, 20, 200, 0.9588), 0.03},
-        TReferenceCase{"SingleLayerLengthFiveDiameters", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 100)),
+        TReferenceCase{"SingleLayerLengthFiveDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 100)),
                        fnNagaokaUh(10, 20, 100, 0.9201), 0.03},
-        TReferenceCase{"SingleLayerLengthTwoDiameters", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 40)),
+        TReferenceCase{"SingleLayerLengthTwoDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 40)),
                        fnNagaokaUh(10, 20, 40, 0.8181), 0.03},
-        TReferenceCase{"SingleLayerLengthOneDiameter", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 20)),
+        TReferenceCase{"SingleLayerLengthOneDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 20)),
                        fnNagaokaUh(10, 20, 20, 0.6884), 0.03},
-        TReferenceCase{"SingleLayerLengthHalfDiameter", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 10)),
+        TReferenceCase{"SingleLayerLengthHalfDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 10)),
                        fnNagaokaUh(10, 20, 10, 0.5255), 0.03},
-        TReferenceCase{"SingleLayerShortFifthDiameter", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 4)),
+        TReferenceCase{"SingleLayerShortFifthDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 4)),
                        fnNagaokaUh(10, 20, 4, 0.3198), 0.03},
-        TReferenceCase{"SingleLayerShortTenthDiameter", fnUh(singleLayerInductanceUh(10, 1, 20, 0, 2)),
+        TReferenceCase{"SingleLayerShortTenthDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 2)),
                        fnNagaokaUh(10, 20, 2, 0.2033), 0.03},
         // The permeability scales the inductance; the wire's diameter adds to the former's.
-        TReferenceCase{"SingleLayerCoreAndWire", fnUh(singleLayerInductanceUh(10, 50, 19.5, 0.5, 20)),
+        TReferenceCase{"SingleLayerCoreAndWire", fnDouble(singleLayerInductanceUh(10, 50, 19.5, 0.5, 20)),
                        50 * fnNagaokaUh(10, 20, 20, 0.6884), 0.03},
         // Wheeler's multi-layer formula on the Brooks coil, the most inductance for a length of wire.
-        TReferenceCase{"MultiLayerBrooksSmall", fnUh(multiLayerInductanceUh(100, 1, 6, 2, 2)), fnBrooksUh(100, 2),
-                       0.01},
-        TReferenceCase{"MultiLayerBrooksLarge", fnUh(multiLayerInductanceUh(500, 1, 75, 25, 25)), fnBrooksUh(500, 25),
-                       0.01},
+        TReferenceCase{"MultiLayerBrooksSmall", fnDouble(multiLayerInductanceUh(100, 1, 6, 2, 2)),
+                       fnBrooksUh(100, 2), 0.01},
+        TReferenceCase{"MultiLayerBrooksLarge", fnDouble(multiLayerInductanceUh(500, 1, 75, 25, 25)),
+                       fnBrooksUh(500, 25), 0.01},
         // The current sheet of a circular spiral against Wheeler's spiral formula, of a square one
         // against the modified Wheeler formula, over fill ratios 0.2 to 0.5 (N = 10, Do = 30 mm).
-        TReferenceCase{"FlatCircularFillHalf", fnUh(flatSpiralInductanceUh(O::Circular, 10, 30, 10)),
+        TReferenceCase{"FlatCircularFillHalf", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 10)),
                        fnWheelerSpiralUh(10, 30, 10), 0.015},
-        TReferenceCase{"FlatCircularFillThird", fnUh(flatSpiralInductanceUh(O::Circular, 10, 30, 15)),
+        TReferenceCase{"FlatCircularFillThird", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 15)),
                        fnWheelerSpiralUh(10, 30, 15), 0.015},
-        TReferenceCase{"FlatCircularFillFifth", fnUh(flatSpiralInductanceUh(O::Circular, 10, 30, 20)),
+        TReferenceCase{"FlatCircularFillFifth", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 20)),
                        fnWheelerSpiralUh(10, 30, 20), 0.015},
-        TReferenceCase{"FlatSquareFillHalf", fnUh(flatSpiralInductanceUh(O::Square, 10, 30, 10)),
+        TReferenceCase{"FlatSquareFillHalf", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 10)),
                        fnModifiedWheelerSquareUh(10, 30, 10), 0.015},
-        TReferenceCase{"FlatSquareFillThird", fnUh(flatSpiralInductanceUh(O::Square, 10, 30, 15)),
+        TReferenceCase{"FlatSquareFillThird", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 15)),
                        fnModifiedWheelerSquareUh(10, 30, 15), 0.015},
-        TReferenceCase{"FlatSquareFillFifth", fnUh(flatSpiralInductanceUh(O::Square, 10, 30, 20)),
+        TReferenceCase{"FlatSquareFillFifth", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 20)),
                        fnModifiedWheelerSquareUh(10, 30, 20), 0.015},
         // Straight conductors, long against their thickness, against the exact and the long-line values.
-        TReferenceCase{"RoundWire30Diameters", fnUh(roundWireInductanceUh(30, 1)), fnRoundWireUh(30, 1), 0.005},
-        TReferenceCase{"RoundWire1000Diameters", fnUh(roundWireInductanceUh(1000, 1)), fnRoundWireUh(1000, 1), 0.0005},
-        TReferenceCase{"WireOverPlane200Heights", fnUh(wireOverPlaneInductanceUh(2000, 1, 10)),
+        TReferenceCase{"RoundWire30Diameters", fnDouble(roundWireInductanceUh(30, 1)), fnRoundWireUh(30, 1),
+                       0.005},
+        TReferenceCase{"RoundWire1000Diameters", fnDouble(roundWireInductanceUh(1000, 1)), fnRoundWireUh(1000, 1),
+                       0.0005},
+        TReferenceCase{"WireOverPlane200Heights", fnDouble(wireOverPlaneInductanceUh(2000, 1, 10)),
                        fnLongWireOverPlaneUh(2000, 1, 10), 0.005},
-        TReferenceCase{"WireOverPlane1000Heights", fnUh(wireOverPlaneInductanceUh(10000, 1, 10)),
+        TReferenceCase{"WireOverPlane1000Heights", fnDouble(wireOverPlaneInductanceUh(10000, 1, 10)),
                        fnLongWireOverPlaneUh(10000, 1, 10), 0.001},
-        TReferenceCase{"SquareBar100Sides", fnUh(rectangularBarInductanceUh(100, 1, 1)), fnSquareBarUh(100, 1), 0.002},
-        TReferenceCase{"SquareBar1000Sides", fnUh(rectangularBarInductanceUh(1000, 1, 1)), fnSquareBarUh(1000, 1),
-                       0.001},
+        TReferenceCase{"SquareBar100Sides", fnDouble(rectangularBarInductanceUh(100, 1, 1)),
+                       fnSquareBarUh(100, 1), 0.002},
+        TReferenceCase{"SquareBar1000Sides", fnDouble(rectangularBarInductanceUh(1000, 1, 1)),
+                       fnSquareBarUh(1000, 1), 0.001},
         // The toroid's mean-diameter formula against the logarithmic one: exact for a thin
         // ring, a few per cent low for Do = 2 Di.
-        TReferenceCase{"ToroidThinRing", fnUh(toroidInductanceH(10, 1, 0, 22, 20, 5)), fnToroidH(10, 1, 22, 20, 5),
-                       0.001},
-        TReferenceCase{"ToroidThickRing", fnUh(toroidInductanceH(100, 2000, 0, 20, 10, 5)),
+        TReferenceCase{"ToroidThinRing", fnDouble(toroidInductanceH(10, 1, 0, 22, 20, 5)),
+                       fnToroidH(10, 1, 22, 20, 5), 0.001},
+        TReferenceCase{"ToroidThickRing", fnDouble(toroidInductanceH(100, 2000, 0, 20, 10, 5)),
                        fnToroidH(100, 2000, 20, 10, 5), 0.04}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -511,12 +514,12 @@ TEST(InductionPhysics, TurnsForAnInductanceGiveItBack)
 {
     for (const double turns : {3.0, 47.0, 1200.0}) {
         const long double single = singleLayerInductanceUh(turns, 4, 12, 0.3, 25);
-        EXPECT_NEAR(fnUh(singleLayerTurns(single, 4, 12, 0.3, 25)), turns, turns * 1e-12);
+        EXPECT_NEAR(fnDouble(singleLayerTurns(single, 4, 12, 0.3, 25)), turns, turns * 1e-12);
         // A short coil solves with its own denominator too.
         const long double shortCoil = singleLayerInductanceUh(turns, 1, 40, 0, 5);
-        EXPECT_NEAR(fnUh(singleLayerTurns(shortCoil, 1, 40, 0, 5)), turns, turns * 1e-12);
+        EXPECT_NEAR(fnDouble(singleLayerTurns(shortCoil, 1, 40, 0, 5)), turns, turns * 1e-12);
         const long double multi = multiLayerInductanceUh(turns, 3, 20, 10, 5);
-        EXPECT_NEAR(fnUh(multiLayerTurns(multi, 3, 20, 10, 5)), turns, turns * 1e-12);
+        EXPECT_NEAR(fnDouble(multiLayerTurns(multi, 3, 20, 10, 5)), turns, turns * 1e-12);
     }
 }
 
