@@ -1,7 +1,8 @@
-// The coil page: the five winding kinds on the left, and for the selected kind
-// a drawing with its input fields, unit lists and results on the right. Every
-// change recalculates through the inductance engine; typing into a linked
-// geometry field fills in the other way of giving the same geometry.
+// UI layer. The coil page: the five winding kinds on the left, and for the
+// selected kind a drawing with its input fields, unit lists and results on
+// the right, placed from the coil geometry. Every change recalculates through
+// the inductance engine; typing into a linked geometry field fills in the
+// other way of giving the same geometry.
 #pragma once
 
 #include "calculators/Induction/InductionEngine.h"
