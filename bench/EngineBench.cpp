@@ -17,9 +17,9 @@
 
 namespace {
 
-TInductionFields fnCoil(TCoilKind kind, std::vector<std::pair<int, const char*>> texts)
+induction::TInductionFields fnCoil(induction::TCoilKind kind, std::vector<std::pair<int, const char*>> texts)
 {
-    TInductionFields fields;
+    induction::TInductionFields fields;
     fields.kind = kind;
     fields.editInd.fill("0");
     for (const auto& [edit, text] : texts)
@@ -29,7 +29,8 @@ TInductionFields fnCoil(TCoilKind kind, std::vector<std::pair<int, const char*>>
 
 void BM_InductionRecalc(benchmark::State& state)
 {
-    using namespace IndEdit;
+    using namespace induction;
+    using namespace induction::IndEdit;
     prSetDecimalSeparator(',');
     const TInductionFields kinds[] = {
         fnCoil(TCoilKind::OneSloi, {{OneN, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}, {OneMu, "1"}}),
@@ -50,7 +51,8 @@ BENCHMARK(BM_InductionRecalc)->DenseRange(0, 4)->ArgName("kind");
 // Typing Di on the flat spiral: four linked fields written, then the four outlines.
 void BM_InductionLinkedTyping(benchmark::State& state)
 {
-    using namespace IndEdit;
+    using namespace induction;
+    using namespace induction::IndEdit;
     prSetDecimalSeparator(',');
     const TInductionFields start = fnCoil(TCoilKind::Ploski, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}});
     for (auto _ : state) {

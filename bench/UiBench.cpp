@@ -99,9 +99,10 @@ void BM_CoilKeystroke(benchmark::State& state)
     TMyFormMain& form = fnForm();
     form.prMenuCoilClick();
     TInductionData& data = fnInductionPage(form.fnActivePageIndex())->fnData();
-    for (int k : {IndEdit::OneLen, IndEdit::OneD0, IndEdit::OneN})
+    using namespace induction::IndEdit;
+    for (int k : {OneLen, OneD0, OneN})
         data.editInd[static_cast<std::size_t>(k)]->setText("10");
-    prKeystrokes(state, data.editInd[IndEdit::OneN], Qt::Key_5);
+    prKeystrokes(state, data.editInd[OneN], Qt::Key_5);
 }
 BENCHMARK(BM_CoilKeystroke)->Unit(benchmark::kMicrosecond);
 

@@ -1,283 +1,296 @@
 #include "calculators/Induction/InductionEngine.h"
 
+#include "calculators/Induction/InductionPhysics.h"
 #include "common/core/Numbers.h"
 #include "text/Quantities.h"
+#include "text/TextIds.h"
 
-#include <cmath>
+#include <utility>
 
-// Every formula works in millimetres and microhenries (the toroid in henries),
-// from double inputs with extended-precision intermediates.
+namespace induction {
 
 namespace {
-
-using Real = long double;
 
 constexpr double MicroToHenry = 1e-6;
 
 // A field as a number; empty or unreadable text is 0. "Given" means > 0.
-double fnRead(const TInductionFields& fields, int edit)
-{
-    return fnTextToFloat(fields.editInd[static_cast<std::size_t>(edit)]);
-}
+double fnRead(const TFieldText& field) { return fnTextToFloat(field); }
 
-void prWrite(TInductionFields& fields, int edit, std::string text)
-{
-    fields.editInd[static_cast<std::size_t>(edit)] = std::move(text);
-}
+// A field written by the run ("0" for none, "1" for air).
+void prWrite(TFieldText& field, std::string text) { field = std::move(text); }
 
-void prWriteValue(TInductionFields& fields, int edit, Real value)
+// A linked value is written as the page shows it (digits 3) and read back so.
+void prWriteValue(TFieldText& field, long double value)
 {
-    prWrite(fields, edit, fnFloatToText(3, static_cast<double>(value)));
-}
-
-std::optional<std::string>& fnResult(TInductionFields& fields, int label)
-{
-    return fields.labelResInd[static_cast<std::size_t>(label)];
+    prWrite(field, fnFloatToText(3, static_cast<double>(value)));
 }
 
 // An inductance in microhenries as its result label shows it.
-std::string fnInductanceText(int digits, Real microhenries)
+std::string fnInductanceText(int digits, long double microhenries)
 {
     return fnFormatInductance(digits, static_cast<double>(microhenries * MicroToHenry));
 }
 
+// Solved turns as their result label shows them; "0" for none.
+std::string fnTurnsText(long double turns)
+{
+    return turns > 0 ? fnFloatToText(3, static_cast<double>(turns)) : std::string("0");
+}
+
 // A core below 1 (or none typed) is air: 1, and the field says so unless the
 // user is typing in it right now.
-Real fnPermeability(TInductionFields& fields, int edit)
+double fnPermeability(TFieldText& field, bool typing)
 {
-    const double mu = fnRead(fields, edit);
+    const double mu = fnRead(field);
     if (mu >= 1)
         return mu;
-    if (fields.focusedEdit != edit)
-        prWrite(fields, edit, "1");
+    if (!typing)
+        prWrite(field, "1");
     return 1;
 }
 
 // The typed inductance in microhenries (the selector may say millihenries).
-Real fnTypedMicrohenries(const TInductionFields& fields, int edit, bool inMilli)
+long double fnTypedMicrohenries(const TFieldText& field, bool inMilli)
 {
-    const Real typed = fnRead(fields, edit);
+    const long double typed = fnRead(field);
     return inMilli ? typed * 1000 : typed;
 }
 
-// Flat spiral: the winding width shared equally by N tracks and N - 1 gaps.
-// Below half a turn there is no such share: the fields stay at "0".
-void prWriteTrackAndGap(TInductionFields& fields, Real width, Real turns)
+// Flat spiral: track and gap as equal shares of the winding width; "0" below half a turn.
+void prWriteEqualShare(const TFlatSpiralFields& flat, long double widthMm, double turns)
 {
-    const Real parts = 2 * turns - 1;
-    if (parts > 0) {
-        prWriteValue(fields, IndEdit::FlatTrack, width / parts);
-        prWriteValue(fields, IndEdit::FlatGap, width / parts);
+    if (!flatSharesWidth(turns)) {
+        prWrite(flat.trackMm, "0");
+        prWrite(flat.gapMm, "0");
+        return;
     }
+    prWriteValue(flat.trackMm, flatEqualShareMm(widthMm, turns));
+    prWriteValue(flat.gapMm, flatEqualShareMm(widthMm, turns));
 }
-
-struct TOutline {
-    double c1, c2, c3, c4;  // current-sheet coefficients of the outline
-    int label;
-};
-
-// Current-sheet approximation of planar spirals, one row per outline.
-constexpr TOutline Outlines[] = {
-    {1.27, 2.07, 0.18, 0.13, 5}, // square
-    {1.09, 2.23, 0.00, 0.17, 6}, // hexagonal
-    {1.07, 2.29, 0.00, 0.19, 7}, // octagonal
-    {1.00, 2.46, 0.00, 0.20, 8}, // circular
-};
-
-// mu0 / 2 per millimetre, in microhenries: 2 pi 1e-4.
-constexpr Real HalfMu0PerMm = 0.000628318530717958647692L;
 
 } // namespace
 
+// ---- the page's numbering, mapped once per kind
+
+TSingleLayerFields fnSingleLayerFields(TInductionFields& fields)
+{
+    using namespace IndEdit;
+    auto& edit = fields.editInd;
+    auto& result = fields.labelResInd;
+    return {edit[OneL],   edit[OneN],
+            edit[OneMu],  edit[OneLen],
+            edit[OneWire], edit[OneD0],
+            fields.focusedEdit == OneMu,
+            result[IndResult::OneL], result[IndResult::OneN]};
+}
+
+TMultiLayerFields fnMultiLayerFields(TInductionFields& fields)
+{
+    using namespace IndEdit;
+    auto& edit = fields.editInd;
+    auto& result = fields.labelResInd;
+    return {edit[ManyL],   edit[ManyN],  edit[ManyMu], edit[ManyLen], edit[ManyWire],
+            edit[ManyDo],  edit[ManyDi], edit[ManyC],  edit[ManyD],
+            fields.focusedEdit == ManyMu,
+            result[IndResult::ManyL], result[IndResult::ManyN]};
+}
+
+TFlatSpiralFields fnFlatSpiralFields(TInductionFields& fields)
+{
+    using namespace IndEdit;
+    auto& edit = fields.editInd;
+    return {edit[FlatN],  edit[FlatDo],    edit[FlatDi], edit[FlatDm],
+            edit[FlatW],  edit[FlatTrack], edit[FlatGap],
+            std::span(fields.labelResInd).subspan<IndResult::FlatSquare, SpiralOutlineCount>()};
+}
+
+TConductorFields fnConductorFields(TInductionFields& fields)
+{
+    using namespace IndEdit;
+    auto& result = fields.labelResInd;
+    return {fields.editInd[WireLen], fields.editInd[WireD], fields.editInd[WireH],
+            result[IndResult::WireRound], result[IndResult::WireOverPlane], result[IndResult::WireBar]};
+}
+
+TToroidFields fnToroidFields(TInductionFields& fields)
+{
+    using namespace IndEdit;
+    auto& edit = fields.editInd;
+    return {edit[TorN],  edit[TorMu], edit[TorWire], edit[TorDo], edit[TorDi], edit[TorH],
+            fields.focusedEdit == TorMu, fields.labelResInd[IndResult::Tor]};
+}
+
+// ---- the kinds
+
 void prCalcOneSloi(TInductionFields& fields, std::uint32_t& status)
 {
-    const Real mu = fnPermeability(fields, IndEdit::OneMu);
-    const Real length = fnRead(fields, IndEdit::OneLen);
-    const Real wire = fnRead(fields, IndEdit::OneWire);
-    const Real former = fnRead(fields, IndEdit::OneD0);
-    // The turn diameter is taken at the wire's centre.
-    const Real diameter = wire > 0 && former > 0 ? former + wire : former;
-    const bool geometry = length > 0 && diameter > 0;
-    // Wheeler's single-layer formula; a coil shorter than its radius takes the other denominator.
-    const Real denominator = diameter / 2 > length ? 4 * diameter + 11 * length : 4.5L * diameter + 10 * length;
+    const TSingleLayerFields coil = fnSingleLayerFields(fields);
+    const double mu = fnPermeability(coil.mu, coil.muTyped);
+    const double lengthMm = fnRead(coil.lengthMm);
+    const double wireMm = fnRead(coil.wireMm);
+    const double formerMm = fnRead(coil.formerMm);
+    const bool geometry = lengthMm > 0 && singleLayerTurnDiameterMm(formerMm, wireMm) > 0;
 
     if (fields.fromN) {
-        const Real turns = fnRead(fields, IndEdit::OneN);
-        Real inductance = 0;
+        const double turns = fnRead(coil.turns);
+        long double inductanceUh = 0;
         if (!geometry)
-            status = turns > 0 ? IndStatus::OneNoGeometry : IndStatus::OneFromNNothing;
+            status = turns > 0 ? TextId::StatusSingleNoSize : TextId::StatusSingleNoSizeNoN;
         else if (!(turns > 0))
-            status = IndStatus::SolenoidNoTurns;
+            status = TextId::StatusSolenoidNoN;
         else {
-            inductance = 0.01L * mu * diameter * diameter * turns * turns / denominator;
-            if (inductance > 0) {
-                status = IndStatus::Done;
-                if (wire > 0 && turns * wire > length)
-                    status = IndStatus::OneTooLong;
-            }
+            inductanceUh = singleLayerInductanceUh(turns, mu, formerMm, wireMm, lengthMm);
+            if (inductanceUh > 0)
+                status = singleLayerTooLong(turns, wireMm, lengthMm) ? TextId::StatusSingleTurnsDoNotFit
+                                                                     : TextId::StatusCoilDone;
         }
-        fnResult(fields, 1) = inductance > 0 ? fnInductanceText(3, inductance) : std::string("0");
+        coil.inductanceShown = inductanceUh > 0 ? fnInductanceText(3, inductanceUh) : std::string("0");
     } else {
-        const Real inductance = fnTypedMicrohenries(fields, IndEdit::OneL, fields.oneLInMilli);
-        Real turns = 0;
+        const long double inductanceUh = fnTypedMicrohenries(coil.inductance, fields.oneLInMilli);
+        long double turns = 0;
         if (!geometry)
-            status = inductance > 0 ? IndStatus::OneNoGeometry : IndStatus::OneFromLNothing;
-        else if (!(inductance > 0))
-            status = IndStatus::SolenoidNoL;
+            status = inductanceUh > 0 ? TextId::StatusSingleNoSize : TextId::StatusSingleNoSizeNoL;
+        else if (!(inductanceUh > 0))
+            status = TextId::StatusSolenoidNoL;
         else {
-            turns = std::sqrt(inductance * denominator / (0.01L * mu * diameter * diameter));
-            if (turns > 0) {
-                status = IndStatus::Done;
-                if (wire > 0 && turns * wire > length)
-                    status = IndStatus::OneTooLong;
-            }
+            turns = singleLayerTurns(inductanceUh, mu, formerMm, wireMm, lengthMm);
+            if (turns > 0)
+                status = singleLayerTooLong(turns, wireMm, lengthMm) ? TextId::StatusSingleTurnsDoNotFit
+                                                                     : TextId::StatusCoilDone;
         }
-        fnResult(fields, 2) = turns > 0 ? fnFloatToText(3, static_cast<double>(turns)) : std::string("0");
+        coil.turnsShown = fnTurnsText(turns);
     }
 }
 
 void prCalcManySloi(TInductionFields& fields, std::uint32_t& status)
 {
-    const Real mu = fnPermeability(fields, IndEdit::ManyMu);
-    const Real length = fnRead(fields, IndEdit::ManyLen);
-    const Real wire = fnRead(fields, IndEdit::ManyWire);
-    const Real outer = fnRead(fields, IndEdit::ManyDo);
-    const Real inner = fnRead(fields, IndEdit::ManyDi);
-    const Real build = fnRead(fields, IndEdit::ManyC);
-    const Real mean = fnRead(fields, IndEdit::ManyD);
-    const bool geometry = length > 0 && mean > 0 && build > 0;
-    const bool usable = geometry && mean > build;
-    // Wheeler's multi-layer formula in millimetres.
-    const Real denominator = 3 * mean + 9 * length + 10 * build;
-    // The turns of wire d need more than the winding section l x c at a fill of 0.8 (0.785 = pi/4).
-    const auto overfull = [&](Real turns) { return wire > 0 && 0.8L * length * build < 0.785L * turns * wire * wire; };
+    const TMultiLayerFields coil = fnMultiLayerFields(fields);
+    const double mu = fnPermeability(coil.mu, coil.muTyped);
+    const double lengthMm = fnRead(coil.lengthMm);
+    const double wireMm = fnRead(coil.wireMm);
+    const double outerMm = fnRead(coil.outerMm);
+    const double innerMm = fnRead(coil.innerMm);
+    const double buildMm = fnRead(coil.buildMm);
+    const double meanMm = fnRead(coil.meanMm);
+    const bool geometry = lengthMm > 0 && meanMm > 0 && buildMm > 0;
+    const bool usable = geometry && meanMm > buildMm;
 
-    const Real given = fields.fromN ? fnRead(fields, IndEdit::ManyN)
-                                    : fnTypedMicrohenries(fields, IndEdit::ManyL, fields.manyLInMilli);
+    const double turns = fnRead(coil.turns);
+    const long double inductanceUh = fnTypedMicrohenries(coil.inductance, fields.manyLInMilli);
+    // What the direction solves from: the turns, or the inductance.
+    const long double given = fields.fromN ? turns : inductanceUh;
     if (!geometry)
-        status = given > 0 ? IndStatus::ManyNoGeometry
-                           : (fields.fromN ? IndStatus::ManyFromNNothing : IndStatus::ManyFromLNothing);
+        status = given > 0 ? TextId::StatusMultiNoSize
+                           : (fields.fromN ? TextId::StatusMultiNoSizeNoN : TextId::StatusMultiNoSizeNoL);
     else if (!(given > 0))
-        status = fields.fromN ? IndStatus::SolenoidNoTurns : IndStatus::SolenoidNoL;
-    if (mean > 0 && build > 0 && mean <= build)
-        status = IndStatus::MeanNotAboveBuild;
-    if (!(build > 0) && !(mean > 0) && inner > 0 && outer <= inner)
-        status = IndStatus::OuterNotAboveInner;
+        status = fields.fromN ? TextId::StatusSolenoidNoN : TextId::StatusSolenoidNoL;
+    if (meanMm > 0 && buildMm > 0 && meanMm <= buildMm)
+        status = TextId::StatusMeanNotAboveBuild;
+    if (!(buildMm > 0) && !(meanMm > 0) && innerMm > 0 && outerMm <= innerMm)
+        status = TextId::StatusOuterNotAboveInner;
 
+    const auto fitStatus = [&](long double n) {
+        return multiLayerOverfull(n, wireMm, lengthMm, buildMm) ? TextId::StatusMultiTurnsDoNotFit
+                                                                : TextId::StatusCoilDone;
+    };
     if (fields.fromN) {
-        Real inductance = 0;
-        if (usable && given > 0) {
-            inductance = 0.008L * mu * mean * mean * given * given / denominator;
-            if (inductance > 0)
-                status = overfull(given) ? IndStatus::ManyTooFull : IndStatus::Done;
+        long double solvedUh = 0;
+        if (usable && turns > 0) {
+            solvedUh = multiLayerInductanceUh(turns, mu, meanMm, lengthMm, buildMm);
+            if (solvedUh > 0)
+                status = fitStatus(turns);
         }
-        fnResult(fields, 3) = inductance > 0 ? fnInductanceText(3, inductance) : std::string("0");
+        coil.inductanceShown = solvedUh > 0 ? fnInductanceText(3, solvedUh) : std::string("0");
     } else {
-        Real turns = 0;
-        if (usable && given > 0) {
-            turns = std::sqrt(given * denominator / (0.008L * mu * mean * mean));
-            if (turns > 0)
-                status = overfull(turns) ? IndStatus::ManyTooFull : IndStatus::Done;
+        long double solvedTurns = 0;
+        if (usable && inductanceUh > 0) {
+            solvedTurns = multiLayerTurns(inductanceUh, mu, meanMm, lengthMm, buildMm);
+            if (solvedTurns > 0)
+                status = fitStatus(solvedTurns);
         }
-        fnResult(fields, 4) = turns > 0 ? fnFloatToText(3, static_cast<double>(turns)) : std::string("0");
+        coil.turnsShown = fnTurnsText(solvedTurns);
     }
 }
 
 void prCalcPloski(TInductionFields& fields, std::uint32_t& status)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real outer = fnRead(fields, IndEdit::FlatDo);
-    const Real inner = fnRead(fields, IndEdit::FlatDi);
-    const Real mean = fnRead(fields, IndEdit::FlatDm);
-    const Real width = fnRead(fields, IndEdit::FlatW);
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double outerMm = fnRead(flat.outerMm);
+    const double innerMm = fnRead(flat.innerMm);
+    const double meanMm = fnRead(flat.meanMm);
+    const double widthMm = fnRead(flat.widthMm);
 
-    status = IndStatus::FlatHint;
-    if (outer > 0 && outer <= inner)
-        status = IndStatus::OuterNotAboveInner;
-    if (!(outer > 0) && mean > 0 && mean <= width)
-        status = IndStatus::MeanNotAboveBuild;
+    status = TextId::StatusFlatHint;
+    if (outerMm > 0 && outerMm <= innerMm)
+        status = TextId::StatusOuterNotAboveInner;
+    if (!(outerMm > 0) && meanMm > 0 && meanMm <= widthMm)
+        status = TextId::StatusMeanNotAboveBuild;
 
-    if (turns > 0 && outer > 0 && inner > 0 && outer > inner) {
-        const Real average = (outer + inner) / 2;
-        const Real fill = (outer - inner) / (outer + inner);
-        for (const TOutline& o : Outlines) {
-            const Real inductance =
-                HalfMu0PerMm * turns * turns * average * o.c1 * (std::log(o.c2 / fill) + o.c3 * fill + o.c4 * fill * fill);
-            fnResult(fields, o.label) = fnInductanceText(3, inductance);
-        }
-        status = IndStatus::Done;
-    } else {
-        for (const TOutline& o : Outlines)
-            fnResult(fields, o.label) = std::string("0");
+    const bool usable = turns > 0 && outerMm > 0 && innerMm > 0 && outerMm > innerMm;
+    for (int k = 0; k < SpiralOutlineCount; ++k) {
+        const auto outline = static_cast<TSpiralOutline>(k);
+        flat.outlinesShown[static_cast<std::size_t>(k)] =
+            usable ? fnInductanceText(3, flatSpiralInductanceUh(outline, turns, outerMm, innerMm)) : std::string("0");
     }
+    if (usable)
+        status = TextId::StatusCoilDone;
 }
 
 void prCalcProvod(TInductionFields& fields, std::uint32_t& status)
 {
-    const Real length = fnRead(fields, IndEdit::WireLen);
-    const Real wire = fnRead(fields, IndEdit::WireD);
-    const Real height = fnRead(fields, IndEdit::WireH);
+    const TConductorFields wire = fnConductorFields(fields);
+    const double lengthMm = fnRead(wire.lengthMm);
+    const double wireMm = fnRead(wire.wireMm);
+    const double heightMm = fnRead(wire.heightMm);
 
-    if (!(length > 0 && wire > 0)) {
-        status = height > 0 ? IndStatus::WireNoLD : IndStatus::WireNothing;
-        fnResult(fields, 9) = fnResult(fields, 10) = fnResult(fields, 11) = std::string("0");
+    if (!(lengthMm > 0 && wireMm > 0)) {
+        status = heightMm > 0 ? TextId::StatusWireNoLengthWithH : TextId::StatusWireNoLength;
+        wire.roundShown = wire.overPlaneShown = wire.barShown = std::string("0");
         return;
     }
-    // Round wire: 0.0002 l (ln(4l/d) - 0.75) microhenries.
-    const Real round = (std::log(4 * length / wire) - 0.75L) * length / 5000;
-    fnResult(fields, 9) = fnInductanceText(5, round);
-    status = IndStatus::WireDone;
-    if (!(height > 0)) {
-        fnResult(fields, 10) = fnResult(fields, 11) = std::string("0");
+    wire.roundShown = fnInductanceText(5, roundWireInductanceUh(lengthMm, wireMm));
+    status = TextId::StatusWireDone;
+    if (!(heightMm > 0)) {
+        wire.overPlaneShown = wire.barShown = std::string("0");
         return;
     }
-    // Round wire at height h over a conducting plane.
-    const Real nearRoot = std::sqrt(length * length + wire * wire / 4);
-    const Real farRoot = std::sqrt(length * length + 4 * height * height);
-    const Real ratio = (4 * height / wire) * (length + nearRoot) / (length + farRoot);
-    const Real overPlane = 0.0004606L * length * std::log10(ratio) +
-                           0.0002L * (farRoot - nearRoot + length / 4 - 2 * height + wire / 2);
-    fnResult(fields, 10) = fnInductanceText(5, overPlane);
-    // Straight bar whose cross-section has the sides d and h.
-    const Real sides = wire + height;
-    const Real bar = 0.0002L * length * (std::log(2 * length / sides) + 0.5L + 0.2235L * sides / length);
-    fnResult(fields, 11) = fnInductanceText(5, bar);
+    wire.overPlaneShown = fnInductanceText(5, wireOverPlaneInductanceUh(lengthMm, wireMm, heightMm));
+    // The bar's section has the sides d and h.
+    wire.barShown = fnInductanceText(5, rectangularBarInductanceUh(lengthMm, wireMm, heightMm));
 }
 
 void prCalcCoilTor(TInductionFields& fields, std::uint32_t& status)
 {
-    const Real turns = fnRead(fields, IndEdit::TorN);
-    const Real mu = fnPermeability(fields, IndEdit::TorMu);
-    const Real wire = fnRead(fields, IndEdit::TorWire);
-    const Real outer = fnRead(fields, IndEdit::TorDo);
-    const Real inner = fnRead(fields, IndEdit::TorDi);
-    const Real height = fnRead(fields, IndEdit::TorH);
-    const bool core = outer > 0 && inner > 0 && height > 0;
+    const TToroidFields tor = fnToroidFields(fields);
+    const double turns = fnRead(tor.turns);
+    const double mu = fnPermeability(tor.mu, tor.muTyped);
+    const double wireMm = fnRead(tor.wireMm);
+    const double outerMm = fnRead(tor.outerMm);
+    const double innerMm = fnRead(tor.innerMm);
+    const double heightMm = fnRead(tor.heightMm);
+    const bool core = outerMm > 0 && innerMm > 0 && heightMm > 0;
 
     if (!core)
-        status = turns > 0 ? IndStatus::TorNoCore : IndStatus::TorNothing;
+        status = turns > 0 ? TextId::StatusToroidNoCore : TextId::StatusToroidNoCoreNoN;
     else if (!(turns > 0))
-        status = IndStatus::TorNoTurns;
-    else if (outer <= inner)
-        status = IndStatus::TorDoNotAboveDi;
+        status = TextId::StatusToroidNoN;
+    else if (outerMm <= innerMm)
+        status = TextId::StatusToroidDoNotAboveDi;
 
-    if (core && turns > 0 && outer > inner) {
-        const Real radial = (outer - inner) / 2;
-        // The wire's thickness is added once to each side of the section it wraps.
-        const Real section = wire > 0 ? (radial + wire) * (height + wire) : radial * height;
-        // mu0 mu N^2 A / (pi * mean diameter), millimetre inputs, henries out.
-        const Real inductance = 4e-10L * mu * turns * turns * section / ((outer + inner) / 2);
-        fnResult(fields, 13) = fnFormatInductance(5, static_cast<double>(inductance));
-        if (inductance > 0)
-            status = IndStatus::Done;
+    if (core && turns > 0 && outerMm > innerMm) {
+        const long double inductanceH = toroidInductanceH(turns, mu, wireMm, outerMm, innerMm, heightMm);
+        tor.inductanceShown = fnFormatInductance(5, static_cast<double>(inductanceH));
+        if (inductanceH > 0)
+            status = TextId::StatusCoilDone;
     } else {
-        fnResult(fields, 13) = std::string("0");
+        tor.inductanceShown = std::string("0");
     }
 }
 
 std::uint32_t prCalcInduction(TInductionFields& fields)
 {
-    std::uint32_t status = IndStatus::NoKind;
+    std::uint32_t status = TextId::StatusCoilNoKind;
     switch (fields.kind) {
     case TCoilKind::OneSloi: prCalcOneSloi(fields, status); break;
     case TCoilKind::ManySloi: prCalcManySloi(fields, status); break;
@@ -288,100 +301,104 @@ std::uint32_t prCalcInduction(TInductionFields& fields)
     return status;
 }
 
+// ---- linked geometry
+
 void prCalcManySloiDc(TInductionFields& fields)
 {
-    const Real outer = fnRead(fields, IndEdit::ManyDo);
-    const Real inner = fnRead(fields, IndEdit::ManyDi);
-    prWrite(fields, IndEdit::ManyD, "0");
-    prWrite(fields, IndEdit::ManyC, "0");
-    if (outer > 0 && inner > 0 && outer > inner) {
-        prWriteValue(fields, IndEdit::ManyD, (outer + inner) / 2);
-        prWriteValue(fields, IndEdit::ManyC, (outer - inner) / 2);
+    const TMultiLayerFields coil = fnMultiLayerFields(fields);
+    const double outerMm = fnRead(coil.outerMm);
+    const double innerMm = fnRead(coil.innerMm);
+    prWrite(coil.meanMm, "0");
+    prWrite(coil.buildMm, "0");
+    if (outerMm > 0 && innerMm > 0 && outerMm > innerMm) {
+        prWriteValue(coil.meanMm, windingMeanDiameterMm(outerMm, innerMm));
+        prWriteValue(coil.buildMm, windingBuildMm(outerMm, innerMm));
     }
 }
 
 void prCalcManySloiDoDi(TInductionFields& fields)
 {
-    const Real mean = fnRead(fields, IndEdit::ManyD);
-    const Real build = fnRead(fields, IndEdit::ManyC);
-    prWrite(fields, IndEdit::ManyDo, "0");
-    prWrite(fields, IndEdit::ManyDi, "0");
-    if (mean > 0 && build > 0 && mean > build) {
-        prWriteValue(fields, IndEdit::ManyDo, mean + build);
-        prWriteValue(fields, IndEdit::ManyDi, mean - build);
+    const TMultiLayerFields coil = fnMultiLayerFields(fields);
+    const double meanMm = fnRead(coil.meanMm);
+    const double buildMm = fnRead(coil.buildMm);
+    prWrite(coil.outerMm, "0");
+    prWrite(coil.innerMm, "0");
+    if (meanMm > 0 && buildMm > 0 && meanMm > buildMm) {
+        prWriteValue(coil.outerMm, windingOuterDiameterMm(meanMm, buildMm));
+        prWriteValue(coil.innerMm, windingInnerDiameterMm(meanMm, buildMm));
     }
 }
 
 void prCalcPloskiStep(TInductionFields& fields)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real outer = fnRead(fields, IndEdit::FlatDo);
-    const Real inner = fnRead(fields, IndEdit::FlatDi);
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double outerMm = fnRead(flat.outerMm);
+    const double innerMm = fnRead(flat.innerMm);
     if (!(turns > 0)) {
-        prWrite(fields, IndEdit::FlatTrack, "0");
-        prWrite(fields, IndEdit::FlatGap, "0");
+        prWrite(flat.trackMm, "0");
+        prWrite(flat.gapMm, "0");
         return;
     }
-    if (outer > 0 && inner > 0 && outer > inner) {
-        if (2 * turns - 1 > 0)
-            prWriteTrackAndGap(fields, (outer - inner) / 2, turns);
-        else {
-            prWrite(fields, IndEdit::FlatTrack, "0");
-            prWrite(fields, IndEdit::FlatGap, "0");
-        }
-    }
+    // Unusable diameters leave track and gap as they are.
+    if (outerMm > 0 && innerMm > 0 && outerMm > innerMm)
+        prWriteEqualShare(flat, windingBuildMm(outerMm, innerMm), turns);
 }
 
 void prCalcPloskiFromOuter(TInductionFields& fields)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real outer = fnRead(fields, IndEdit::FlatDo);
-    const Real inner = fnRead(fields, IndEdit::FlatDi);
-    for (int edit : {IndEdit::FlatDm, IndEdit::FlatW, IndEdit::FlatTrack, IndEdit::FlatGap})
-        prWrite(fields, edit, "0");
-    if (outer > 0 && inner > 0 && outer > inner) {
-        const Real width = (outer - inner) / 2;
-        prWriteValue(fields, IndEdit::FlatDm, (outer + inner) / 2);
-        prWriteValue(fields, IndEdit::FlatW, width);
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double outerMm = fnRead(flat.outerMm);
+    const double innerMm = fnRead(flat.innerMm);
+    for (TFieldText* field : {&flat.meanMm, &flat.widthMm, &flat.trackMm, &flat.gapMm})
+        prWrite(*field, "0");
+    if (outerMm > 0 && innerMm > 0 && outerMm > innerMm) {
+        const long double widthMm = windingBuildMm(outerMm, innerMm);
+        prWriteValue(flat.meanMm, windingMeanDiameterMm(outerMm, innerMm));
+        prWriteValue(flat.widthMm, widthMm);
         if (turns > 0)
-            prWriteTrackAndGap(fields, width, turns);
+            prWriteEqualShare(flat, widthMm, turns);
     }
 }
 
 void prCalcPloskiFromMean(TInductionFields& fields)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real mean = fnRead(fields, IndEdit::FlatDm);
-    const Real width = fnRead(fields, IndEdit::FlatW);
-    for (int edit : {IndEdit::FlatDo, IndEdit::FlatDi, IndEdit::FlatTrack, IndEdit::FlatGap})
-        prWrite(fields, edit, "0");
-    if (mean > 0 && width > 0 && mean > width) {
-        prWriteValue(fields, IndEdit::FlatDo, mean + width);
-        prWriteValue(fields, IndEdit::FlatDi, mean - width);
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double meanMm = fnRead(flat.meanMm);
+    const double widthMm = fnRead(flat.widthMm);
+    for (TFieldText* field : {&flat.outerMm, &flat.innerMm, &flat.trackMm, &flat.gapMm})
+        prWrite(*field, "0");
+    if (meanMm > 0 && widthMm > 0 && meanMm > widthMm) {
+        prWriteValue(flat.outerMm, windingOuterDiameterMm(meanMm, widthMm));
+        prWriteValue(flat.innerMm, windingInnerDiameterMm(meanMm, widthMm));
         if (turns > 0)
-            prWriteTrackAndGap(fields, width, turns);
+            prWriteEqualShare(flat, widthMm, turns);
     }
 }
 
 void prCalcPloskiGap(TInductionFields& fields)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real width = fnRead(fields, IndEdit::FlatW);
-    const Real track = fnRead(fields, IndEdit::FlatTrack);
-    prWrite(fields, IndEdit::FlatGap, "0");
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double widthMm = fnRead(flat.widthMm);
+    const double trackMm = fnRead(flat.trackMm);
+    prWrite(flat.gapMm, "0");
     // No bounds: a track wider than W / N gives a negative gap, shown as such.
-    if (turns > 1 && width > 0)
-        prWriteValue(fields, IndEdit::FlatGap, (width - turns * track) / (turns - 1));
+    if (turns > 1 && widthMm > 0)
+        prWriteValue(flat.gapMm, flatGapMm(widthMm, turns, trackMm));
 }
 
 void prCalcPloskiTrack(TInductionFields& fields)
 {
-    const Real turns = fnRead(fields, IndEdit::FlatN);
-    const Real width = fnRead(fields, IndEdit::FlatW);
-    const Real gap = fnRead(fields, IndEdit::FlatGap);
-    prWrite(fields, IndEdit::FlatTrack, "0");
-    if (turns > 0 && width > 0)
-        prWriteValue(fields, IndEdit::FlatTrack, (width - (turns - 1) * gap) / turns);
+    const TFlatSpiralFields flat = fnFlatSpiralFields(fields);
+    const double turns = fnRead(flat.turns);
+    const double widthMm = fnRead(flat.widthMm);
+    const double gapMm = fnRead(flat.gapMm);
+    prWrite(flat.trackMm, "0");
+    if (turns > 0 && widthMm > 0)
+        prWriteValue(flat.trackMm, flatTrackMm(widthMm, turns, gapMm));
 }
 
 std::uint32_t prEditChangeInd(TInductionFields& fields, int editIndex)
@@ -409,3 +426,5 @@ std::uint32_t prEditChangeInd(TInductionFields& fields, int editIndex)
     }
     return prCalcInduction(fields);
 }
+
+} // namespace induction

@@ -1,13 +1,18 @@
-// Coil inductance over the texts of one coil page: single-layer and
-// multi-layer solenoids (inductance from turns or turns from inductance), flat
-// spirals of four outlines, straight conductors and toroids, plus the linked
-// geometry fields that fill each other in. Lengths are in millimetres.
+// Core layer. Coil inductance over the texts of one coil page: single-layer
+// and multi-layer solenoids (inductance from turns or turns from inductance),
+// flat spirals of four outlines, straight conductors and toroids, plus the
+// linked geometry fields that fill each other in. Lengths are in millimetres.
+// The formulas are in InductionPhysics.h; the engine reads the fields as they
+// are shown, writes results and linked fields as texts and picks the status.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+
+namespace induction {
 
 enum class TCoilKind {
     OneSloi,   // single-layer solenoid
@@ -52,9 +57,32 @@ inline constexpr int TorDi = 29;     // core inner diameter
 inline constexpr int TorH = 30;      // core height
 } // namespace IndEdit
 
+// The result labels of the page, by their number (12 is never written).
+namespace IndResult {
+inline constexpr int OneL = 1;          // single-layer inductance
+inline constexpr int OneN = 2;          // single-layer turns
+inline constexpr int ManyL = 3;
+inline constexpr int ManyN = 4;
+inline constexpr int FlatSquare = 5;    // the four spiral outlines, in TSpiralOutline order
+inline constexpr int FlatHexagonal = 6;
+inline constexpr int FlatOctagonal = 7;
+inline constexpr int FlatCircular = 8;
+inline constexpr int WireRound = 9;     // straight round wire
+inline constexpr int WireOverPlane = 10;
+inline constexpr int WireBar = 11;      // rectangular bar
+inline constexpr int Tor = 13;
+} // namespace IndResult
+
 inline constexpr int InductionEditCount = 35;   // 31-34 exist on the page, unused
 inline constexpr int InductionResultCount = 13; // result labels 1-13
 
+// A field's text as shown, and a result label's text as a run writes it
+// (Windows-1251); a label the run leaves alone stays empty.
+using TFieldText = std::string;
+using TResultText = std::optional<std::string>;
+
+// The page's record: its fields and result labels numbered as the page
+// publishes them (editInd, labelResInd), and the choices that steer a run.
 struct TInductionFields {
     TCoilKind kind = TCoilKind::OneSloi;
     bool fromN = true;         // solenoids: inductance from turns (else turns from inductance)
@@ -62,11 +90,73 @@ struct TInductionFields {
     bool manyLInMilli = false; // multi-layer L selector on millihenries
     int focusedEdit = -1;      // the field being typed in, -1 when none
 
-    std::array<std::string, InductionEditCount> editInd{};  // as shown
-    // labelResInd[k], k = 1..13, as the run writes them (index 0 unused);
-    // a label the run leaves alone stays empty here. Windows-1251.
-    std::array<std::optional<std::string>, InductionResultCount + 1> labelResInd{};
+    std::array<TFieldText, InductionEditCount> editInd{};
+    // labelResInd[k], k = 1..13 (index 0 unused).
+    std::array<TResultText, InductionResultCount + 1> labelResInd{};
 };
+
+// Each kind's fields and results by name: views into a record, which the
+// functions below map from the page's numbering once. muTyped: the
+// permeability field is the one being typed in.
+struct TSingleLayerFields {
+    TFieldText& inductance;  // in the unit of its selector
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& lengthMm;
+    TFieldText& wireMm;
+    TFieldText& formerMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+    TResultText& turnsShown;
+};
+struct TMultiLayerFields {
+    TFieldText& inductance;
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& lengthMm;
+    TFieldText& wireMm;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& buildMm;
+    TFieldText& meanMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+    TResultText& turnsShown;
+};
+struct TFlatSpiralFields {
+    TFieldText& turns;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& meanMm;
+    TFieldText& widthMm;
+    TFieldText& trackMm;
+    TFieldText& gapMm;
+    std::span<TResultText, 4> outlinesShown;  // TSpiralOutline order
+};
+struct TConductorFields {
+    TFieldText& lengthMm;
+    TFieldText& wireMm;    // a bar's one side
+    TFieldText& heightMm;  // a bar's other side
+    TResultText& roundShown;
+    TResultText& overPlaneShown;
+    TResultText& barShown;
+};
+struct TToroidFields {
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& wireMm;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& heightMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+};
+
+TSingleLayerFields fnSingleLayerFields(TInductionFields& fields);
+TMultiLayerFields fnMultiLayerFields(TInductionFields& fields);
+TFlatSpiralFields fnFlatSpiralFields(TInductionFields& fields);
+TConductorFields fnConductorFields(TInductionFields& fields);
+TToroidFields fnToroidFields(TInductionFields& fields);
 
 // The whole recalculation for the selected kind: its result labels, the "1"
 // written into a permeability field below 1 (unless it is being typed in), and
@@ -94,28 +184,4 @@ void prCalcPloskiTrack(TInductionFields& fields);     // s -> w
 // the focus and belongs to the selected kind), then the recalculation.
 std::uint32_t prEditChangeInd(TInductionFields& fields, int editIndex);
 
-// Status text ids.
-namespace IndStatus {
-inline constexpr std::uint32_t NoKind = 100;
-inline constexpr std::uint32_t TorNoTurns = 748;
-inline constexpr std::uint32_t TorDoNotAboveDi = 749;
-inline constexpr std::uint32_t TorNoCore = 750;
-inline constexpr std::uint32_t TorNothing = 751;
-inline constexpr std::uint32_t WireDone = 752;
-inline constexpr std::uint32_t WireNoLD = 753;
-inline constexpr std::uint32_t WireNothing = 754;
-inline constexpr std::uint32_t OneFromNNothing = 764;
-inline constexpr std::uint32_t OneNoGeometry = 765;
-inline constexpr std::uint32_t SolenoidNoTurns = 766;
-inline constexpr std::uint32_t OneFromLNothing = 767;
-inline constexpr std::uint32_t SolenoidNoL = 768;
-inline constexpr std::uint32_t ManyFromNNothing = 769;
-inline constexpr std::uint32_t OneTooLong = 770;
-inline constexpr std::uint32_t ManyNoGeometry = 771;
-inline constexpr std::uint32_t ManyTooFull = 772;
-inline constexpr std::uint32_t ManyFromLNothing = 773;
-inline constexpr std::uint32_t MeanNotAboveBuild = 774;
-inline constexpr std::uint32_t OuterNotAboveInner = 775;
-inline constexpr std::uint32_t FlatHint = 776;
-inline constexpr std::uint32_t Done = 780;
-} // namespace IndStatus
+} // namespace induction

@@ -1,16 +1,20 @@
-// The coil page: the five winding kinds on the left, and for the selected kind
-// a drawing with its input fields, unit lists and results on the right. Every
-// change recalculates through the inductance engine; typing into a linked
-// geometry field fills in the other way of giving the same geometry.
+// UI layer. The coil page: the five winding kinds on the left, and for the
+// selected kind a drawing with its input fields, unit lists and results on
+// the right, placed from the coil geometry. Every change recalculates through
+// the inductance engine; typing into a linked geometry field fills in the
+// other way of giving the same geometry.
 #pragma once
 
 #include "calculators/Induction/InductionEngine.h"
+#include "calculators/Induction/InductionGeometry.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <span>
 
 class QAbstractItemModel;
 class QCheckBox;
@@ -22,13 +26,14 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyImageCanvas;
+class TMyNumberField;
 class TMyPageHost;
 
 // The page's widgets that are not published fields, and what each solenoid
 // view remembers while another kind is shown.
 struct TInductionData {
-    std::array<QLineEdit*, InductionEditCount> editInd{};
-    std::array<QComboBox*, InductionEditCount> comboInd{};  // unit list k sits beside field k
+    std::array<QLineEdit*, induction::InductionEditCount> editInd{};
+    std::array<QComboBox*, induction::InductionEditCount> comboInd{};  // unit list k sits beside field k
     QRadioButton* rbIndFromN = nullptr;
     QRadioButton* rbNFromInd = nullptr;
     bool bFromNOneSloi = true;   // single-layer view solves inductance from turns
@@ -36,7 +41,7 @@ struct TInductionData {
     QLabel* labelTitleInd = nullptr;
     QLabel* labelSelectCoil = nullptr;
     std::array<QLabel*, 19> labelInd{};                          // captions 1-18
-    std::array<QLabel*, InductionResultCount + 1> labelResInd{}; // results 1-13
+    std::array<QLabel*, induction::InductionResultCount + 1> labelResInd{}; // results 1-13
     QCheckBox* checkMpCoil = nullptr;
     bool bMpOneSloi = false;   // single-layer view: permeability typed, not "1"
     bool bMpManySloi = false;  // the same for the multi-layer view
@@ -53,7 +58,7 @@ public:
     QWidget* fnTabSheet() const { return mSheet; }
     TInductionData& fnData() { return mData; }
     const TInductionData& fnData() const { return mData; }
-    TCoilKind fnKind() const;
+    induction::TCoilKind fnKind() const;
 
     // Published fields; each widget's objectName is its field name.
     QPushButton* btnClose = nullptr;
@@ -81,6 +86,7 @@ public slots:
     void prSetProvod();
     void prSetCoilTor();
     void prSetRbInd();
+    // A field changed; the one with the focus counts as typed in.
     void prEditChangeInd(int index);
     void prComboChange();
     void prCheckMpCoilOnClick();
@@ -88,19 +94,29 @@ public slots:
     void prCalcInduction();
 
 private:
-    TInductionFields fnGatherFields() const;
-    void prShowFields(const TInductionFields& fields);
+    // Field k as the number field it is.
+    TMyNumberField* fnField(int index) const;
+    // A field changed (byUser: typed, pasted, cut or undone rather than set by anyone else).
+    void prOnEdited(int index, bool byUser);
+    induction::TInductionFields fnGatherFields() const;
+    void prShowFields(const induction::TInductionFields& fields);
     // Runs the engine (after linking, when `typedEdit` is being typed in) and shows the outcome.
     void prRecalculate(int typedEdit);
-    void prBeginView(std::uint32_t titleId, TCoilKind kind);
+    void prBeginView(std::uint32_t titleId, induction::TCoilKind kind);
     void prShowSolenoidBlock(bool oneSloi);
     void prApplyPermeability(bool oneSloi);
-    // Shows field k at (left, top), its unit list beside it when asked, and a symbol left of it.
-    void prShowField(int index, int left, int top, bool withUnit, int symbol);
-    void prShowCaption(int index, int left, int top);
-    void prShowResult(int index, int left, int top);
-    void prDrawPiece(int x, int y, int w, int h, int dx, int dy);
-    void prDrawSymbol(int symbol, const QLineEdit* edit);
+    // Shows field k at a place, its unit list beside it when asked, and a symbol left of it.
+    void prShowField(int index, TPoint at, bool withUnit, induction::geometry::TSymbol symbol);
+    void prShowCaption(int index, TPoint at);
+    void prShowResult(int index, TPoint at);
+    // A list view's rows (each field on its caption's row, or stacked under the
+    // field above); returns the bottom of its last caption.
+    int prShowList(std::span<const induction::geometry::TListRow> rows, bool stacked);
+    // A kind's drawing at its place, with the fields, results and captions on it.
+    void prShowDrawing(induction::TCoilKind kind, int listBottom = 0);
+    // Copies a piece of the sheet onto the result panel with its top-left corner at `at`.
+    void prDrawPiece(const TRect& piece, TPoint at);
+    void prDrawSymbol(induction::geometry::TSymbol symbol, const QLineEdit* edit);
     // List views: caption k's place in row `row` (0-based) and the fields' common left.
     int fnListRowTop(int row) const;
     int fnListFieldLeft() const;
@@ -108,7 +124,6 @@ private:
     QWidget* mSheet;
     TMyPageHost* mHost;
     TInductionData mData;
-    bool mWriting = false;  // the page itself is writing fields
     QAbstractItemModel* mMillimetres = nullptr;  // the length lists' one item
 };
 

@@ -1,11 +1,13 @@
 // The coil engine on the texts of a page: worked examples of every winding
 // kind, every status text, both solve directions round trip, and the linked
-// geometry fields.
+// geometry fields; and its formulas against physics and published tables.
 #include "calculators/Induction/InductionEngine.h"
+#include "calculators/Induction/InductionPhysics.h"
 
 #include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
+#include "text/TextIds.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +16,13 @@
 #include <ostream>
 #include <string>
 
+using namespace induction;
+
 namespace {
 
 // Results are written in Windows-1251: the micro- and millihenry labels come from the catalogue.
-std::string fnMicro(const char* number) { return std::string(number) + " " + fnGetText(1009, 1); }
-std::string fnMilli(const char* number) { return std::string(number) + " " + fnGetText(1010, 1); }
+std::string fnMicro(const char* number) { return std::string(number) + " " + fnGetText(TextId::UnitUH, 1); }
+std::string fnMilli(const char* number) { return std::string(number) + " " + fnGetText(TextId::UnitMH, 1); }
 
 TInductionFields fnFields(TCoilKind kind, const std::map<int, const char*>& texts, bool fromN = true)
 {
@@ -204,7 +208,7 @@ TEST_F(InductionEngine, BothDirectionsRoundTripInBothUnits)
                 const double tolerance = wanted * (2 * turnsStep / turns + 0.01);
                 const std::string back = fnLabel(fields, coil.labelL);
                 const double value = fnTextToFloat(back.substr(0, back.find(' ')));
-                const bool inMilli = back.find(fnGetText(1010, 1)) != std::string::npos;
+                const bool inMilli = back.find(fnGetText(TextId::UnitMH, 1)) != std::string::npos;
                 EXPECT_NEAR(value * (inMilli ? 1000 : 1), wanted, tolerance)
                     << (coil.kind == K::OneSloi ? "single" : "multi") << " " << typed << (milli ? " mH" : " µH");
             }
@@ -316,6 +320,206 @@ TEST_F(InductionEngine, HugeInputsNeverShowNanOrInf)
                     EXPECT_EQ(label->find("inf"), std::string::npos) << *label;
                 }
         }
+    }
+}
+
+// ---- the formulas against physics and published tables
+
+constexpr double Pi = 3.14159265358979323846;
+constexpr double Mu0 = 4e-7 * Pi;  // H/m
+
+// A current sheet of diameter D and length l: L = K mu0 pi r^2 N^2 / l, with
+// Nagaoka's coefficient K from his table (by D / l). Millimetres in, uH out.
+double fnNagaokaUh(double turns, double diameterMm, double lengthMm, double k)
+{
+    const double r = diameterMm / 2e3;
+    return k * Mu0 * Pi * r * r * turns * turns / (lengthMm / 1e3) * 1e6;
+}
+
+// The Brooks coil (section c x c on a mean diameter 3c): L = 0.025491 c N^2 uH, c in cm.
+double fnBrooksUh(double turns, double sideMm) { return 0.025491 * sideMm / 10 * turns * turns; }
+
+// Wheeler's flat spiral in inches: L = r^2 N^2 / (8 r + 11 w) uH, r the mean
+// radius and w the radial width of the winding.
+double fnWheelerSpiralUh(double turns, double outerMm, double innerMm)
+{
+    const double r = (outerMm + innerMm) / 4 / 25.4;
+    const double w = (outerMm - innerMm) / 2 / 25.4;
+    return r * r * turns * turns / (8 * r + 11 * w);
+}
+
+// The modified Wheeler formula of a square planar spiral:
+// L = 2.34 mu0 N^2 davg / (1 + 2.75 rho).
+double fnModifiedWheelerSquareUh(double turns, double outerMm, double innerMm)
+{
+    const double average = (outerMm + innerMm) / 2e3;
+    const double rho = (outerMm - innerMm) / (outerMm + innerMm);
+    return 2.34 * Mu0 * turns * turns * average / (1 + 2.75 * rho) * 1e6;
+}
+
+// A straight round wire, exactly (its internal inductance mu0 l / 8 pi included):
+// L = mu0 l / 2 pi (ln(l / r + sqrt(1 + l^2 / r^2)) - sqrt(1 + r^2 / l^2) + r / l + 1 / 4).
+double fnRoundWireUh(double lengthMm, double wireMm)
+{
+    const double q = lengthMm / (wireMm / 2);
+    return Mu0 / (2 * Pi) * lengthMm / 1e3 *
+           (std::log(q + std::sqrt(1 + q * q)) - std::sqrt(1 + 1 / (q * q)) + 1 / q + 0.25) * 1e6;
+}
+
+// A long wire at height h over a plane, by its image: L = mu0 l / 2 pi (ln(4 h / d) + 1 / 4).
+double fnLongWireOverPlaneUh(double lengthMm, double wireMm, double heightMm)
+{
+    return Mu0 / (2 * Pi) * lengthMm / 1e3 * (std::log(4 * heightMm / wireMm) + 0.25) * 1e6;
+}
+
+// A long bar of square section a x a, by the geometric mean distance of the
+// section (0.44705 a): L = mu0 l / 2 pi (ln(2 l / GMD) - 1).
+double fnSquareBarUh(double lengthMm, double sideMm)
+{
+    return Mu0 / (2 * Pi) * lengthMm / 1e3 * (std::log(2 * lengthMm / (0.44705 * sideMm)) - 1) * 1e6;
+}
+
+// A toroid of rectangular section, exactly: L = mu0 mu N^2 h ln(Do / Di) / 2 pi, in henries.
+double fnToroidH(double turns, double mu, double outerMm, double innerMm, double heightMm)
+{
+    return Mu0 * mu * turns * turns * heightMm / 1e3 * std::log(outerMm / innerMm) / (2 * Pi);
+}
+
+struct TReferenceCase {
+    const char* name;
+    double formula;    // what the program computes
+    double reference;  // what physics or the table says
+    double tolerance;  // relative
+    friend void PrintTo(const TReferenceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class InductionPhysicsReference : public ::testing::TestWithParam<TReferenceCase> {};
+
+TEST_P(InductionPhysicsReference, AgreesWithinTheFormulasAccuracy)
+{
+    const TReferenceCase& c = GetParam();
+    EXPECT_NEAR(c.formula, c.reference, c.tolerance * c.reference) << "off by " << (c.formula / c.reference - 1);
+}
+
+// A result of the formulas, as the test compares it.
+double fnDouble(long double value) { return static_cast<double>(value); }
+using O = TSpiralOutline;
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, InductionPhysicsReference,
+    ::testing::Values(
+        // Wheeler's single-layer formula in millimetres stays within 3 % of the current sheet,
+        // short coils (D / 2 > l, their own denominator) included. 10 turns, D = 20 mm.
+        TReferenceCase{"SingleLayerLengthTenDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 200)),
+                       fnNagaokaUh(10, 20, 200, 0.9588), 0.03},
+        TReferenceCase{"SingleLayerLengthFiveDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 100)),
+                       fnNagaokaUh(10, 20, 100, 0.9201), 0.03},
+        TReferenceCase{"SingleLayerLengthTwoDiameters", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 40)),
+                       fnNagaokaUh(10, 20, 40, 0.8181), 0.03},
+        TReferenceCase{"SingleLayerLengthOneDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 20)),
+                       fnNagaokaUh(10, 20, 20, 0.6884), 0.03},
+        TReferenceCase{"SingleLayerLengthHalfDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 10)),
+                       fnNagaokaUh(10, 20, 10, 0.5255), 0.03},
+        TReferenceCase{"SingleLayerShortFifthDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 4)),
+                       fnNagaokaUh(10, 20, 4, 0.3198), 0.03},
+        TReferenceCase{"SingleLayerShortTenthDiameter", fnDouble(singleLayerInductanceUh(10, 1, 20, 0, 2)),
+                       fnNagaokaUh(10, 20, 2, 0.2033), 0.03},
+        // The permeability scales the inductance; the wire's diameter adds to the former's.
+        TReferenceCase{"SingleLayerCoreAndWire", fnDouble(singleLayerInductanceUh(10, 50, 19.5, 0.5, 20)),
+                       50 * fnNagaokaUh(10, 20, 20, 0.6884), 0.03},
+        // Wheeler's multi-layer formula on the Brooks coil, the most inductance for a length of wire.
+        TReferenceCase{"MultiLayerBrooksSmall", fnDouble(multiLayerInductanceUh(100, 1, 6, 2, 2)),
+                       fnBrooksUh(100, 2), 0.01},
+        TReferenceCase{"MultiLayerBrooksLarge", fnDouble(multiLayerInductanceUh(500, 1, 75, 25, 25)),
+                       fnBrooksUh(500, 25), 0.01},
+        // The current sheet of a circular spiral against Wheeler's spiral formula, of a square one
+        // against the modified Wheeler formula, over fill ratios 0.2 to 0.5 (N = 10, Do = 30 mm).
+        TReferenceCase{"FlatCircularFillHalf", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 10)),
+                       fnWheelerSpiralUh(10, 30, 10), 0.015},
+        TReferenceCase{"FlatCircularFillThird", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 15)),
+                       fnWheelerSpiralUh(10, 30, 15), 0.015},
+        TReferenceCase{"FlatCircularFillFifth", fnDouble(flatSpiralInductanceUh(O::Circular, 10, 30, 20)),
+                       fnWheelerSpiralUh(10, 30, 20), 0.015},
+        TReferenceCase{"FlatSquareFillHalf", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 10)),
+                       fnModifiedWheelerSquareUh(10, 30, 10), 0.015},
+        TReferenceCase{"FlatSquareFillThird", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 15)),
+                       fnModifiedWheelerSquareUh(10, 30, 15), 0.015},
+        TReferenceCase{"FlatSquareFillFifth", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 20)),
+                       fnModifiedWheelerSquareUh(10, 30, 20), 0.015},
+        // Straight conductors, long against their thickness, against the exact and the long-line values.
+        TReferenceCase{"RoundWire30Diameters", fnDouble(roundWireInductanceUh(30, 1)), fnRoundWireUh(30, 1),
+                       0.005},
+        TReferenceCase{"RoundWire1000Diameters", fnDouble(roundWireInductanceUh(1000, 1)), fnRoundWireUh(1000, 1),
+                       0.0005},
+        TReferenceCase{"WireOverPlane200Heights", fnDouble(wireOverPlaneInductanceUh(2000, 1, 10)),
+                       fnLongWireOverPlaneUh(2000, 1, 10), 0.005},
+        TReferenceCase{"WireOverPlane1000Heights", fnDouble(wireOverPlaneInductanceUh(10000, 1, 10)),
+                       fnLongWireOverPlaneUh(10000, 1, 10), 0.001},
+        TReferenceCase{"SquareBar100Sides", fnDouble(rectangularBarInductanceUh(100, 1, 1)),
+                       fnSquareBarUh(100, 1), 0.002},
+        TReferenceCase{"SquareBar1000Sides", fnDouble(rectangularBarInductanceUh(1000, 1, 1)),
+                       fnSquareBarUh(1000, 1), 0.001},
+        // The toroid's mean-diameter formula against the logarithmic one: exact for a thin
+        // ring, a few per cent low for Do = 2 Di.
+        TReferenceCase{"ToroidThinRing", fnDouble(toroidInductanceH(10, 1, 0, 22, 20, 5)),
+                       fnToroidH(10, 1, 22, 20, 5), 0.001},
+        TReferenceCase{"ToroidThickRing", fnDouble(toroidInductanceH(100, 2000, 0, 20, 10, 5)),
+                       fnToroidH(100, 2000, 20, 10, 5), 0.04}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InductionPhysics, SpiralOutlinesEnclosingMoreAreaHaveMoreInductance)
+{
+    // At the same Do, Di and N the square encloses the most area, the circle the
+    // least; the outlines' coefficients keep that order up to a fill ratio of
+    // one half (Di >= Do / 3).
+    for (double inner : {10.0, 15.0, 20.0, 25.0}) {
+        const long double square = flatSpiralInductanceUh(O::Square, 10, 30, inner);
+        const long double hexagonal = flatSpiralInductanceUh(O::Hexagonal, 10, 30, inner);
+        const long double octagonal = flatSpiralInductanceUh(O::Octagonal, 10, 30, inner);
+        const long double circular = flatSpiralInductanceUh(O::Circular, 10, 30, inner);
+        EXPECT_GT(square, octagonal) << inner;
+        EXPECT_GT(square, hexagonal) << inner;
+        EXPECT_GT(octagonal, circular) << inner;
+        EXPECT_GT(hexagonal, circular) << inner;
+    }
+}
+
+// Whether the turns fit: side by side along l, or in the section l x c at the
+// fill of square-packed round wire.
+struct TFitCase {
+    const char* name;
+    bool overfull;
+    bool expected;
+    friend void PrintTo(const TFitCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class InductionWindingFit : public ::testing::TestWithParam<TFitCase> {};
+
+TEST_P(InductionWindingFit, TellsWhenTheWireDoesNotFit) { EXPECT_EQ(GetParam().overfull, GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Windings, InductionWindingFit,
+    ::testing::Values(
+        // 20 turns of 0.5 mm wire fill 10 mm exactly.
+        TFitCase{"SingleLayerExactlyFull", singleLayerTooLong(20, 0.5, 10), false},
+        TFitCase{"SingleLayerOneTurnMore", singleLayerTooLong(21, 0.5, 10), true},
+        TFitCase{"SingleLayerWireNotGiven", singleLayerTooLong(1000, 0, 10), false},
+        // A 10 x 5 mm section holds 50 turns of 1 mm wire square-packed.
+        TFitCase{"MultiLayerSquarePacked", multiLayerOverfull(50, 1, 10, 5), false},
+        TFitCase{"MultiLayerTwoTurnsMore", multiLayerOverfull(52, 1, 10, 5), true},
+        TFitCase{"MultiLayerWireNotGiven", multiLayerOverfull(1e6, 0, 10, 5), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InductionPhysics, TurnsForAnInductanceGiveItBack)
+{
+    for (const double turns : {3.0, 47.0, 1200.0}) {
+        const long double single = singleLayerInductanceUh(turns, 4, 12, 0.3, 25);
+        EXPECT_NEAR(fnDouble(singleLayerTurns(single, 4, 12, 0.3, 25)), turns, turns * 1e-12);
+        // A short coil solves with its own denominator too.
+        const long double shortCoil = singleLayerInductanceUh(turns, 1, 40, 0, 5);
+        EXPECT_NEAR(fnDouble(singleLayerTurns(shortCoil, 1, 40, 0, 5)), turns, turns * 1e-12);
+        const long double multi = multiLayerInductanceUh(turns, 3, 20, 10, 5);
+        EXPECT_NEAR(fnDouble(multiLayerTurns(multi, 3, 20, 10, 5)), turns, turns * 1e-12);
     }
 }
 

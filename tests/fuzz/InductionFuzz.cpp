@@ -4,19 +4,24 @@
 #include "FuzzSupport.h"
 
 #include "calculators/Induction/InductionEngine.h"
+#include "text/TextIds.h"
 
 #include <cstdint>
 #include <string>
+
+using namespace induction;
 
 namespace {
 
 bool fnKnownStatus(std::uint32_t status)
 {
-    using namespace IndStatus;
+    using namespace TextId;
     for (std::uint32_t known :
-         {NoKind, TorNoTurns, TorDoNotAboveDi, TorNoCore, TorNothing, WireDone, WireNoLD, WireNothing, OneFromNNothing,
-          OneNoGeometry, SolenoidNoTurns, OneFromLNothing, SolenoidNoL, ManyFromNNothing, OneTooLong, ManyNoGeometry,
-          ManyTooFull, ManyFromLNothing, MeanNotAboveBuild, OuterNotAboveInner, FlatHint, Done})
+         {StatusCoilNoKind, StatusToroidNoN, StatusToroidDoNotAboveDi, StatusToroidNoCore, StatusToroidNoCoreNoN,
+          StatusWireDone, StatusWireNoLengthWithH, StatusWireNoLength, StatusSingleNoSizeNoN, StatusSingleNoSize,
+          StatusSolenoidNoN, StatusSingleNoSizeNoL, StatusSolenoidNoL, StatusMultiNoSizeNoN, StatusSingleTurnsDoNotFit,
+          StatusMultiNoSize, StatusMultiTurnsDoNotFit, StatusMultiNoSizeNoL, StatusMeanNotAboveBuild,
+          StatusOuterNotAboveInner, StatusFlatHint, StatusCoilDone})
         if (status == known)
             return true;
     return false;

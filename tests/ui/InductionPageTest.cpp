@@ -24,6 +24,8 @@
 #include <map>
 #include <vector>
 
+using namespace induction;
+
 namespace {
 
 using namespace IndEdit;
@@ -66,7 +68,7 @@ protected:
 
     void prClick(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
 
-    static QString fnMicro(const char* number) { return QString::fromUtf8(number) + " " + fnText(1009); }
+    static QString fnMicro(const char* number) { return QString::fromUtf8(number) + " " + fnText(TextId::UnitUH); }
 
     std::unique_ptr<TMyFormMain> form;
     TMyInductionPage* page = nullptr;
@@ -77,8 +79,8 @@ TEST_F(InductionPage, OpensAsTheMenuOpensIt)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "Induction" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(701) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(764));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::CoilTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusSingleNoSizeNoN));
     EXPECT_TRUE(page->rbCoilOneSloi->isChecked());
     EXPECT_TRUE(fnData().rbIndFromN->isChecked());
     EXPECT_TRUE(fnEdit(OneN)->isVisible());
@@ -88,7 +90,7 @@ TEST_F(InductionPage, OpensAsTheMenuOpensIt)
     EXPECT_TRUE(fnEdit(OneMu)->isReadOnly());
     EXPECT_EQ(fnEdit(OneMu)->palette().color(QPalette::Base), QColor(239, 237, 209));
     EXPECT_FALSE(fnData().checkMpCoil->isChecked());
-    EXPECT_EQ(fnData().labelTitleInd->text(), fnText(757));
+    EXPECT_EQ(fnData().labelTitleInd->text(), fnText(TextId::CoilSingleLayerTitle));
     EXPECT_EQ(fnInductionPage(0), nullptr);
 
     // Every published field and record widget by its name, right-panel widgets on PanelInduction.
@@ -117,13 +119,13 @@ TEST_F(InductionPage, OpensAsTheMenuOpensIt)
 TEST_F(InductionPage, TypingComputesAtEveryKeystroke)
 {
     prTypeAll({{OneLen, "10"}, {OneD0, "10"}, {OneWire, "0,5"}});
-    EXPECT_EQ(form->fnStatusText(), fnText(766));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusSolenoidNoN));
     prType(OneN, "10");
     EXPECT_EQ(fnResult(1)->text(), fnMicro("0,75"));
     EXPECT_EQ(fnResult(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(form->fnStatusText(), fnText(780));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusCoilDone));
     prType(OneWire, "2");
-    EXPECT_EQ(form->fnStatusText(), fnText(770));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusSingleTurnsDoNotFit));
 
     // Turns from inductance, in millihenries once the selector says so.
     prClick(fnData().rbNFromInd);
@@ -173,7 +175,7 @@ TEST_F(InductionPage, LinkedFieldsFillEachOtherWithoutPingPong)
     for (const auto& [k, text] : flat)
         EXPECT_EQ(fnEdit(k)->text(), text) << k;
     EXPECT_EQ(fnResult(5)->text(), fnMicro("2,46"));
-    EXPECT_EQ(form->fnStatusText(), fnText(780));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusCoilDone));
     prType(FlatN, "0,5");
     EXPECT_EQ(fnEdit(FlatTrack)->text(), "0");
     EXPECT_EQ(fnEdit(FlatGap)->text(), "0");
@@ -223,14 +225,21 @@ TEST_F(InductionPage, EveryViewPlacesItsFields)
 {
     const int listLeft = 418 - 105;
     const std::vector<TViewCase> views = {
-        {"rbCoilOneSloi", 757, 764, {{OneLen, {113, 193}}, {OneD0, {265, 255}}, {OneWire, {144, 348}}}, {}},
-        {"rbCoilManySloi", 761, 769,
+        {"rbCoilOneSloi", TextId::CoilSingleLayerTitle, TextId::StatusSingleNoSizeNoN,
+         {{OneLen, {113, 193}}, {OneD0, {265, 255}}, {OneWire, {144, 348}}},
+         {}},
+        {"rbCoilManySloi", TextId::CoilMultiLayerTitle, TextId::StatusMultiNoSizeNoN,
          {{ManyLen, {207, 163}}, {ManyDi, {146, 241}}, {ManyDo, {75, 209}}, {ManyC, {85, 307}},
           {ManyD, {318, 271}}, {ManyWire, {236, 381}}},
          {}},
-        {"rbCoilPloski", 782, 776, {{FlatN, {listLeft, -1}}, {FlatGap, {listLeft, -1}}}, {FlatN}},
-        {"rbCoilProvod", 758, 754, {{WireLen, {listLeft, -1}}, {WireH, {listLeft, -1}}}, {}},
-        {"rbCoilTor", 759, 751, {{TorDo, {265, 167}}, {TorDi, {128, 157}}, {TorH, {265, 220}}, {TorN, {listLeft, -1}}},
+        {"rbCoilPloski", TextId::CoilFlatTitle, TextId::StatusFlatHint,
+         {{FlatN, {listLeft, -1}}, {FlatGap, {listLeft, -1}}},
+         {FlatN}},
+        {"rbCoilProvod", TextId::CoilWireTitle, TextId::StatusWireNoLength,
+         {{WireLen, {listLeft, -1}}, {WireH, {listLeft, -1}}},
+         {}},
+        {"rbCoilTor", TextId::CoilToroidTitle, TextId::StatusToroidNoCoreNoN,
+         {{TorDo, {265, 167}}, {TorDi, {128, 157}}, {TorH, {265, 220}}, {TorN, {listLeft, -1}}},
          {TorN, TorMu}},
     };
     for (const TViewCase& view : views) {
@@ -251,7 +260,7 @@ TEST_F(InductionPage, EveryViewPlacesItsFields)
                 EXPECT_EQ(unit->x(), edit->x() + edit->width() + 2);
                 EXPECT_EQ(unit->y(), edit->y() - 4);
                 EXPECT_FALSE(unit->isEnabled());
-                EXPECT_EQ(unit->currentText(), fnText(1019));
+                EXPECT_EQ(unit->currentText(), fnText(TextId::UnitMm));
             }
         }
         // Nothing of the view reaches outside the panel.
@@ -285,7 +294,7 @@ TEST_F(InductionPage, TwoTabsAreIndependent)
     TMyInductionPage* second = fnOpen();
     ASSERT_NE(second, first);
     EXPECT_EQ(second->fnData().editInd[OneLen]->text(), "0");
-    EXPECT_EQ(form->fnStatusText(), fnText(764));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusSingleNoSizeNoN));
     second->fnData().editInd[OneLen]->setFocus(Qt::MouseFocusReason);
     second->fnData().editInd[OneLen]->selectAll();
     QTest::keyClicks(second->fnData().editInd[OneLen], "25");
@@ -294,7 +303,7 @@ TEST_F(InductionPage, TwoTabsAreIndependent)
 
     // Each tab keeps its status text.
     form->fnPageControl()->setCurrentWidget(first->fnTabSheet());
-    EXPECT_EQ(form->fnStatusText(), fnText(780));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusCoilDone));
 }
 
 } // namespace

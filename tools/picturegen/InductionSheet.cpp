@@ -4,11 +4,14 @@
 //
 // Every piece is drawn in its own coordinates (origin at the piece's
 // top-left corner) and clipped to its rectangle: the page copies exactly
-// these rectangles and nothing else. Field places below are in the same
-// drawing coordinates as the page uses them (they may reach past a
-// drawing's edge; only what falls inside matters to the picture).
+// these rectangles and nothing else. The pieces, and the places of the
+// page's fields and results on each drawing, come from the geometry the page
+// builds from (InductionGeometry.h), in drawing coordinates (a place may
+// reach past a drawing's edge; only what falls inside matters to the picture).
 #include "Drawing.h"
 #include "Sheets.h"
+
+#include "calculators/Induction/InductionGeometry.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -24,40 +27,42 @@ namespace picturegen {
 
 namespace {
 
-constexpr int kSheetWidth = 1000;
-constexpr int kSheetHeight = 500;
+namespace geo = induction::geometry;
+using induction::TCoilKind;
+using geo::TSymbol;
+namespace IndEdit = induction::IndEdit;
+namespace IndResult = induction::IndResult;
+namespace IndCaption = induction::IndCaption;
 
 // ---------------------------------------------------------------- pieces
 
-constexpr int kIconCount = 5;
-constexpr QRect fnIconRect(int k) { return QRect(1 + 33 * k, 1, 32, 32); }
+// The pieces the page cuts, from the geometry it shares with the page.
+QRect fnIconRect(int k) { return fnQRect(geo::fnIconPiece(static_cast<TCoilKind>(k))); }
 
-constexpr QRect kDrawingA(1, 34, 197, 185);    // single-layer coil
-constexpr QRect kDrawingB(44, 231, 313, 253);  // multi-layer coil in section
-constexpr QRect kDrawingC(201, 2, 390, 226);   // flat spirals
-constexpr QRect kDrawingD(594, 231, 398, 253); // straight conductors
-constexpr QRect kDrawingE(360, 231, 231, 253); // toroid
+const QRect kDrawingA = fnQRect(geo::fnDrawing(TCoilKind::OneSloi).piece);  // single-layer coil
+const QRect kDrawingB = fnQRect(geo::fnDrawing(TCoilKind::ManySloi).piece); // multi-layer coil in section
+const QRect kDrawingC = fnQRect(geo::fnDrawing(TCoilKind::Ploski).piece);   // flat spirals
+const QRect kDrawingD = fnQRect(geo::fnDrawing(TCoilKind::Provod).piece);   // straight conductors
+const QRect kDrawingE = fnQRect(geo::fnDrawing(TCoilKind::Tor).piece);      // toroid
 
-// The symbols shown 10 px left of a list field: the glyph is right-aligned
-// and centred on the field, whose middle is 10 px below the piece's top.
+// The symbols the page shows left of a list field: the glyph is right-aligned
+// 2 px before the piece's edge and centred on the field's middle.
 struct TSymbolPiece {
     const char* name;
     const char* symbol;
     const char* sub;
-    int x;
-    int y;
+    TSymbol piece;
 };
 constexpr TSymbolPiece kSymbols[] = {
-    {"symbol 1 L", "L", "", 1, 222},    {"symbol 2 N", "N", "", 1, 247},
-    {"symbol 3 mu", "μ", "", 1, 272},   {"symbol 4 Do", "D", "o", 1, 297},
-    {"symbol 5 Di", "D", "i", 1, 322},  {"symbol 6 Dm", "D", "m", 1, 347},
-    {"symbol 7 W", "W", "", 1, 372},    {"symbol 8 w", "w", "", 1, 397},
-    {"symbol 9 s", "s", "", 1, 422},    {"symbol 10 l", "l", "", 1, 447},
-    {"symbol d", "d", "", 594, 1},      {"symbol h", "h", "", 635, 1},
+    {"symbol 1 L", "L", "", TSymbol::L},       {"symbol 2 N", "N", "", TSymbol::N},
+    {"symbol 3 mu", "μ", "", TSymbol::Mu},     {"symbol 4 Do", "D", "o", TSymbol::Do},
+    {"symbol 5 Di", "D", "i", TSymbol::Di},    {"symbol 6 Dm", "D", "m", TSymbol::Dm},
+    {"symbol 7 W", "W", "", TSymbol::W},       {"symbol 8 w", "w", "", TSymbol::Track},
+    {"symbol 9 s", "s", "", TSymbol::Gap},     {"symbol 10 l", "l", "", TSymbol::Length},
+    {"symbol d", "d", "", TSymbol::Wire},      {"symbol h", "h", "", TSymbol::Height},
 };
-constexpr QSize kSymbolSize(40, 24);
-constexpr double kSymbolRight = 38.0; // glyphs end 2 px before the piece's edge
-constexpr double kSymbolMidY = 10.0;
+const double kSymbolRight = geo::SymbolWidth - 2.0;
+const double kSymbolMidY = -geo::SymbolOffset.Y + geo::EditHeight / 2.0;
 
 // ---------------------------------------------------------------- widgets
 
@@ -65,114 +70,80 @@ constexpr double kSymbolMidY = 10.0;
 enum class TWidgetKind { Edit, Combo, Caption, Result };
 
 struct TWidget {
-    const char* name;
+    QString name;
     TWidgetKind kind;
     QPoint at;
-    const char* text = nullptr; // captions: their width follows the text
+    QString text; // captions: their width follows the text
 };
 
-constexpr QSize kEditSize(26, 14);
-constexpr QSize kComboSize(52, 21);
+const QSize kEditSize(geo::EditWidth, geo::EditHeight);
+const QSize kComboSize(geo::UnitListWidth, geo::UnitListHeight);
 constexpr QSize kResultSize(70, 14); // "0,75 мкГн" and a little more
 constexpr int kCaptionHeight = 14;
 
-constexpr QRect fnEdit(int x, int y) { return QRect(QPoint(x, y), kEditSize); }
+// A field on its kind's drawing, and a result.
+QRect fnEdit(TCoilKind kind, int edit) { return QRect(fnQPoint(geo::fnFieldOnDrawing(kind, edit)), kEditSize); }
+QPoint fnResult(TCoilKind kind, int result) { return fnQPoint(geo::fnResultOnDrawing(kind, result)); }
 
-// The unit list stands 2 px right of its field, centred on it (3.5 px
-// rounds to 4).
-constexpr QPoint fnComboAt(const QRect& edit) { return QPoint(edit.right() + 3, edit.top() - 4); }
-
-// A field's caption stands 18 px above it.
-constexpr QPoint fnCaptionAt(const QRect& edit, int dx = 0)
+// The captions that stand on a drawing, as the page's catalogue words them.
+QString fnCaptionText(int caption)
 {
-    return QPoint(edit.left() + dx, edit.top() - 18);
+    switch (caption) {
+    case IndCaption::Length: return QStringLiteral("Длина намотки l");
+    case IndCaption::Former: return QStringLiteral("Диаметр каркаса D0");
+    case IndCaption::Wire: return QStringLiteral("Диаметр провода d");
+    case IndCaption::RoundWire: return QStringLiteral("Прямой круглый провод");
+    case IndCaption::WireOverPlane: return QStringLiteral("Провод над плоскостью");
+    case IndCaption::Bar: return QStringLiteral("Прямоугольная шина");
+    case IndCaption::Inductance: return QStringLiteral("Индуктивность L");
+    default: return QString();
+    }
 }
 
-// A result's caption stands 39 px left of it, 16 px above or below.
-constexpr QPoint fnResultCaptionAt(QPoint result, int dy) { return result + QPoint(-39, dy); }
+// The widgets over a kind's drawing: each field with its unit list and
+// caption, each result with its caption.
+QList<TWidget> fnWidgets(TCoilKind kind)
+{
+    const geo::TDrawing& drawing = geo::fnDrawing(kind);
+    QList<TWidget> out;
+    for (const geo::TDrawingField& f : drawing.fnFields()) {
+        out.push_back({QStringLiteral("editInd %1").arg(f.edit), TWidgetKind::Edit, fnQPoint(f.at), {}});
+        out.push_back(
+            {QStringLiteral("comboInd %1").arg(f.edit), TWidgetKind::Combo, fnQPoint(geo::fnUnitListAt(f.at)), {}});
+        if (f.caption)
+            out.push_back({QStringLiteral("labelInd %1").arg(f.caption), TWidgetKind::Caption,
+                           fnQPoint(f.at + TPoint{f.captionShift, -geo::CaptionAbove}), fnCaptionText(f.caption)});
+    }
+    for (const geo::TDrawingResult& r : drawing.fnResults()) {
+        out.push_back({QStringLiteral("labelResInd %1").arg(r.result), TWidgetKind::Result, fnQPoint(r.at), {}});
+        if (r.caption)
+            out.push_back({QStringLiteral("labelInd %1").arg(r.caption), TWidgetKind::Caption,
+                           fnQPoint(r.at + TPoint{-geo::ResultCaptionLeft, r.captionDy}), fnCaptionText(r.caption)});
+    }
+    return out;
+}
 
-// Drawing A, single-layer coil.
-constexpr QRect kAEditLength = fnEdit(48, 13);
-constexpr QRect kAEditFormer = fnEdit(200, 75);
-constexpr QRect kAEditWire = fnEdit(79, 168);
-constexpr TWidget kWidgetsA[] = {
-    {"editInd 3 l", TWidgetKind::Edit, kAEditLength.topLeft()},
-    {"comboInd 3", TWidgetKind::Combo, fnComboAt(kAEditLength)},
-    {"labelInd 1", TWidgetKind::Caption, fnCaptionAt(kAEditLength), "Длина намотки l"},
-    {"editInd 5 D0", TWidgetKind::Edit, kAEditFormer.topLeft()},
-    {"comboInd 5", TWidgetKind::Combo, fnComboAt(kAEditFormer)},
-    {"labelInd 2", TWidgetKind::Caption, fnCaptionAt(kAEditFormer, -8), "Диаметр каркаса D0"},
-    {"editInd 4 d", TWidgetKind::Edit, kAEditWire.topLeft()},
-    {"comboInd 4", TWidgetKind::Combo, fnComboAt(kAEditWire)},
-    {"labelInd 3", TWidgetKind::Caption, fnCaptionAt(kAEditWire), "Диаметр провода d"},
-};
-
-// Drawing B, multi-layer coil.
-constexpr QRect kBEditLength = fnEdit(187, 3);
-constexpr QRect kBEditOuter = fnEdit(55, 49);
-constexpr QRect kBEditInner = fnEdit(126, 81);
-constexpr QRect kBEditBuild = fnEdit(65, 147);
-constexpr QRect kBEditMean = fnEdit(298, 111);
-constexpr QRect kBEditWire = fnEdit(216, 221);
-constexpr TWidget kWidgetsB[] = {
-    {"editInd 9 l", TWidgetKind::Edit, kBEditLength.topLeft()},
-    {"comboInd 9", TWidgetKind::Combo, fnComboAt(kBEditLength)},
-    {"labelInd 1", TWidgetKind::Caption, fnCaptionAt(kBEditLength), "Длина намотки l"},
-    {"editInd 11 Do", TWidgetKind::Edit, kBEditOuter.topLeft()},
-    {"comboInd 11", TWidgetKind::Combo, fnComboAt(kBEditOuter)},
-    {"editInd 12 Di", TWidgetKind::Edit, kBEditInner.topLeft()},
-    {"comboInd 12", TWidgetKind::Combo, fnComboAt(kBEditInner)},
-    {"editInd 13 c", TWidgetKind::Edit, kBEditBuild.topLeft()},
-    {"comboInd 13", TWidgetKind::Combo, fnComboAt(kBEditBuild)},
-    {"editInd 14 D", TWidgetKind::Edit, kBEditMean.topLeft()},
-    {"comboInd 14", TWidgetKind::Combo, fnComboAt(kBEditMean)},
-    {"editInd 10 d", TWidgetKind::Edit, kBEditWire.topLeft()},
-    {"comboInd 10", TWidgetKind::Combo, fnComboAt(kBEditWire)},
-    {"labelInd 3", TWidgetKind::Caption, fnCaptionAt(kBEditWire), "Диаметр провода d"},
-};
-
-// Drawing C, flat spirals: only the four results sit on it.
-constexpr QPoint kCResultSquare(104, 206);
-constexpr QPoint kCResultHexagon(227, 206);
-constexpr QPoint kCResultOctagon(359, 206);
-constexpr QPoint kCResultCircle(359, 93);
-constexpr TWidget kWidgetsC[] = {
-    {"labelResInd 5", TWidgetKind::Result, kCResultSquare},
-    {"labelResInd 6", TWidgetKind::Result, kCResultHexagon},
-    {"labelResInd 7", TWidgetKind::Result, kCResultOctagon},
-    {"labelResInd 8", TWidgetKind::Result, kCResultCircle},
-};
-
-// Drawing D, straight conductors: three results, each with its caption.
-constexpr QPoint kDResultWire(41, 3);
-constexpr QPoint kDResultPlane(82, 229);
-constexpr QPoint kDResultBar(300, 178);
-constexpr TWidget kWidgetsD[] = {
-    {"labelResInd 9", TWidgetKind::Result, kDResultWire},
-    {"labelInd 15", TWidgetKind::Caption, fnResultCaptionAt(kDResultWire, -16),
-     "Прямой круглый провод"},
-    {"labelResInd 10", TWidgetKind::Result, kDResultPlane},
-    {"labelInd 16", TWidgetKind::Caption, fnResultCaptionAt(kDResultPlane, 16),
-     "Провод над плоскостью"},
-    {"labelResInd 11", TWidgetKind::Result, kDResultBar},
-    {"labelInd 17", TWidgetKind::Caption, fnResultCaptionAt(kDResultBar, 16), "Прямоугольная шина"},
-};
-
-// Drawing E, toroid.
-constexpr QRect kEEditOuter = fnEdit(185, 17);
-constexpr QRect kEEditInner = fnEdit(48, 7);
-constexpr QRect kEEditHeight = fnEdit(185, 70);
-constexpr QPoint kEResult(48, 233);
-constexpr TWidget kWidgetsE[] = {
-    {"editInd 28 Do", TWidgetKind::Edit, kEEditOuter.topLeft()},
-    {"comboInd 28", TWidgetKind::Combo, fnComboAt(kEEditOuter)},
-    {"editInd 29 Di", TWidgetKind::Edit, kEEditInner.topLeft()},
-    {"comboInd 29", TWidgetKind::Combo, fnComboAt(kEEditInner)},
-    {"editInd 30 h", TWidgetKind::Edit, kEEditHeight.topLeft()},
-    {"comboInd 30", TWidgetKind::Combo, fnComboAt(kEEditHeight)},
-    {"labelResInd 13", TWidgetKind::Result, kEResult},
-    {"labelInd 18", TWidgetKind::Caption, fnResultCaptionAt(kEResult, 16), "Индуктивность L"},
-};
+// The places the drawings put their dimension lines and result tags under.
+const QRect kAEditLength = fnEdit(TCoilKind::OneSloi, IndEdit::OneLen);
+const QRect kAEditFormer = fnEdit(TCoilKind::OneSloi, IndEdit::OneD0);
+const QRect kAEditWire = fnEdit(TCoilKind::OneSloi, IndEdit::OneWire);
+const QRect kBEditLength = fnEdit(TCoilKind::ManySloi, IndEdit::ManyLen);
+const QRect kBEditOuter = fnEdit(TCoilKind::ManySloi, IndEdit::ManyDo);
+const QRect kBEditInner = fnEdit(TCoilKind::ManySloi, IndEdit::ManyDi);
+const QRect kBEditBuild = fnEdit(TCoilKind::ManySloi, IndEdit::ManyC);
+const QRect kBEditMean = fnEdit(TCoilKind::ManySloi, IndEdit::ManyD);
+const QRect kBEditWire = fnEdit(TCoilKind::ManySloi, IndEdit::ManyWire);
+const QPoint kCResultSquare = fnResult(TCoilKind::Ploski, IndResult::FlatSquare);
+const QPoint kCResultHexagon = fnResult(TCoilKind::Ploski, IndResult::FlatHexagonal);
+const QPoint kCResultOctagon = fnResult(TCoilKind::Ploski, IndResult::FlatOctagonal);
+const QPoint kCResultCircle = fnResult(TCoilKind::Ploski, IndResult::FlatCircular);
+const QPoint kDResultWire = fnResult(TCoilKind::Provod, IndResult::WireRound);
+const QPoint kDResultPlane = fnResult(TCoilKind::Provod, IndResult::WireOverPlane);
+const QPoint kDResultBar = fnResult(TCoilKind::Provod, IndResult::WireBar);
+const QRect kEEditOuter = fnEdit(TCoilKind::Tor, IndEdit::TorDo);
+const QRect kEEditInner = fnEdit(TCoilKind::Tor, IndEdit::TorDi);
+const QRect kEEditHeight = fnEdit(TCoilKind::Tor, IndEdit::TorH);
+const QPoint kEResult = fnResult(TCoilKind::Tor, IndResult::Tor);
 
 QRect fnWidgetRect(const TWidget& w)
 {
@@ -185,7 +156,7 @@ QRect fnWidgetRect(const TWidget& w)
         return QRect(w.at, kResultSize);
     case TWidgetKind::Caption: {
         const QFontMetricsF fm(fnFont(11));
-        const int width = static_cast<int>(std::ceil(fm.horizontalAdvance(QString::fromUtf8(w.text))));
+        const int width = static_cast<int>(std::ceil(fm.horizontalAdvance(w.text)));
         return QRect(w.at, QSize(width, kCaptionHeight));
     }
     }
@@ -607,7 +578,7 @@ void prIconToroid(QPainter& p)
 void prDrawSingleLayer(QPainter& p)
 {
     // Axis level with the middle of the D0 field.
-    constexpr double cy = kAEditFormer.top() + kAEditFormer.height() / 2.0;
+    const double cy = kAEditFormer.top() + kAEditFormer.height() / 2.0;
     constexpr double rFormer = 40.0;  // D0 = 80 px
     constexpr double xLeft = 12.0;    // former's ends
     constexpr double xRight = 176.0;
@@ -1242,13 +1213,12 @@ void prDrawToroid(QPainter& p)
     prResultTag(p, kEResult);
 }
 
-void prAppendWidgets(QList<TFieldPlace>& out, const QRect& drawing, const TWidget* first,
-                     const TWidget* last)
+void prAppendWidgets(QList<TFieldPlace>& out, const QRect& drawing, const QList<TWidget>& widgets)
 {
-    for (const TWidget* w = first; w != last; ++w) {
-        const QRect r = fnWidgetRect(*w).translated(drawing.topLeft()) & drawing;
+    for (const TWidget& w : widgets) {
+        const QRect r = fnWidgetRect(w).translated(drawing.topLeft()) & drawing;
         if (!r.isEmpty())
-            out.push_back({QString::fromUtf8(w->name), r});
+            out.push_back({w.name, r});
     }
 }
 
@@ -1256,14 +1226,15 @@ void prAppendWidgets(QList<TFieldPlace>& out, const QRect& drawing, const TWidge
 
 QImage fnDrawInductionSheet()
 {
-    QImage img(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
     img.fill(ink::kPageBack);
     QPainter p;
     prBeginPainter(p, img);
 
-    void (*const icons[kIconCount])(QPainter&) = {prIconSolenoid, prIconMultiLayer, prIconSpiral,
-                                                  prIconStraight, prIconToroid};
-    for (int k = 0; k < kIconCount; ++k)
+    // In TCoilKind order.
+    void (*const icons[geo::IconCount])(QPainter&) = {prIconSolenoid, prIconMultiLayer, prIconSpiral,
+                                                      prIconStraight, prIconToroid};
+    for (int k = 0; k < geo::IconCount; ++k)
         prPiece(p, fnIconRect(k), icons[k]);
 
     prPiece(p, kDrawingA, prDrawSingleLayer);
@@ -1273,7 +1244,7 @@ QImage fnDrawInductionSheet()
     prPiece(p, kDrawingE, prDrawToroid);
 
     for (const TSymbolPiece& sym : kSymbols)
-        prPiece(p, QRect(QPoint(sym.x, sym.y), kSymbolSize), [&](QPainter& q) { prSymbol(q, sym); });
+        prPiece(p, fnQRect(geo::fnSymbolPiece(sym.piece)), [&](QPainter& q) { prSymbol(q, sym); });
 
     p.end();
     return img;
@@ -1282,7 +1253,7 @@ QImage fnDrawInductionSheet()
 QList<TFieldPlace> fnInductionOverlay()
 {
     QList<TFieldPlace> out;
-    for (int k = 0; k < kIconCount; ++k)
+    for (int k = 0; k < geo::IconCount; ++k)
         out.push_back({QStringLiteral("icon %1").arg(k), fnIconRect(k)});
     out.push_back({QStringLiteral("drawing A"), kDrawingA});
     out.push_back({QStringLiteral("drawing B"), kDrawingB});
@@ -1290,12 +1261,10 @@ QList<TFieldPlace> fnInductionOverlay()
     out.push_back({QStringLiteral("drawing D"), kDrawingD});
     out.push_back({QStringLiteral("drawing E"), kDrawingE});
     for (const TSymbolPiece& sym : kSymbols)
-        out.push_back({QString::fromUtf8(sym.name), QRect(QPoint(sym.x, sym.y), kSymbolSize)});
-    prAppendWidgets(out, kDrawingA, std::begin(kWidgetsA), std::end(kWidgetsA));
-    prAppendWidgets(out, kDrawingB, std::begin(kWidgetsB), std::end(kWidgetsB));
-    prAppendWidgets(out, kDrawingC, std::begin(kWidgetsC), std::end(kWidgetsC));
-    prAppendWidgets(out, kDrawingD, std::begin(kWidgetsD), std::end(kWidgetsD));
-    prAppendWidgets(out, kDrawingE, std::begin(kWidgetsE), std::end(kWidgetsE));
+        out.push_back({QString::fromUtf8(sym.name), fnQRect(geo::fnSymbolPiece(sym.piece))});
+    for (const TCoilKind kind :
+         {TCoilKind::OneSloi, TCoilKind::ManySloi, TCoilKind::Ploski, TCoilKind::Provod, TCoilKind::Tor})
+        prAppendWidgets(out, fnQRect(geo::fnDrawing(kind).piece), fnWidgets(kind));
     return out;
 }
 

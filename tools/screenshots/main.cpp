@@ -84,7 +84,7 @@ void prCoilShots(TMyFormMain& form, const QString& dir)
         for (const auto& [edit, text] : values)
             prType(data.editInd[static_cast<std::size_t>(edit)], QString::fromUtf8(text));
     };
-    using namespace IndEdit;
+    using namespace induction::IndEdit;
 
     // Single-layer, both directions: 10 turns on a 10 mm former, 0,5 mm wire, 10 mm long.
     type({{OneLen, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneN, "10"}});
