@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+using namespace formulas;
+
 namespace {
 
 TMyPageList<TMyFormulasPage> FormulasPages;
@@ -396,7 +398,7 @@ void TMyFormulasPage::prCalcFormula()
         fields.unit[fnAt(k)] = mData.comboFormula[fnAt(k)]->currentIndex();
     }
     fields.order = mData.GivenOrder;
-    const TFormulaResults results = ::prCalcFormula(fields);
+    const TFormulaResults results = formulas::prCalcFormula(fields);
 
     mWriting = true;
     for (int k = 1; k <= FormulaSlots; ++k)

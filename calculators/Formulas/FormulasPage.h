@@ -25,15 +25,15 @@ class TMyPageHost;
 
 // The page's widget pool (index k - 1 for slot or label k) and its given order.
 struct TFormulasPageData {
-    TFormulaOrder GivenOrder{};
-    std::array<QLineEdit*, FormulaSlots> editFormula{};
-    std::array<QComboBox*, FormulaSlots> comboFormula{};
-    std::array<QLabel*, FormulaSlots> labelResult{};
-    std::array<QLabel*, FormulaSlots> labelNote{};
+    formulas::TFormulaOrder GivenOrder{};
+    std::array<QLineEdit*, formulas::FormulaSlots> editFormula{};
+    std::array<QComboBox*, formulas::FormulaSlots> comboFormula{};
+    std::array<QLabel*, formulas::FormulaSlots> labelResult{};
+    std::array<QLabel*, formulas::FormulaSlots> labelNote{};
     QLabel* labelTitleRazdel = nullptr;
     QLabel* labelTitleFormulas = nullptr;
     QLabel* labelHeadingFormula = nullptr;
-    std::array<QRadioButton*, FormulaSlots> rbChoice{};
+    std::array<QRadioButton*, formulas::FormulaSlots> rbChoice{};
     QListWidget* listFormulas = nullptr;
 };
 

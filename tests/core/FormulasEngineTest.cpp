@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace formulas;
+
 namespace {
 
 std::string fnUnit(const char* number, std::uint32_t unit) { return std::string(number) + " " + fnGetText(unit, 1); }
