@@ -49,9 +49,9 @@ struct TSlotLayout {
     TSlotShow show = TSlotShow::Units;
 };
 
-// A formula as the page lays it out: its heading, the pictures, its fields from slot 1 on,
-// and where the result labels stand (a solved quantity's label is moved
-// beside its unit list when it is solved).
+// A formula as the page lays it out: its heading, the pictures, its fields
+// from slot 1 on, and where the result labels stand (a solved quantity's
+// label is moved beside its unit list when it is solved).
 struct TFormulaLayout {
     int formula;
     std::uint32_t heading;
@@ -84,7 +84,7 @@ const std::vector<TFormulaLayout>& fnLayouts()
         {FormulaId::Resonance,
          TextId::FormulaResonance,
          {geo::LcTank, geo::LcFormula},
-         {{geo::ResonanceFields[0], geo::IconF, TextId::FormulaHintResonanceFrequency},
+         {{geo::ResonanceFields[0], geo::IconF, TextId::FormulaHintFrequency},
           {geo::ResonanceFields[1], geo::IconC, TextId::FormulaHintCapacitance},
           {geo::ResonanceFields[2], geo::IconL, TextId::FormulaHintInductance}},
          {SolvedLabel}},
@@ -100,7 +100,7 @@ const std::vector<TFormulaLayout>& fnLayouts()
          TextId::FormulaQuality,
          {geo::QualityFormula},
          {{geo::QualityFields[0], geo::IconQ, TextId::FormulaHintQuality, S::NoUnit},
-          {geo::QualityFields[1], geo::IconF, TextId::FormulaHintResonanceFrequency},
+          {geo::QualityFields[1], geo::IconF, TextId::FormulaHintFrequency},
           {geo::QualityFields[2], geo::IconL, TextId::FormulaHintInductance},
           {geo::QualityFields[3], geo::IconR, TextId::FormulaHintLossResistance, S::FixedUnit}},
          {SolvedLabel}},
@@ -155,10 +155,12 @@ void TMyFormulasPage::prCreatePanelSelectRazdel()
     mData.labelTitleRazdel = fnNewLabel(PanelSelectRazdel, "labelTitleRazdel", fnText(TextId::FormulasSectionTitle));
     mData.labelTitleRazdel->move(fnCentredLeft(PanelSelectRazdel->width(), mData.labelTitleRazdel->width()), 8);
     const int width = PanelSelectRazdel->width() - 10;
-    rbRadioF = fnNewRadio(PanelSelectRazdel, "rbRadioF", TextId::FormulasRadio, 8,
+    rbRadioF = fnNewRadio(PanelSelectRazdel, "rbRadioF", TextId::FormulasSectionRadio, 8,
                           fnBottom(mData.labelTitleRazdel) + 12, width);
-    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", TextId::FormulasElectro, 8, fnBottom(rbRadioF) + 8, width);
-    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", TextId::FormulasPhysics, 8, fnBottom(rbElectroF) + 8, width);
+    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", TextId::FormulasSectionElectro, 8,
+                            fnBottom(rbRadioF) + 8, width);
+    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", TextId::FormulasSectionPhysics, 8,
+                           fnBottom(rbElectroF) + 8, width);
     rbRadioF->setChecked(true);
     connect(rbRadioF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetRadioF);
     connect(rbElectroF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetElectroF);

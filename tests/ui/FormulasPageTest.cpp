@@ -66,13 +66,13 @@ TEST_F(FormulasPage, OpensOnTheResonance)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "Formulas" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(900) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(901));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::FormulasTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusFormulas));
     EXPECT_TRUE(page->rbRadioF->isChecked());
     EXPECT_EQ(fnData().listFormulas->count(), 3);
     EXPECT_EQ(fnData().listFormulas->currentRow(), 0);
     EXPECT_EQ(page->fnCurrentFormula(), 101);
-    EXPECT_EQ(fnData().labelHeadingFormula->text(), fnText(907));
+    EXPECT_EQ(fnData().labelHeadingFormula->text(), fnText(TextId::FormulaResonance));
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_EQ(fnEdit(slot)->parentWidget(), page->PanelFormulas);
         EXPECT_EQ(fnEdit(slot)->isVisible(), slot <= 3) << slot;
@@ -81,7 +81,7 @@ TEST_F(FormulasPage, OpensOnTheResonance)
     EXPECT_EQ(fnEdit(1)->pos(), QPoint(320, 90));
     EXPECT_EQ(fnEdit(2)->pos(), QPoint(320, 120));
     EXPECT_EQ(fnCombo(1)->pos(), QPoint(368, 90));
-    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1002));
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(TextId::UnitKHz));
     EXPECT_EQ(fnResult(1)->text(), "");
     for (const char* name : {"PanelSelectRazdel", "PanelSelectFormulas", "PanelFormulas", "imageFormulas", "btnClose",
                              "labelTitleRazdel", "labelTitleFormulas", "labelHeadingFormula", "listFormulas"})
@@ -93,18 +93,18 @@ TEST_F(FormulasPage, ResonanceSolvesTheOneLeftAtZero)
     prType(1, "1");
     EXPECT_EQ(fnResult(1)->text(), "");  // one value alone
     prType(2, "1000");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", 1010));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
     // The result stands beside L's unit list.
     EXPECT_EQ(fnResult(1)->x(), fnCombo(3)->x() + fnCombo(3)->width() + 8);
     EXPECT_NEAR(fnResult(1)->y() + fnResult(1)->height() / 2.0, fnCombo(3)->y() + fnCombo(3)->height() / 2.0, 1);
     // All three typed: F, the least recently typed, is made the unknown again.
     prType(3, "1");
     EXPECT_EQ(fnEdit(1)->text(), "0");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", 1002));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", TextId::UnitKHz));
     EXPECT_EQ(fnResult(1)->x(), fnCombo(1)->x() + fnCombo(1)->width() + 8);
     // A unit change keeps the givens.
     fnCombo(3)->setCurrentIndex(1);  // mH
-    EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", 1002));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", TextId::UnitKHz));
 }
 
 TEST_F(FormulasPage, WaveVelocityChoices)
@@ -113,23 +113,23 @@ TEST_F(FormulasPage, WaveVelocityChoices)
     EXPECT_EQ(page->fnCurrentFormula(), 102);
     EXPECT_EQ(fnEdit(1)->text(), "300000");
     EXPECT_FALSE(fnEdit(1)->isEnabled());
-    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1016));
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(TextId::UnitKmPerS));
     EXPECT_TRUE(fnData().rbChoice[0]->isChecked());
     prType(2, "1");
-    EXPECT_EQ(fnResult(4)->text(), QString::fromUtf8("300,00 ") + fnText(1003));
-    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("250,00 ") + fnText(1019));
+    EXPECT_EQ(fnResult(4)->text(), QString::fromUtf8("300,00 ") + fnText(TextId::UnitMHz));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("250,00 ") + fnText(TextId::UnitMm));
     // Typing T clears lambda and f: they are shown in the labels, not in the fields.
     prType(3, "2");
     EXPECT_EQ(fnEdit(2)->text(), "0");
     EXPECT_EQ(fnEdit(4)->text(), "0");
     QTest::mouseClick(fnData().rbChoice[1], Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_EQ(fnEdit(1)->text(), "343");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("686,00 ") + fnText(1021));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("686,00 ") + fnText(TextId::UnitM));
     QTest::mouseClick(fnData().rbChoice[2], Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_TRUE(fnEdit(1)->isEnabled());
     EXPECT_TRUE(fnCombo(1)->isEnabled());
     prType(1, "100");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("200,00 ") + fnText(1021));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("200,00 ") + fnText(TextId::UnitM));
 }
 
 TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
@@ -148,12 +148,12 @@ TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
     prPick(page->rbFizicaF, 0);
     EXPECT_EQ(fnData().listFormulas->count(), 1);
     EXPECT_EQ(page->fnCurrentFormula(), 301);
-    EXPECT_EQ(fnCombo(4)->currentText(), fnText(1029));  // kilograms first
+    EXPECT_EQ(fnCombo(4)->currentText(), fnText(TextId::UnitKg));  // kilograms first
     prType(2, "5");
     prType(3, "10");
     prType(4, "2");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("10,096", 1021));
-    EXPECT_EQ(fnResult(2)->text(), fnIs("100,00", 1034));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("10,096", TextId::UnitM));
+    EXPECT_EQ(fnResult(2)->text(), fnIs("100,00", TextId::UnitJ));
     EXPECT_EQ(fnResult(2)->x(), fnCombo(5)->x() + fnCombo(5)->width() + 8);
 }
 
@@ -166,8 +166,8 @@ TEST_F(FormulasPage, GroupsInSeriesAndParallel)
     EXPECT_EQ(fnEdit(5)->pos(), QPoint(fnCombo(1)->x() + 52 + 42, 40));
     prType(1, "1");
     prType(2, "1");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("2,0000 ") + fnText(1006));
-    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(1005));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("2,0000 ") + fnText(TextId::UnitNF));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(TextId::UnitPF));
     EXPECT_EQ(fnResult(1)->pos(), QPoint(168, 162));
     EXPECT_EQ(fnResult(2)->pos(), QPoint(168, 49));
 }
