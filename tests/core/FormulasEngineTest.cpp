@@ -1,7 +1,12 @@
 // The formula evaluators as the catalogue reads: every formula solved for
 // each of its quantities, the oldest-given rule, the velocity choices, the
-// series and parallel groups, and round trips against the physics.
+// series and parallel groups, and round trips against the physics; the
+// physics against reference values; the sheet's pieces and the fields laid
+// over the pictures kept apart.
 #include "calculators/Formulas/FormulasEngine.h"
+
+#include "calculators/Formulas/FormulasGeometry.h"
+#include "calculators/Formulas/FormulasPhysics.h"
 
 #include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
@@ -11,7 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -226,6 +233,128 @@ TEST(FormulasEngine, ResonanceAndQualityRoundTrips)
     const TFormulaResults r = prCalcFormula(eight);
     EXPECT_EQ(r.label[0], fnUnit("24,000", TextId::UnitKOhm));  // the ninth field is not a slot of the group
     EXPECT_EQ(r.label[1], fnUnit("375,00", TextId::UnitOhm));
+}
+
+// The physics against values worked out independently: tank circuits of the
+// amateur bands, a body that falls for exactly one second (h = g / 2), parts
+// of standard values.
+struct TPhysicsCase {
+    const char* name;
+    double (*value)();
+    double expected;
+    friend void PrintTo(const TPhysicsCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Physics : public ::testing::TestWithParam<TPhysicsCase> {};
+
+TEST_P(Physics, MatchesTheReference)
+{
+    const TPhysicsCase& c = GetParam();
+    const double value = c.value();
+    if (c.expected == 0)
+        EXPECT_EQ(value, 0.0);
+    else
+        EXPECT_NEAR(value, c.expected, std::abs(c.expected) * 1e-12);
+}
+
+constexpr double Ohms[] = {1000, 2200};
+constexpr double Halves[] = {100, 100, 50};
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, Physics,
+    ::testing::Values(
+        TPhysicsCase{"TankOf1mHAnd1uF", [] { return resonanceFrequencyHz(1e-3, 1e-6); }, 5032.921210448703},
+        TPhysicsCase{"TankOf1uHAt7MHz", [] { return resonanceCapacitanceF(7e6, 1e-6); }, 5.169448145017234e-10},
+        TPhysicsCase{"TankOf1uFAt1kHz", [] { return resonanceInductanceH(1e3, 1e-6); }, 0.025330295910584447},
+        TPhysicsCase{"QualityOf10uHAt7MHzOver2Ohm", [] { return coilQualityFactor(7e6, 1e-5, 2); },
+                     219.91148575128554},
+        TPhysicsCase{"QualityBackToFrequency", [] { return coilQualityFrequencyHz(219.91148575128554, 1e-5, 2); }, 7e6},
+        TPhysicsCase{"QualityBackToInductance", [] { return coilQualityInductanceH(219.91148575128554, 7e6, 2); }, 1e-5},
+        TPhysicsCase{"QualityBackToResistance", [] { return coilLossResistanceOhm(219.91148575128554, 7e6, 1e-5); },
+                     2},
+        TPhysicsCase{"FortyMetreBand", [] { return wavelengthM(3e8, 7.1e6); }, 42.25352112676056},
+        TPhysicsCase{"TwentyMetreQuarterWave", [] { return quarterWavelengthM(wavelengthM(3e8, 14.2e6)); },
+                     5.28169014084507},
+        TPhysicsCase{"SoundOf1kHz", [] { return wavelengthM(343, 1e3); }, 0.343},
+        TPhysicsCase{"OneMetreRadioWave", [] { return waveFrequencyHz(3e8, 1); }, 3e8},
+        TPhysicsCase{"MainsPeriod", [] { return wavePeriodS(50); }, 0.02},
+        TPhysicsCase{"MainsFromPeriod", [] { return waveFrequencyFromPeriodHz(0.02); }, 50},
+        TPhysicsCase{"NoFrequencyNoWavelength", [] { return wavelengthM(3e8, 0); }, 0},
+        TPhysicsCase{"NoPeriodNoFrequency", [] { return waveFrequencyFromPeriodHz(-1); }, 0},
+        TPhysicsCase{"OneSecondFallGoesAsFarAsTheSpeed", [] { return throwDistanceM(9.81 / 2, 12); }, 12},
+        TPhysicsCase{"OneSecondFallHeight", [] { return throwHeightM(12, 12); }, 4.905},
+        TPhysicsCase{"OneSecondFallSpeed", [] { return throwSpeedMPerS(12, 4.905); }, 12},
+        TPhysicsCase{"TwoKilogramsAt10MPerS", [] { return kineticEnergyJ(2, 10); }, 100},
+        TPhysicsCase{"MassFrom100JAt10MPerS", [] { return massFromKineticEnergyKg(100, 10); }, 2},
+        TPhysicsCase{"OneKAndTwoK2InSeries", [] { return sumOfParts(Ohms); }, 3200},
+        TPhysicsCase{"OneKAndTwoK2InParallel", [] { return reciprocalSumOfParts(Ohms); }, 687.5},
+        TPhysicsCase{"TwoHundredsAndFiftyInParallel", [] { return reciprocalSumOfParts(Halves); }, 25},
+        TPhysicsCase{"NoPartsNoSum", [] { return sumOfParts({}); }, 0},
+        TPhysicsCase{"NoPartsNoReciprocal", [] { return reciprocalSumOfParts({}); }, 0},
+        // 1 / (4 pi^2 F^2 C) beyond the double range is no value.
+        TPhysicsCase{"BeyondTheDoubleRange", [] { return resonanceInductanceH(1e-200, 1e-200); }, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The sheet: every piece on it and none over another, since each is drawn
+// in its own rectangle. The formula area: no field and no icon over a
+// picture of its formula or over another field or icon.
+bool fnOverlap(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+TEST(FormulasGeometry, PiecesStayApartOnTheSheet)
+{
+    namespace geo = geometry;
+    std::vector<TRect> pieces = {geo::LcTank.piece,      geo::LcFormula.piece,      geo::WaveFormula.piece,
+                                 geo::WaveResults.piece, geo::QualityFormula.piece, geo::Throw.piece,
+                                 geo::Parts[0].piece,    geo::Parts[1].piece,       geo::Parts[2].piece};
+    for (const TRect& icon : {geo::IconF, geo::IconC, geo::IconL, geo::IconV, geo::IconLambda, geo::IconT, geo::IconQ,
+                              geo::IconR, geo::IconS, geo::IconH, geo::IconM, geo::IconE})
+        pieces.push_back(icon);
+    for (const auto& icons : geo::PartIcons)
+        pieces.insert(pieces.end(), icons.begin(), icons.end());
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const TRect& p = pieces[i];
+        EXPECT_TRUE(p.Left >= 0 && p.Top >= 0 && p.Right <= geo::SheetWidth && p.Bottom <= geo::SheetHeight)
+            << "piece " << i;
+        for (std::size_t j = i + 1; j < pieces.size(); ++j)
+            EXPECT_FALSE(fnOverlap(p, pieces[j])) << "pieces " << i << " and " << j;
+    }
+}
+
+TEST(FormulasGeometry, FieldsStayOffThePictures)
+{
+    namespace geo = geometry;
+    struct TArea {
+        const char* formula;
+        std::vector<geo::TPicture> pictures;
+        std::span<const TPoint> fields;
+    };
+    const TArea areas[] = {
+        {"101", {geo::LcTank, geo::LcFormula}, geo::ResonanceFields},
+        {"102", {geo::WaveResults, geo::WaveFormula}, geo::WaveFields},
+        {"103", {geo::QualityFormula}, geo::QualityFields},
+        {"201", {geo::Parts[0]}, geo::PartFields},
+        {"202", {geo::Parts[1]}, geo::PartFields},
+        {"203", {geo::Parts[2]}, geo::PartFields},
+        {"301", {geo::Throw}, geo::ThrowFields},
+    };
+    for (const TArea& area : areas) {
+        std::vector<TRect> taken;
+        for (const geo::TPicture& picture : area.pictures)
+            taken.push_back(fnRectAt(picture.place, fnWidth(picture.piece), fnHeight(picture.piece)));
+        for (const TPoint& field : area.fields) {
+            const TRect placed[] = {fnRectAt(field, geo::FieldWidth, geo::FieldHeight),
+                                    fnRectAt(field + geo::IconOffset, geo::IconWidth, geo::IconHeight)};
+            for (const TRect& rect : placed) {
+                for (const TRect& other : taken)
+                    EXPECT_FALSE(fnOverlap(rect, other))
+                        << area.formula << ": field at " << field.X << ", " << field.Y;
+                taken.push_back(rect);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The formulas page driven as a user drives it: sections clicked, formulas
-// picked in the list with the arrow keys, values typed into focused fields.
+// picked in the list with the arrow keys, values typed into focused fields;
+// every formula's fields as its table lays them out.
 #include "UiTestSupport.h"
 
 #include "calculators/Formulas/FormulasPage.h"
@@ -14,6 +15,9 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -184,5 +188,79 @@ TEST_F(FormulasPage, TwoTabsAreIndependent)
     EXPECT_EQ(first->fnData().GivenOrder[0], 1);
     EXPECT_EQ(second->fnData().GivenOrder[0], 0);
 }
+
+// A text set by anyone but the user recalculates without counting as typed;
+// the published change slot counts the focused field as typed.
+TEST_F(FormulasPage, OnlyTypingMakesAQuantityGiven)
+{
+    prType(1, "1");
+    fnEdit(2)->setText("1000");
+    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
+    EXPECT_EQ(fnData().GivenOrder[0], 1);
+    EXPECT_EQ(fnData().GivenOrder[1], 0);
+    page->prEditChangeFormulas(2);  // field 1 has the focus
+    EXPECT_EQ(fnData().GivenOrder[1], 0);
+    fnEdit(2)->setFocus(Qt::MouseFocusReason);
+    page->prEditChangeFormulas(2);
+    EXPECT_EQ(fnData().GivenOrder[0], 2);
+    EXPECT_EQ(fnData().GivenOrder[1], 1);
+}
+
+// Every formula shows one field per quantity, in order, each with the hint
+// of its quantity and its unit list 2 px right of it on its row (the quality
+// factor has none); no field stands over another field or a unit list.
+struct TLayoutCase {
+    const char* name;
+    int section;  // 1 radio, 2 electrical, 3 physics
+    int row;
+    int formula;
+    std::vector<std::uint32_t> hints;  // by slot; 0: none
+    friend void PrintTo(const TLayoutCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FormulasLayout : public FormulasPage, public ::testing::WithParamInterface<TLayoutCase> {};
+
+TEST_P(FormulasLayout, EveryQuantityHasItsFieldHintAndUnits)
+{
+    const TLayoutCase& c = GetParam();
+    prPick(c.section == 2 ? page->rbElectroF : c.section == 3 ? page->rbFizicaF : page->rbRadioF, c.row);
+    ASSERT_EQ(page->fnCurrentFormula(), c.formula);
+    const int count = static_cast<int>(c.hints.size());
+    std::vector<QRect> taken;
+    for (int slot = 1; slot <= 9; ++slot) {
+        ASSERT_EQ(fnEdit(slot)->isVisible(), slot <= count) << "slot " << slot;
+        if (slot > count)
+            continue;
+        const std::uint32_t hint = c.hints[static_cast<std::size_t>(slot - 1)];
+        EXPECT_EQ(fnEdit(slot)->toolTip(), hint ? fnText(hint) : QString()) << "slot " << slot;
+        const bool quality = c.formula == 103 && slot == 1;
+        EXPECT_EQ(fnCombo(slot)->isVisible(), !quality) << "slot " << slot;
+        EXPECT_EQ(fnCombo(slot)->pos(), fnEdit(slot)->pos() + QPoint(fnEdit(slot)->width() + 2, 0)) << "slot " << slot;
+        for (const QRect& other : taken)
+            EXPECT_FALSE(fnEdit(slot)->geometry().intersects(other)) << "slot " << slot;
+        taken.push_back(fnEdit(slot)->geometry());
+        if (!quality)
+            taken.push_back(fnCombo(slot)->geometry());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulasLayout,
+    ::testing::Values(
+        TLayoutCase{"Resonance", 1, 0, 101,
+                    {TextId::FormulaHintFrequency, TextId::FormulaHintCapacitance, TextId::FormulaHintInductance}},
+        TLayoutCase{"Wave", 1, 1, 102,
+                    {TextId::FormulaHintVelocity, TextId::FormulaHintWavelength, TextId::FormulaHintPeriod,
+                     TextId::FormulaHintWaveFrequency}},
+        TLayoutCase{"Quality", 1, 2, 103,
+                    {TextId::FormulaHintQuality, TextId::FormulaHintFrequency, TextId::FormulaHintInductance,
+                     TextId::FormulaHintLossResistance}},
+        TLayoutCase{"Resistors", 2, 0, 201, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Inductors", 2, 1, 202, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Capacitors", 2, 2, 203, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Throw", 3, 0, 301,
+                    {TextId::FormulaHintDistance, TextId::FormulaHintHeight, TextId::FormulaHintSpeed,
+                     TextId::FormulaHintMass, TextId::FormulaHintEnergy}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
