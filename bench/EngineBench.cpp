@@ -119,9 +119,11 @@ namespace {
 // One evaluation of each formula with two or three quantities typed.
 void BM_FormulaEvaluate(benchmark::State& state)
 {
+    using namespace formulas;
     prSetDecimalSeparator(',');
-    const int formulas[] = {101, 102, 103, 201, 202, 203, 301};
-    const int formula = formulas[state.range(0)];
+    const int ids[] = {FormulaId::Resonance, FormulaId::Wave,       FormulaId::Quality, FormulaId::Resistors,
+                       FormulaId::Inductors, FormulaId::Capacitors, FormulaId::Throw};
+    const int formula = ids[state.range(0)];
     TFormulaFields fields;
     fields.formula = formula;
     fields.text.fill("3");

@@ -1,33 +1,28 @@
 #include "calculators/Formulas/FormulasEngine.h"
 
+#include "calculators/Formulas/FormulasPhysics.h"
 #include "common/core/Numbers.h"
 #include "text/Quantities.h"
+#include "text/TextIds.h"
 
 #include <cmath>
-#include <functional>
+#include <span>
+
+namespace formulas {
 
 namespace {
 
-using Real = long double;
-
-constexpr Real TwoPi = 6.283185307179586477L;
-constexpr Real FourPiSquared = 39.478417604357434478L;
-constexpr Real Gravity = 9.81L;  // m/s2
-
 std::size_t fnAt(int slot) { return static_cast<std::size_t>(slot - 1); }
 
-// Each computed value is kept as a double before it is used again; beyond the
-// double range it is no value.
-double fnStore(Real value)
-{
-    const double stored = static_cast<double>(value);
-    return std::isfinite(stored) ? stored : 0.0;
-}
+// A value beyond the double range is no value at all.
+double fnStore(double value) { return std::isfinite(value) ? value : 0.0; }
 
-// A slot's value in SI units: its number times its unit's multiplier.
-double fnSlotValue(const TFormulaFields& fields, const std::vector<TSlotSpec>& slots, int slot)
+// The fields' values in SI units, slot k at index k - 1; 0 past the formula's slots.
+using TSlotValues = std::array<double, FormulaSlots>;
+
+// A slot's value: its number times its unit's multiplier.
+double fnSlotValue(const TFormulaFields& fields, const TSlotSpec& spec, int slot)
 {
-    const TSlotSpec& spec = slots[fnAt(slot)];
     double multiplier = 1;
     if (spec.units != TUnitList::None) {
         const TUnitListInfo& list = fnUnitList(spec.units);
@@ -36,15 +31,27 @@ double fnSlotValue(const TFormulaFields& fields, const std::vector<TSlotSpec>& s
                          ? list.multipliers[static_cast<std::size_t>(unit)]
                          : 0;
     }
-    return fnStore(static_cast<Real>(fnTextToFloat(fields.text[fnAt(slot)])) * multiplier);
+    // The product is taken in extended precision and stored once as a double.
+    const long double read = fnTextToFloat(fields.text[fnAt(slot)]);
+    return fnStore(static_cast<double>(read * multiplier));
 }
 
-std::vector<double> fnSlotValues(const TFormulaFields& fields)
+TSlotValues fnSlotValues(const TFormulaFields& fields)
 {
     const std::vector<TSlotSpec> slots = fnFormulaSlots(fields.formula);
-    std::vector<double> values(slots.size() + 1, 0.0);  // values[slot], slot 1-based
+    TSlotValues values{};
     for (int slot = 1; slot <= static_cast<int>(slots.size()); ++slot)
-        values[static_cast<std::size_t>(slot)] = fnSlotValue(fields, slots, slot);
+        values[fnAt(slot)] = fnSlotValue(fields, slots[fnAt(slot)], slot);
+    return values;
+}
+
+// The values with every one that is not > 0 taken as 0.
+TSlotValues fnGivenValues(const TFormulaFields& fields)
+{
+    TSlotValues values = fnSlotValues(fields);
+    for (double& value : values)
+        if (!(value > 0))
+            value = 0;
     return values;
 }
 
@@ -52,90 +59,190 @@ using TFormat = std::string (*)(int, double);
 
 std::string fnPlainNumber(int digits, double value) { return value > 0 ? fnFloatToText(digits, value) : std::string(); }
 
-// One quantity of a solve-for-the-unknown group: its slot, how it follows from
-// the others (values indexed by slot), how it is shown.
+// One quantity of a solve-for-the-unknown group: the slot it is typed into,
+// the value it is read into, how it follows from the others, how it is shown.
+template <typename TValues>
 struct TUnknown {
     int slot;
-    std::function<Real(const std::vector<double>&)> solve;
+    double TValues::*value;
+    double (*solve)(const TValues&);
     TFormat format;
 };
+template <typename TValues, std::size_t Count>
+using TGroup = std::array<TUnknown<TValues>, Count>;
+
+// Reads a group's slots into their values.
+template <typename TValues, std::size_t Count>
+void prReadGroup(TValues& values, const TGroup<TValues, Count>& group, const TSlotValues& slots)
+{
+    for (const TUnknown<TValues>& q : group)
+        values.*q.value = slots[fnAt(q.slot)];
+}
+
+// The least recently typed slot of a group: the largest rank, the first of equals.
+template <typename TValues, std::size_t Count>
+int fnOldestOf(const TFormulaOrder& order, const TGroup<TValues, Count>& group)
+{
+    int oldest = 0;
+    int rank = -1;
+    for (const TUnknown<TValues>& q : group) {
+        if (fnGivenRank(order, q.slot) > rank) {
+            rank = fnGivenRank(order, q.slot);
+            oldest = q.slot;
+        }
+    }
+    return oldest;
+}
 
 // Solves a group whose one quantity at exactly 0 is the unknown; with every
 // quantity given, `oldest` (when one of the group) is made the unknown first
-// and its field set to "0". The result goes to `label`. Returns the value solved, or 0.
-double prSolveGroup(std::vector<double>& values, const std::vector<TUnknown>& group, int oldest, int label,
-                    TFormulaResults& results)
+// and its field set to "0". The result goes to `label`, beside the unit list
+// of the quantity solved.
+template <typename TValues, std::size_t Count>
+void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label,
+                  TFormulaResults& results)
 {
     bool allGiven = true;
-    for (const TUnknown& q : group)
-        allGiven = allGiven && values[static_cast<std::size_t>(q.slot)] > 0;
+    for (const TUnknown<TValues>& q : group)
+        allGiven = allGiven && (values.*q.value) > 0;
     if (allGiven) {
-        for (const TUnknown& q : group) {
+        for (const TUnknown<TValues>& q : group) {
             if (q.slot == oldest) {
-                values[static_cast<std::size_t>(q.slot)] = 0;
+                values.*q.value = 0;
                 results.writeBack[fnAt(q.slot)] = std::string("0");
             }
         }
     }
-    for (const TUnknown& q : group) {
-        if (values[static_cast<std::size_t>(q.slot)] != 0)
+    for (const TUnknown<TValues>& q : group) {
+        if ((values.*q.value) != 0)
             continue;
         bool othersGiven = true;
-        for (const TUnknown& other : group)
+        for (const TUnknown<TValues>& other : group)
             if (other.slot != q.slot)
-                othersGiven = othersGiven && values[static_cast<std::size_t>(other.slot)] > 0;
+                othersGiven = othersGiven && (values.*other.value) > 0;
         if (!othersGiven)
             continue;
         const double solved = fnStore(q.solve(values));
-        values[static_cast<std::size_t>(q.slot)] = solved;
+        values.*q.value = solved;
         const std::string shown = q.format(5, solved);
         results.label[fnAt(label)] = shown.empty() ? std::string() : " = " + shown;
         results.besideSlot[fnAt(label)] = q.slot;
-        return solved;
+        return;
     }
-    return 0;
 }
 
-TFormulaResults prCalcSumAndReciprocal(const TFormulaFields& fields, TFormat format)
+// 101: F, C and L in their slots' order.
+struct TResonance {
+    double frequencyHz = 0;
+    double capacitanceF = 0;
+    double inductanceH = 0;
+};
+constexpr TGroup<TResonance, 3> ResonanceGroup = {{
+    {1, &TResonance::frequencyHz,
+     [](const TResonance& v) { return resonanceFrequencyHz(v.inductanceH, v.capacitanceF); }, fnFormatFrequency},
+    {2, &TResonance::capacitanceF,
+     [](const TResonance& v) { return resonanceCapacitanceF(v.frequencyHz, v.inductanceH); }, fnFormatCapacitance},
+    {3, &TResonance::inductanceH,
+     [](const TResonance& v) { return resonanceInductanceH(v.frequencyHz, v.capacitanceF); }, fnFormatInductance},
+}};
+
+// 103: Q, F, L and R.
+struct TQuality {
+    double quality = 0;
+    double frequencyHz = 0;
+    double inductanceH = 0;
+    double lossResistanceOhm = 0;
+};
+constexpr TGroup<TQuality, 4> QualityGroup = {{
+    {1, &TQuality::quality,
+     [](const TQuality& v) { return coilQualityFactor(v.frequencyHz, v.inductanceH, v.lossResistanceOhm); },
+     fnPlainNumber},
+    {2, &TQuality::frequencyHz,
+     [](const TQuality& v) { return coilQualityFrequencyHz(v.quality, v.inductanceH, v.lossResistanceOhm); },
+     fnFormatFrequency},
+    {3, &TQuality::inductanceH,
+     [](const TQuality& v) { return coilQualityInductanceH(v.quality, v.frequencyHz, v.lossResistanceOhm); },
+     fnFormatInductance},
+    {4, &TQuality::lossResistanceOhm,
+     [](const TQuality& v) { return coilLossResistanceOhm(v.quality, v.frequencyHz, v.inductanceH); },
+     fnFormatResistance},
+}};
+
+// 301: s, h, v, m and E. Two groups share the speed.
+struct TThrow {
+    double distanceM = 0;
+    double heightM = 0;
+    double speedMPerS = 0;
+    double massKg = 0;
+    double energyJ = 0;
+};
+constexpr TGroup<TThrow, 3> FlightGroup = {{
+    {1, &TThrow::distanceM, [](const TThrow& v) { return throwDistanceM(v.heightM, v.speedMPerS); }, fnFormatLength},
+    {2, &TThrow::heightM, [](const TThrow& v) { return throwHeightM(v.distanceM, v.speedMPerS); }, fnFormatLength},
+    {3, &TThrow::speedMPerS, [](const TThrow& v) { return throwSpeedMPerS(v.distanceM, v.heightM); },
+     fnFormatSpeed},
+}};
+// The kinetic energy with the speed the flight left (typed or computed); the
+// speed takes no part in the choice of the unknown.
+constexpr TGroup<TThrow, 2> EnergyGroup = {{
+    {4, &TThrow::massKg, [](const TThrow& v) { return massFromKineticEnergyKg(v.energyJ, v.speedMPerS); },
+     fnFormatMass},
+    {5, &TThrow::energyJ, [](const TThrow& v) { return kineticEnergyJ(v.massKg, v.speedMPerS); }, fnFormatEnergy},
+}};
+
+// 102: the slots of v, lambda, T and f.
+namespace WaveSlot {
+constexpr int Velocity = VelocitySlot;
+constexpr int Length = 2;
+constexpr int Period = 3;
+constexpr int Frequency = 4;
+} // namespace WaveSlot
+struct TWave {
+    double velocityMPerS = 0;
+    double wavelengthM = 0;
+    double periodS = 0;
+    double frequencyHz = 0;
+};
+
+// 201-203: eight parts of one kind.
+constexpr int PartSlots = 8;
+
+TFormulaResults prCalcParts(const TFormulaFields& fields, TFormat format)
 {
     TFormulaResults results;
-    const std::vector<double> values = fnSlotValues(fields);
-    Real sum = 0;
-    Real conductance = 0;
-    for (int slot = 1; slot <= 8; ++slot) {
-        const double x = values[static_cast<std::size_t>(slot)];
-        if (x >= 0)
-            sum += x;
-        if (x > 0)
-            conductance += 1 / static_cast<Real>(x);
-    }
-    const double total = fnStore(sum);
-    if (total > 0)
-        results.label[0] = format(5, total);
-    if (conductance > 0) {
-        const double reciprocal = fnStore(1 / conductance);
-        if (reciprocal > 0)
-            results.label[1] = format(5, reciprocal);
-    }
+    const TSlotValues values = fnSlotValues(fields);
+    // A part left at 0, empty or negative takes no part.
+    std::array<double, PartSlots> parts{};
+    std::size_t count = 0;
+    for (int slot = 1; slot <= PartSlots; ++slot)
+        if (values[fnAt(slot)] > 0)
+            parts[count++] = values[fnAt(slot)];
+    const std::span<const double> given(parts.data(), count);
+    const double sum = sumOfParts(given);
+    if (sum > 0)
+        results.label[0] = format(5, sum);
+    const double reciprocal = reciprocalSumOfParts(given);
+    if (reciprocal > 0)
+        results.label[1] = format(5, reciprocal);
     return results;
 }
 
 const TUnitListInfo UnitLists[] = {
     {{}, {}},
-    {{1001, 1002, 1003, 1004}, {1, 1e3, 1e6, 1e9}},
-    {{1005, 1006, 1007, 1008}, {1e-12, 1e-9, 1e-6, 1}},
-    {{1009, 1010, 1011}, {1e-6, 1e-3, 1}},
-    {{1012, 1013, 1014}, {1, 1e3, 1e6}},
-    {{1012}, {1}},
-    {{1015, 1016, 1017}, {1, 1e3, 1e3 / 3600}},
-    {{1015, 1017}, {1, 1e3 / 3600}},
-    {{1018, 1019, 1020, 1021, 1022}, {1e-6, 1e-3, 1e-2, 1, 1e3}},
-    {{1019, 1020, 1021, 1022}, {1e-3, 1e-2, 1, 1e3}},
-    {{1023, 1024, 1025, 1026, 1027}, {1e-6, 1e-3, 1, 60, 3600}},
+    {{TextId::UnitHz, TextId::UnitKHz, TextId::UnitMHz, TextId::UnitGHz}, {1, 1e3, 1e6, 1e9}},
+    {{TextId::UnitPF, TextId::UnitNF, TextId::UnitUF, TextId::UnitF}, {1e-12, 1e-9, 1e-6, 1}},
+    {{TextId::UnitUH, TextId::UnitMH, TextId::UnitH}, {1e-6, 1e-3, 1}},
+    {{TextId::UnitOhm, TextId::UnitKOhm, TextId::UnitMOhm}, {1, 1e3, 1e6}},
+    {{TextId::UnitOhm}, {1}},
+    {{TextId::UnitMPerS, TextId::UnitKmPerS, TextId::UnitKmPerH}, {1, 1e3, 1e3 / 3600}},
+    {{TextId::UnitMPerS, TextId::UnitKmPerH}, {1, 1e3 / 3600}},
+    {{TextId::UnitUm, TextId::UnitMm, TextId::UnitCm, TextId::UnitM, TextId::UnitKm}, {1e-6, 1e-3, 1e-2, 1, 1e3}},
+    {{TextId::UnitMm, TextId::UnitCm, TextId::UnitM, TextId::UnitKm}, {1e-3, 1e-2, 1, 1e3}},
+    {{TextId::UnitUs, TextId::UnitMs, TextId::UnitS, TextId::UnitMin, TextId::UnitHour}, {1e-6, 1e-3, 1, 60, 3600}},
     // Grams, kilograms, tonnes: the labels the mass formatter shows.
     {{kMassLabelIds[0], kMassLabelIds[1], kMassLabelIds[2]},
      {kMassSelectorToKg[0], kMassSelectorToKg[1], kMassSelectorToKg[2]}},
-    {{1032, 1033, 1034, 1035}, {1e-6, 1e-3, 1, 1e3}},
+    {{TextId::UnitUJ, TextId::UnitMJ, TextId::UnitJ, TextId::UnitKJ}, {1e-6, 1e-3, 1, 1e3}},
 };
 
 } // namespace
@@ -143,9 +250,15 @@ const TUnitListInfo UnitLists[] = {
 std::vector<TFormulaEntry> fnSectionFormulas(int section)
 {
     switch (section) {
-    case 1: return {{FormulaId::Resonance, 907}, {FormulaId::Wave, 908}, {FormulaId::Quality, 909}};
-    case 2: return {{FormulaId::Resistors, 911}, {FormulaId::Inductors, 912}, {FormulaId::Capacitors, 913}};
-    case 3: return {{FormulaId::Throw, 914}};
+    case 1:
+        return {{FormulaId::Resonance, TextId::FormulaResonance},
+                {FormulaId::Wave, TextId::FormulaWave},
+                {FormulaId::Quality, TextId::FormulaQuality}};
+    case 2:
+        return {{FormulaId::Resistors, TextId::FormulaResistors},
+                {FormulaId::Inductors, TextId::FormulaInductors},
+                {FormulaId::Capacitors, TextId::FormulaCapacitors}};
+    case 3: return {{FormulaId::Throw, TextId::FormulaThrow}};
     default: return {};
     }
 }
@@ -167,9 +280,9 @@ std::vector<TSlotSpec> fnFormulaSlots(int formula)
     case FormulaId::Resonance: return {{U::Frequency, 1}, {U::Capacitance, 1}, {U::Inductance, 0}};
     case FormulaId::Wave: return {{U::WaveSpeed, 1}, {U::WaveLength, 3}, {U::Time, 2}, {U::Frequency, 0}};
     case FormulaId::Quality: return {{U::None, 0}, {U::Frequency, 1}, {U::Inductance, 0}, {U::ResistanceFixed, 0}};
-    case FormulaId::Resistors: return std::vector<TSlotSpec>(8, {U::Resistance, 1});
-    case FormulaId::Inductors: return std::vector<TSlotSpec>(8, {U::Inductance, 1});
-    case FormulaId::Capacitors: return std::vector<TSlotSpec>(8, {U::Capacitance, 1});
+    case FormulaId::Resistors: return std::vector<TSlotSpec>(PartSlots, {U::Resistance, 1});
+    case FormulaId::Inductors: return std::vector<TSlotSpec>(PartSlots, {U::Inductance, 1});
+    case FormulaId::Capacitors: return std::vector<TSlotSpec>(PartSlots, {U::Capacitance, 1});
     case FormulaId::Throw:
         return {{U::ThrowLength, 2}, {U::ThrowLength, 2}, {U::ThrowSpeed, 0}, {U::Mass, 1}, {U::Energy, 2}};
     default: return {};
@@ -211,145 +324,88 @@ TVelocitySetting fnVelocitySetting(TVelocity velocity)
 TFormulaResults prCalcResonance(const TFormulaFields& fields)
 {
     TFormulaResults results;
-    std::vector<double> v = fnSlotValues(fields);
-    const std::vector<TUnknown> group = {
-        {1, [](const std::vector<double>& x) { return 1 / (TwoPi * std::sqrt(static_cast<Real>(x[2]) * x[3])); },
-         fnFormatFrequency},
-        {2, [](const std::vector<double>& x) { return 1 / (static_cast<Real>(x[3]) * FourPiSquared * x[1] * x[1]); },
-         fnFormatCapacitance},
-        {3, [](const std::vector<double>& x) { return 1 / (static_cast<Real>(x[2]) * FourPiSquared * x[1] * x[1]); },
-         fnFormatInductance},
-    };
-    prSolveGroup(v, group, fnOldestGiven(fields.order), 1, results);
+    TResonance values;
+    prReadGroup(values, ResonanceGroup, fnSlotValues(fields));
+    prSolveGroup(values, ResonanceGroup, fnOldestGiven(fields.order), 1, results);
     return results;
 }
 
 TFormulaResults prCalcQuality(const TFormulaFields& fields)
 {
     TFormulaResults results;
-    std::vector<double> v = fnSlotValues(fields);
-    const std::vector<TUnknown> group = {
-        {1, [](const std::vector<double>& x) { return static_cast<Real>(x[3]) * (x[2] * TwoPi) / x[4]; }, fnPlainNumber},
-        {2, [](const std::vector<double>& x) { return static_cast<Real>(x[1]) * x[4] / (x[3] * TwoPi); },
-         fnFormatFrequency},
-        {3, [](const std::vector<double>& x) { return static_cast<Real>(x[1]) * x[4] / (x[2] * TwoPi); },
-         fnFormatInductance},
-        {4, [](const std::vector<double>& x) { return static_cast<Real>(x[3]) * (x[2] * TwoPi) / x[1]; },
-         fnFormatResistance},
-    };
-    prSolveGroup(v, group, fnOldestGiven(fields.order), 1, results);
+    TQuality values;
+    prReadGroup(values, QualityGroup, fnSlotValues(fields));
+    prSolveGroup(values, QualityGroup, fnOldestGiven(fields.order), 1, results);
     return results;
 }
 
 TFormulaResults prCalcWave(const TFormulaFields& fields)
 {
     TFormulaResults results;
-    std::vector<double> x = fnSlotValues(fields);
-    for (double& value : x)
-        if (!(value > 0))
-            value = 0;
-    double& speed = x[1];
-    double& length = x[2];
-    double& period = x[3];
-    double& frequency = x[4];
-    // Divisions only by a positive divisor; otherwise the quantity is 0.
-    const auto divide = [](Real a, double b) { return b > 0 ? fnStore(a / b) : 0.0; };
+    const TSlotValues given = fnGivenValues(fields);
+    TWave w{given[fnAt(WaveSlot::Velocity)], given[fnAt(WaveSlot::Length)], given[fnAt(WaveSlot::Period)],
+            given[fnAt(WaveSlot::Frequency)]};
     const auto clear = [&](int slot, double& value) {
         value = 0;
         results.writeBack[fnAt(slot)] = std::string("0");
     };
+    // The quantity typed last drives; the two it makes stale are cleared.
     switch (fields.order[0]) {
-    case 1:  // the velocity typed last: the one of the others that is given drives
-        if (length > 0 && period == 0 && frequency == 0) {
-            frequency = divide(speed, length);
-            period = divide(1, frequency);
-        } else if (length == 0 && period > 0 && frequency == 0) {
-            frequency = divide(1, period);
-            length = divide(speed, frequency);
-        } else if (length == 0 && period == 0 && frequency > 0) {
-            period = divide(1, frequency);
-            length = divide(speed, frequency);
+    case WaveSlot::Velocity:  // the velocity typed last: the one of the others that is given drives
+        if (w.wavelengthM > 0 && w.periodS == 0 && w.frequencyHz == 0) {
+            w.frequencyHz = waveFrequencyHz(w.velocityMPerS, w.wavelengthM);
+            w.periodS = wavePeriodS(w.frequencyHz);
+        } else if (w.wavelengthM == 0 && w.periodS > 0 && w.frequencyHz == 0) {
+            w.frequencyHz = waveFrequencyFromPeriodHz(w.periodS);
+            w.wavelengthM = wavelengthM(w.velocityMPerS, w.frequencyHz);
+        } else if (w.wavelengthM == 0 && w.periodS == 0 && w.frequencyHz > 0) {
+            w.periodS = wavePeriodS(w.frequencyHz);
+            w.wavelengthM = wavelengthM(w.velocityMPerS, w.frequencyHz);
         }
         break;
-    case 2:
-        clear(3, period);
-        clear(4, frequency);
-        frequency = divide(speed, length);
-        period = divide(1, frequency);
+    case WaveSlot::Length:
+        clear(WaveSlot::Period, w.periodS);
+        clear(WaveSlot::Frequency, w.frequencyHz);
+        w.frequencyHz = waveFrequencyHz(w.velocityMPerS, w.wavelengthM);
+        w.periodS = wavePeriodS(w.frequencyHz);
         break;
-    case 3:
-        clear(2, length);
-        clear(4, frequency);
-        frequency = divide(1, period);
-        length = divide(speed, frequency);
+    case WaveSlot::Period:
+        clear(WaveSlot::Length, w.wavelengthM);
+        clear(WaveSlot::Frequency, w.frequencyHz);
+        w.frequencyHz = waveFrequencyFromPeriodHz(w.periodS);
+        w.wavelengthM = wavelengthM(w.velocityMPerS, w.frequencyHz);
         break;
-    case 4:
-        clear(2, length);
-        clear(3, period);
-        period = divide(1, frequency);
-        length = divide(speed, frequency);
+    case WaveSlot::Frequency:
+        clear(WaveSlot::Length, w.wavelengthM);
+        clear(WaveSlot::Period, w.periodS);
+        w.periodS = wavePeriodS(w.frequencyHz);
+        w.wavelengthM = wavelengthM(w.velocityMPerS, w.frequencyHz);
         break;
     default: break;
     }
-    results.label[0] = fnFormatLength(5, length);
-    results.label[1] = fnFormatLength(5, length / 4);
-    results.label[2] = fnFormatTime(5, period);
-    results.label[3] = fnFormatFrequency(5, frequency);
+    results.label[0] = fnFormatLength(5, w.wavelengthM);
+    results.label[1] = fnFormatLength(5, quarterWavelengthM(w.wavelengthM));
+    results.label[2] = fnFormatTime(5, w.periodS);
+    results.label[3] = fnFormatFrequency(5, w.frequencyHz);
     return results;
 }
 
-TFormulaResults prCalcResistors(const TFormulaFields& fields)
-{
-    return prCalcSumAndReciprocal(fields, fnFormatResistance);
-}
+TFormulaResults prCalcResistors(const TFormulaFields& fields) { return prCalcParts(fields, fnFormatResistance); }
 
-TFormulaResults prCalcInductors(const TFormulaFields& fields)
-{
-    return prCalcSumAndReciprocal(fields, fnFormatInductance);
-}
+TFormulaResults prCalcInductors(const TFormulaFields& fields) { return prCalcParts(fields, fnFormatInductance); }
 
-TFormulaResults prCalcCapacitors(const TFormulaFields& fields)
-{
-    return prCalcSumAndReciprocal(fields, fnFormatCapacitance);
-}
+TFormulaResults prCalcCapacitors(const TFormulaFields& fields) { return prCalcParts(fields, fnFormatCapacitance); }
 
 TFormulaResults prCalcThrow(const TFormulaFields& fields)
 {
     TFormulaResults results;
-    std::vector<double> x = fnSlotValues(fields);
-    for (double& value : x)
-        if (!(value > 0))
-            value = 0;
-    // The least recently typed of some slots: the largest rank.
-    const auto oldestOf = [&](std::initializer_list<int> slots) {
-        int oldest = 0;
-        int rank = -1;
-        for (int slot : slots) {
-            if (fnGivenRank(fields.order, slot) > rank) {
-                rank = fnGivenRank(fields.order, slot);
-                oldest = slot;
-            }
-        }
-        return oldest;
-    };
-    // Distance s, height h and speed v of a body thrown horizontally: s = v * sqrt(2h / g).
-    const std::vector<TUnknown> flight = {
-        {1, [](const std::vector<double>& v) { return v[3] / std::sqrt(Gravity / (2 * static_cast<Real>(v[2]))); },
-         fnFormatLength},
-        {2, [](const std::vector<double>& v) { return Gravity * v[1] * v[1] / (2 * static_cast<Real>(v[3]) * v[3]); },
-         fnFormatLength},
-        {3, [](const std::vector<double>& v) { return std::sqrt(Gravity / (2 * static_cast<Real>(v[2]))) * v[1]; },
-         fnFormatSpeed},
-    };
-    prSolveGroup(x, flight, oldestOf({1, 2, 3}), 1, results);
-    // Kinetic energy E = m v^2 / 2 with the speed the flight left (typed or computed).
-    const std::vector<TUnknown> energy = {
-        {4, [](const std::vector<double>& v) { return 2 * static_cast<Real>(v[5]) / (static_cast<Real>(v[3]) * v[3]); },
-         fnFormatMass},
-        {5, [](const std::vector<double>& v) { return static_cast<Real>(v[4]) * v[3] * v[3] / 2; }, fnFormatEnergy},
-    };
-    if (x[3] > 0)
-        prSolveGroup(x, energy, oldestOf({4, 5}), 2, results);
+    const TSlotValues given = fnGivenValues(fields);
+    TThrow values;
+    prReadGroup(values, FlightGroup, given);
+    prReadGroup(values, EnergyGroup, given);
+    prSolveGroup(values, FlightGroup, fnOldestOf(fields.order, FlightGroup), 1, results);
+    if (values.speedMPerS > 0)
+        prSolveGroup(values, EnergyGroup, fnOldestOf(fields.order, EnergyGroup), 2, results);
     return results;
 }
 
@@ -366,3 +422,5 @@ TFormulaResults prCalcFormula(const TFormulaFields& fields)
     default: return {};
     }
 }
+
+} // namespace formulas

@@ -1,8 +1,10 @@
-// The formula catalogue in three sections and its seven evaluators: LC
-// resonance, wave relations, coil quality factor, eight resistors, inductors
-// or capacitors in series and in parallel, and a horizontal throw with its
-// kinetic energy. The quantity left at 0 is computed from the others; which
-// ones count as given follows the order the user typed them in.
+// Core layer. The formula catalogue in three sections and its seven
+// evaluators: LC resonance, wave relations, coil quality factor, eight
+// resistors, inductors or capacitors in series and in parallel, and a
+// horizontal throw with its kinetic energy. The quantity left at 0 is computed
+// from the others; which ones count as given follows the order the user typed
+// them in. Inputs are field texts with their unit choices; results are
+// display texts. The arithmetic is FormulasPhysics'.
 #pragma once
 
 #include <array>
@@ -10,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace formulas {
 
 // Formula identifiers: section base (100 radio, 200 electrical, 300 physics)
 // plus the position in the section's list, plus 1.
@@ -33,6 +37,9 @@ std::vector<TFormulaEntry> fnSectionFormulas(int section);
 int fnFormulaId(int section, int listIndex);
 
 inline constexpr int FormulaSlots = 9;
+
+// The slot of the wave relations that the velocity choice fills.
+inline constexpr int VelocitySlot = 1;
 
 // Unit lists of the slots: catalogue texts and multipliers to the SI unit.
 enum class TUnitList {
@@ -109,3 +116,5 @@ TFormulaResults prCalcResistors(const TFormulaFields& fields);
 TFormulaResults prCalcInductors(const TFormulaFields& fields);
 TFormulaResults prCalcCapacitors(const TFormulaFields& fields);
 TFormulaResults prCalcThrow(const TFormulaFields& fields);
+
+} // namespace formulas

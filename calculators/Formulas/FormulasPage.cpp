@@ -1,5 +1,6 @@
 #include "calculators/Formulas/FormulasPage.h"
 
+#include "calculators/Formulas/FormulasGeometry.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
 #include "common/ui/PageHost.h"
@@ -10,9 +11,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+
+#include <vector>
+
+using namespace formulas;
+namespace geo = formulas::geometry;
 
 namespace {
 
@@ -21,42 +26,107 @@ TMyPageList<TMyFormulasPage> FormulasPages;
 const QColor PictureBackground(212, 208, 200);
 const QColor ResultColour(255, 0, 0);
 
-constexpr std::uint32_t TextCaption = 900;
-constexpr std::uint32_t TextStatus = 901;
 constexpr int SectionPanelWidth = 200;
 constexpr int SectionPanelHeight = 250;
 constexpr int ListPanelHeight = 250;
-constexpr int EditWidth = 46;
-constexpr int EditHeight = 14;
 constexpr int TypingLimit = 6;
 constexpr int ChoiceWidth = 240;
-constexpr int IconWidth = 29;
-constexpr int IconHeight = 19;
-constexpr int SlotGap = 8;
 
 std::size_t fnAt(int k) { return static_cast<std::size_t>(k - 1); }
 
-// Slot icons of the series and parallel groups: resistors, inductors, capacitors.
-constexpr QPoint GroupIcons[3][8] = {
-    {{1, 341}, {1, 361}, {1, 381}, {1, 401}, {1, 421}, {1, 441}, {1, 461}, {1, 481}},
-    {{61, 381}, {61, 401}, {61, 421}, {61, 441}, {61, 461}, {61, 481}, {91, 341}, {91, 361}},
-    {{31, 361}, {31, 381}, {31, 401}, {31, 421}, {31, 441}, {31, 461}, {31, 481}, {61, 341}},
-};
-constexpr int GroupPictureY[3] = {1, 143, 285};
+// How a slot shows: a field with the unit list the user picks from; a plain
+// number, whose unit list is placed but stays hidden; a single unit, its list
+// shown disabled; or the wave's velocity, which stands under the note and
+// follows the choice under it.
+enum class TSlotShow { Units, NoUnit, FixedUnit, VelocityChoice };
 
-// Slot icons of single quantities.
-constexpr QPoint IconF{84, 177};
-constexpr QPoint IconC{54, 197};
-constexpr QPoint IconL{54, 217};
-constexpr QPoint IconV{84, 197};
-constexpr QPoint IconLambda{84, 217};
-constexpr QPoint IconT{54, 257};
-constexpr QPoint IconQ{54, 237};
-constexpr QPoint IconR{54, 177};
-constexpr QPoint IconS{54, 277};
-constexpr QPoint IconH{84, 237};
-constexpr QPoint IconM{84, 257};
-constexpr QPoint IconE{54, 297};
+// One slot of a formula: where its field goes, the symbol left of it and its
+// hint (0: none, the parts are named by their symbols alone).
+struct TSlotLayout {
+    TPoint place;
+    TRect icon;
+    std::uint32_t hint;
+    TSlotShow show = TSlotShow::Units;
+};
+
+// A formula as the page lays it out: its heading, the pictures, its fields
+// from slot 1 on, and where the result labels stand (a solved quantity's
+// label is moved beside its unit list when it is solved).
+struct TFormulaLayout {
+    int formula;
+    std::uint32_t heading;
+    std::vector<geo::TPicture> pictures;
+    std::vector<TSlotLayout> fields;  // slot 1 first
+    std::vector<TPoint> results;
+};
+
+// A solved quantity's label waits left of the area until it is placed.
+constexpr TPoint SolvedLabel{-20, 0};
+constexpr TPoint ThrowSolvedLabel{-20, 8};
+
+// The velocity choices, in the order of TVelocity.
+constexpr std::uint32_t VelocityChoices[] = {TextId::FormulasRadioWave, TextId::FormulasSound,
+                                             TextId::FormulasOwnVelocity};
+
+TFormulaLayout fnPartsLayout(int formula, std::uint32_t heading)
+{
+    const auto kind = static_cast<std::size_t>(formula - FormulaId::Resistors);
+    TFormulaLayout layout{formula, heading, {geo::Parts[kind]}, {}, {geo::SumLabel, geo::ReciprocalLabel}};
+    for (std::size_t k = 0; k < geo::PartFields.size(); ++k)
+        layout.fields.push_back({geo::PartFields[k], geo::PartIcons[kind][k], 0});
+    return layout;
+}
+
+const std::vector<TFormulaLayout>& fnLayouts()
+{
+    using S = TSlotShow;
+    static const std::vector<TFormulaLayout> layouts = {
+        {FormulaId::Resonance,
+         TextId::FormulaResonance,
+         {geo::LcTank, geo::LcFormula},
+         {{geo::ResonanceFields[0], geo::IconF, TextId::FormulaHintFrequency},
+          {geo::ResonanceFields[1], geo::IconC, TextId::FormulaHintCapacitance},
+          {geo::ResonanceFields[2], geo::IconL, TextId::FormulaHintInductance}},
+         {SolvedLabel}},
+        {FormulaId::Wave,
+         TextId::FormulaWave,
+         {geo::WaveResults, geo::WaveFormula},
+         {{{}, geo::IconV, TextId::FormulaHintVelocity, S::VelocityChoice},
+          {geo::WaveFields[0], geo::IconLambda, TextId::FormulaHintWavelength},
+          {geo::WaveFields[1], geo::IconT, TextId::FormulaHintPeriod},
+          {geo::WaveFields[2], geo::IconF, TextId::FormulaHintWaveFrequency}},
+         {geo::WaveResultLabels.begin(), geo::WaveResultLabels.end()}},
+        {FormulaId::Quality,
+         TextId::FormulaQuality,
+         {geo::QualityFormula},
+         {{geo::QualityFields[0], geo::IconQ, TextId::FormulaHintQuality, S::NoUnit},
+          {geo::QualityFields[1], geo::IconF, TextId::FormulaHintFrequency},
+          {geo::QualityFields[2], geo::IconL, TextId::FormulaHintInductance},
+          {geo::QualityFields[3], geo::IconR, TextId::FormulaHintLossResistance, S::FixedUnit}},
+         {SolvedLabel}},
+        fnPartsLayout(FormulaId::Resistors, TextId::FormulaResistors),
+        fnPartsLayout(FormulaId::Inductors, TextId::FormulaInductors),
+        fnPartsLayout(FormulaId::Capacitors, TextId::FormulaCapacitors),
+        {FormulaId::Throw,
+         TextId::FormulaThrow,
+         {geo::Throw},
+         {{geo::ThrowFields[0], geo::IconS, TextId::FormulaHintDistance},
+          {geo::ThrowFields[1], geo::IconH, TextId::FormulaHintHeight},
+          {geo::ThrowFields[2], geo::IconV, TextId::FormulaHintSpeed},
+          {geo::ThrowFields[3], geo::IconM, TextId::FormulaHintMass},
+          {geo::ThrowFields[4], geo::IconE, TextId::FormulaHintEnergy}},
+         {ThrowSolvedLabel, ThrowSolvedLabel}},
+    };
+    return layouts;
+}
+
+const TFormulaLayout* fnLayout(int formula)
+{
+    for (const TFormulaLayout& layout : fnLayouts())
+        if (layout.formula == formula)
+            return &layout;
+    return nullptr;
+}
 
 void prFillUnits(QComboBox* combo, const TSlotSpec& spec)
 {
@@ -73,16 +143,24 @@ int TMyFormulasPage::fnCurrentFormula() const
     return fnFormulaId(section, mData.listFormulas ? mData.listFormulas->currentRow() : -1);
 }
 
+TMyNumberField* TMyFormulasPage::fnField(int slot) const
+{
+    return static_cast<TMyNumberField*>(mData.editFormula[fnAt(slot)]);
+}
+
 void TMyFormulasPage::prCreatePanelSelectRazdel()
 {
     PanelSelectRazdel = fnNewPanel(mSheet, "PanelSelectRazdel");
     PanelSelectRazdel->setGeometry(10, 10, SectionPanelWidth, SectionPanelHeight);
-    mData.labelTitleRazdel = fnNewLabel(PanelSelectRazdel, "labelTitleRazdel", fnText(902));
+    mData.labelTitleRazdel = fnNewLabel(PanelSelectRazdel, "labelTitleRazdel", fnText(TextId::FormulasSectionTitle));
     mData.labelTitleRazdel->move(fnCentredLeft(PanelSelectRazdel->width(), mData.labelTitleRazdel->width()), 8);
     const int width = PanelSelectRazdel->width() - 10;
-    rbRadioF = fnNewRadio(PanelSelectRazdel, "rbRadioF", 903, 8, fnBottom(mData.labelTitleRazdel) + 12, width);
-    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", 904, 8, fnBottom(rbRadioF) + 8, width);
-    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", 905, 8, fnBottom(rbElectroF) + 8, width);
+    rbRadioF = fnNewRadio(PanelSelectRazdel, "rbRadioF", TextId::FormulasSectionRadio, 8,
+                          fnBottom(mData.labelTitleRazdel) + 12, width);
+    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", TextId::FormulasSectionElectro, 8,
+                            fnBottom(rbRadioF) + 8, width);
+    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", TextId::FormulasSectionPhysics, 8,
+                           fnBottom(rbElectroF) + 8, width);
     rbRadioF->setChecked(true);
     connect(rbRadioF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetRadioF);
     connect(rbElectroF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetElectroF);
@@ -97,7 +175,8 @@ void TMyFormulasPage::prCreatePanelSelectFormulas()
     PanelSelectFormulas->setGeometry(fnRight(PanelSelectRazdel) + 8, PanelSelectRazdel->y(),
                                      sheet.width() - PanelSelectRazdel->width() - 2 * PanelSelectRazdel->x() - 8,
                                      ListPanelHeight);
-    mData.labelTitleFormulas = fnNewLabel(PanelSelectFormulas, "labelTitleFormulas", fnText(906));
+    mData.labelTitleFormulas =
+        fnNewLabel(PanelSelectFormulas, "labelTitleFormulas", fnText(TextId::FormulasListTitle));
     mData.labelTitleFormulas->move(fnCentredLeft(PanelSelectFormulas->width(), mData.labelTitleFormulas->width()), 8);
     auto* list = new QListWidget(PanelSelectFormulas);
     list->setObjectName("listFormulas");
@@ -121,25 +200,23 @@ void TMyFormulasPage::prCreatePanelFormulas()
     imageFormulas = new TMyImageCanvas(PanelFormulas);
     imageFormulas->setObjectName("imageFormulas");
     imageFormulas->prSetSize(PanelFormulas->width(), PanelFormulas->height());
-    imageFormulas->fillRect(fnPlaceRect(0, 0, PanelFormulas->width(), PanelFormulas->height(), TRect{}), PictureBackground);
+    imageFormulas->fillRect(fnRectAt(0, 0, PanelFormulas->width(), PanelFormulas->height()), PictureBackground);
 
     for (int k = 1; k <= FormulaSlots; ++k) {
-        auto* edit = new QLineEdit(PanelFormulas);
-        edit->setObjectName("editFormula" + QString::number(k));
+        auto* edit = new TMyNumberField(PanelFormulas, "editFormula" + QString::number(k), TypingLimit);
         edit->setFrame(false);
         edit->setTextMargins(0, 0, 0, 0);
-        edit->resize(EditWidth, EditHeight);
-        edit->setText("0");
-        prSetTypingLimit(edit, TypingLimit);
+        edit->resize(geo::FieldWidth, geo::FieldHeight);
+        edit->prWrite("0");
         edit->hide();
-        connect(edit, &QLineEdit::textChanged, this, [this, k] { prEditChangeFormulas(k); });
+        connect(edit, &TMyNumberField::edited, this, [this, k](bool byUser) { prOnEdited(k, byUser); });
         mData.editFormula[fnAt(k)] = edit;
     }
     for (int k = 1; k <= FormulaSlots; ++k) {
         auto* combo = new QComboBox(PanelFormulas);
         combo->setObjectName("comboFormula" + QString::number(k));
         combo->setEditable(false);
-        combo->resize(52, KitComboHeight);
+        combo->resize(geo::UnitListWidth, KitComboHeight);
         combo->hide();
         connect(combo, &QComboBox::currentIndexChanged, this, &TMyFormulasPage::prComboChange);
         mData.comboFormula[fnAt(k)] = combo;
@@ -192,7 +269,7 @@ void TMyFormulasPage::prSelectFormula()
 
 void TMyFormulasPage::prClearFormulaArea()
 {
-    imageFormulas->fillRect(fnPlaceRect(0, 0, imageFormulas->width(), imageFormulas->height(), TRect{}), PictureBackground);
+    imageFormulas->fillRect(fnRectAt(0, 0, imageFormulas->width(), imageFormulas->height()), PictureBackground);
     for (int k = 1; k <= FormulaSlots; ++k) {
         QLineEdit* edit = mData.editFormula[fnAt(k)];
         edit->setEnabled(false);
@@ -217,26 +294,25 @@ void TMyFormulasPage::prSetHeading(std::uint32_t text)
     imageFormulas->setAccessibleName(heading->text());
 }
 
-void TMyFormulasPage::prPicture(int x, int y, int w, int h, int dx, int dy)
+void TMyFormulasPage::prDraw(const TRect& piece, TPoint at)
 {
-    const TRect source = fnPlaceRect(x, y, w, h, TRect{});
-    imageFormulas->copyRect(fnPlaceRect(dx, dy, 0, 0, source), bmpFormulas, source);
+    imageFormulas->copyRect(fnPlaceRect(at.X, at.Y, 0, 0, piece), bmpFormulas, piece);
 }
 
-void TMyFormulasPage::prShowSlot(int slot, int left, int top, QPoint icon, std::uint32_t hint)
+void TMyFormulasPage::prShowSlot(int slot, TPoint place, const TRect& icon, std::uint32_t hint)
 {
     QLineEdit* edit = mData.editFormula[fnAt(slot)];
     QComboBox* combo = mData.comboFormula[fnAt(slot)];
-    edit->move(left, top);
+    edit->move(place.X, place.Y);
     edit->setEnabled(true);
     edit->show();
-    combo->move(fnRight(edit) + 2, edit->y());
+    combo->move(edit->x() + geo::UnitListLeft, edit->y());
     const std::vector<TSlotSpec> specs = fnFormulaSlots(fnCurrentFormula());
     if (static_cast<std::size_t>(slot) <= specs.size())
         prFillUnits(combo, specs[fnAt(slot)]);
     combo->setEnabled(true);
     combo->show();
-    prPicture(icon.x(), icon.y(), IconWidth, IconHeight, edit->x() - 32, edit->y() + 3);
+    prDraw(icon, TPoint{edit->x(), edit->y()} + geo::IconOffset);
     if (hint != 0) {
         edit->setToolTip(fnText(hint));
         edit->setAccessibleName(edit->toolTip());
@@ -244,105 +320,67 @@ void TMyFormulasPage::prShowSlot(int slot, int left, int top, QPoint icon, std::
     }
 }
 
-void TMyFormulasPage::prShowResult(int label, int left, int top)
+void TMyFormulasPage::prShowVelocityChoice(const TRect& icon, std::uint32_t hint)
 {
-    mData.labelResult[fnAt(label)]->move(left, top);
+    QLabel* note = mData.labelNote[0];
+    prSetLabelText(note, fnText(TextId::FormulasVelocityTitle));
+    note->move(10, fnBottom(mData.labelHeadingFormula) + 8);
+    note->show();
+    prShowSlot(VelocitySlot, {note->x() + 32, fnBottom(note) + 8}, icon, hint);
+    // The velocity follows the choice below it until the user's own is chosen.
+    QLineEdit* velocity = mData.editFormula[fnAt(VelocitySlot)];
+    QComboBox* unit = mData.comboFormula[fnAt(VelocitySlot)];
+    velocity->setEnabled(false);
+    prFillUnitCombo(unit, {TextId::UnitKmPerS}, 0);
+    unit->setEnabled(false);
+    int top = fnBottom(velocity) + 8;
+    for (std::size_t k = 0; k < std::size(VelocityChoices); ++k) {
+        QRadioButton* choice = mData.rbChoice[k];
+        choice->setText(fnText(VelocityChoices[k]));
+        choice->setAccessibleName(choice->text());
+        choice->move(note->x(), top);
+        choice->show();
+        top = fnBottom(choice) + 8;
+    }
+    mData.rbChoice[0]->setChecked(true);
+}
+
+void TMyFormulasPage::prShowResult(int label, TPoint at)
+{
+    mData.labelResult[fnAt(label)]->move(at.X, at.Y);
     mData.labelResult[fnAt(label)]->show();
 }
 
 void TMyFormulasPage::prResetInputs()
 {
-    mWriting = true;
-    for (QLineEdit* edit : mData.editFormula)
-        prSetFieldText(edit, "0");
-    mWriting = false;
+    for (int k = 1; k <= FormulaSlots; ++k)
+        fnField(k)->prWrite("0");
     mData.GivenOrder.fill(0);
 }
 
 void TMyFormulasPage::prBuildFormula(int formula)
 {
-    const auto slot = [this](int k) { return mData.editFormula[fnAt(k)]; };
-    const auto below = [&](int k) { return fnBottom(slot(k - 1)) + SlotGap; };
-    switch (formula) {
-    case FormulaId::Resonance:
-        prSetHeading(907);
-        prPicture(1, 40, 110, 136, 60, 38);
-        prPicture(1, 1, 110, 38, 300, 38);
-        prShowSlot(1, 320, 90, IconF, 924);
-        prShowSlot(2, 320, slot(1)->y() + 30, IconC, 925);
-        prShowSlot(3, 320, slot(2)->y() + 30, IconL, 926);
-        prShowResult(1, -20, 0);
-        break;
-    case FormulaId::Wave: {
-        prSetHeading(908);
-        QLabel* note = mData.labelNote[0];
-        prSetLabelText(note, fnText(916));
-        note->move(10, fnBottom(mData.labelHeadingFormula) + 8);
-        note->show();
-        prShowSlot(1, note->x() + 32, fnBottom(note) + 8, IconV, 920);
-        // The velocity follows the choice below it until the user's own is chosen.
-        slot(1)->setEnabled(false);
-        prFillUnitCombo(mData.comboFormula[0], {1016}, 0);
-        mData.comboFormula[0]->setEnabled(false);
-        int top = fnBottom(slot(1)) + 8;
-        for (int k = 1; k <= 3; ++k) {
-            QRadioButton* choice = mData.rbChoice[fnAt(k)];
-            choice->setText(fnText(916 + static_cast<std::uint32_t>(k)));
-            choice->setAccessibleName(choice->text());
-            choice->move(note->x(), top);
-            choice->show();
-            top = fnBottom(choice) + 8;
+    const TFormulaLayout* layout = fnLayout(formula);
+    if (!layout)
+        return;
+    prSetHeading(layout->heading);
+    for (const geo::TPicture& picture : layout->pictures)
+        prDraw(picture.piece, picture.place);
+    for (int slot = 1; slot <= static_cast<int>(layout->fields.size()); ++slot) {
+        const TSlotLayout& s = layout->fields[fnAt(slot)];
+        if (s.show == TSlotShow::VelocityChoice) {
+            prShowVelocityChoice(s.icon, s.hint);
+            continue;
         }
-        mData.rbChoice[0]->setChecked(true);
-        prShowSlot(2, 284, 43, IconLambda, 921);
-        prShowSlot(3, slot(2)->x(), slot(2)->y() + 66, IconT, 922);
-        prShowSlot(4, slot(3)->x(), slot(3)->y() + 33, IconF, 923);
-        prPicture(1, 177, 52, 128, 408, 40);
-        prPicture(1, 306, 52, 34, slot(2)->x(), slot(2)->y() + slot(4)->height() + 6);
-        const int tops[] = {46, 79, 112, 145};
-        for (int k = 1; k <= 4; ++k)
-            prShowResult(k, 464, tops[k - 1]);
-        break;
+        prShowSlot(slot, s.place, s.icon, s.hint);
+        QComboBox* combo = mData.comboFormula[fnAt(slot)];
+        if (s.show == TSlotShow::NoUnit)
+            combo->hide();
+        else if (s.show == TSlotShow::FixedUnit)
+            combo->setEnabled(false);
     }
-    case FormulaId::Quality:
-        prSetHeading(909);
-        prPicture(121, 427, 141, 35, 60, 40);
-        prShowSlot(1, 320, 46, IconQ, 927);
-        mData.comboFormula[0]->hide();  // a quality factor has no unit
-        prShowSlot(2, 320, below(2), IconF, 924);
-        prShowSlot(3, 320, below(3), IconL, 926);
-        prShowSlot(4, 320, below(4), IconR, 928);
-        mData.comboFormula[3]->setEnabled(false);
-        prShowResult(1, -20, 0);
-        break;
-    case FormulaId::Resistors:
-    case FormulaId::Inductors:
-    case FormulaId::Capacitors: {
-        const int group = formula - FormulaId::Resistors;
-        prSetHeading(911 + static_cast<std::uint32_t>(group));
-        prPicture(121, GroupPictureY[group], 237, 141, 10, 40);
-        for (int k = 1; k <= 8; ++k) {
-            const int left = k <= 4 ? 282 : fnRight(mData.comboFormula[0]) + 42;
-            const int top = k == 1 || k == 5 ? 40 : k <= 4 ? below(k) : slot(k - 4)->y();
-            prShowSlot(k, left, top, GroupIcons[group][k - 1], 0);
-        }
-        prShowResult(1, 168, 162);
-        prShowResult(2, 168, 49);
-        break;
-    }
-    case FormulaId::Throw:
-        prSetHeading(914);
-        prPicture(359, 1, 237, 141, 10, 40);
-        prShowSlot(1, 322, 40, IconS, 929);
-        prShowSlot(2, 322, below(2), IconH, 930);
-        prShowSlot(3, 322, below(3), IconV, 931);
-        prShowSlot(4, 322, below(4), IconM, 932);
-        prShowSlot(5, 322, below(5), IconE, 933);
-        prShowResult(1, -20, 8);
-        prShowResult(2, -20, 8);
-        break;
-    default: return;
-    }
+    for (int label = 1; label <= static_cast<int>(layout->results.size()); ++label)
+        prShowResult(label, layout->results[fnAt(label)]);
     prResetInputs();
     if (formula == FormulaId::Wave)
         prSetRbV();
@@ -360,25 +398,20 @@ void TMyFormulasPage::prSetRbV()
     else if (mData.rbChoice[2]->isChecked())
         velocity = TVelocity::Own;
     const TVelocitySetting setting = fnVelocitySetting(velocity);
-    QLineEdit* speed = mData.editFormula[0];
-    QComboBox* unit = mData.comboFormula[0];
-    mWriting = true;
-    prSetFieldText(speed, QString::fromStdString(setting.text));
-    mWriting = false;
+    TMyNumberField* speed = fnField(VelocitySlot);
+    QComboBox* unit = mData.comboFormula[fnAt(VelocitySlot)];
+    speed->prWrite(QString::fromStdString(setting.text));
     speed->setEnabled(setting.editable);
     prFillUnits(unit, {TUnitList::WaveSpeed, setting.unit});
     unit->setEnabled(setting.editable);
     prCalcFormula();
 }
 
-void TMyFormulasPage::prEditChangeFormulas(int slot)
+void TMyFormulasPage::prEditChangeFormulas(int slot) { prOnEdited(slot, fnField(slot)->hasFocus()); }
+
+void TMyFormulasPage::prOnEdited(int slot, bool byUser)
 {
-    QLineEdit* edit = mData.editFormula[fnAt(slot)];
-    const QString before = edit->text();
-    prEditNumberFilter(edit);
-    if (edit->text() != before || mWriting)
-        return;  // the filter's rewrite, or the page's own write, comes back here
-    if (edit->hasFocus())
+    if (byUser)
         prSlotTyped(mData.GivenOrder, slot);
     prCalcFormula();
 }
@@ -396,13 +429,11 @@ void TMyFormulasPage::prCalcFormula()
         fields.unit[fnAt(k)] = mData.comboFormula[fnAt(k)]->currentIndex();
     }
     fields.order = mData.GivenOrder;
-    const TFormulaResults results = ::prCalcFormula(fields);
+    const TFormulaResults results = formulas::prCalcFormula(fields);
 
-    mWriting = true;
     for (int k = 1; k <= FormulaSlots; ++k)
         if (const auto& text = results.writeBack[fnAt(k)])
-            prSetFieldText(mData.editFormula[fnAt(k)], QString::fromStdString(*text));
-    mWriting = false;
+            fnField(k)->prWrite(QString::fromStdString(*text));
     const std::vector<TSlotSpec> specs = fnFormulaSlots(fields.formula);
     for (std::size_t k = 0; k < specs.size() && k < FormulaSlots; ++k) {
         QLabel* label = mData.labelResult[k];
@@ -419,7 +450,7 @@ void TMyFormulasPage::prCalcFormula()
 
 void prCreateFormulasPage(TMyPageHost& host)
 {
-    const auto made = fnBeginNewPage(host, FormulasPages, "Formulas", TextCaption);
+    const auto made = fnBeginNewPage(host, FormulasPages, "Formulas", TextId::FormulasTab);
     if (!made)
         return;
     TMyFormulasPage* page = made.page;
@@ -429,7 +460,7 @@ void prCreateFormulasPage(TMyPageHost& host)
     page->prCreatePanelFormulas();
     page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectRazdel->x());
     made.prShowSheet();
-    host.prNewTextStatusBar(fnText(TextStatus));
+    host.prNewTextStatusBar(fnText(TextId::StatusFormulas));
 }
 
 TMyFormulasPage* fnFormulasPage(int pageIndex) { return FormulasPages.fnAt(pageIndex); }

@@ -1,14 +1,15 @@
-// The formulas page: a section list, the formulas of the section, and the
-// formula area with the formula's picture, a field and unit list per quantity
-// and the results. The evaluators compute; the page lays each formula out and
-// keeps the order in which its fields were typed.
+// UI layer. The formulas page: a section list, the formulas of the section,
+// and the formula area with the formula's picture, a field and unit list per
+// quantity and the results. The evaluators compute; the page lays each
+// formula out from its table and keeps the order in which its fields were
+// typed.
 #pragma once
 
 #include "calculators/Formulas/FormulasEngine.h"
+#include "common/core/Rect.h"
 
 #include <QImage>
 #include <QObject>
-#include <QPoint>
 
 #include <array>
 
@@ -21,19 +22,20 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyImageCanvas;
+class TMyNumberField;
 class TMyPageHost;
 
 // The page's widget pool (index k - 1 for slot or label k) and its given order.
 struct TFormulasPageData {
-    TFormulaOrder GivenOrder{};
-    std::array<QLineEdit*, FormulaSlots> editFormula{};
-    std::array<QComboBox*, FormulaSlots> comboFormula{};
-    std::array<QLabel*, FormulaSlots> labelResult{};
-    std::array<QLabel*, FormulaSlots> labelNote{};
+    formulas::TFormulaOrder GivenOrder{};
+    std::array<QLineEdit*, formulas::FormulaSlots> editFormula{};
+    std::array<QComboBox*, formulas::FormulaSlots> comboFormula{};
+    std::array<QLabel*, formulas::FormulaSlots> labelResult{};
+    std::array<QLabel*, formulas::FormulaSlots> labelNote{};
     QLabel* labelTitleRazdel = nullptr;
     QLabel* labelTitleFormulas = nullptr;
     QLabel* labelHeadingFormula = nullptr;
-    std::array<QRadioButton*, FormulaSlots> rbChoice{};
+    std::array<QRadioButton*, formulas::FormulaSlots> rbChoice{};
     QListWidget* listFormulas = nullptr;
 };
 
@@ -69,23 +71,30 @@ public slots:
     void prSelectFormula();
     void prClearFormulaArea();
     void prSetRbV();
+    // A field changed; the one with the focus counts as typed in.
     void prEditChangeFormulas(int slot);
     void prComboChange();
     void prCalcFormula();
 
 private:
+    // The number field of slot k.
+    TMyNumberField* fnField(int slot) const;
+    // A field changed (byUser: typed or pasted rather than set by anyone else).
+    void prOnEdited(int slot, bool byUser);
     void prBuildFormula(int formula);
     void prSetHeading(std::uint32_t text);
-    // Shows slot k at (left, top) with its unit list, icon and hint.
-    void prShowSlot(int slot, int left, int top, QPoint icon, std::uint32_t hint);
-    void prPicture(int x, int y, int w, int h, int dx, int dy);
-    void prShowResult(int label, int left, int top);
+    // Shows slot k at `place` with its unit list, its icon (a piece of the sheet) and hint (0: none).
+    void prShowSlot(int slot, TPoint place, const TRect& icon, std::uint32_t hint);
+    // The wave's velocity slot: the note, the field under it and the choices under that.
+    void prShowVelocityChoice(const TRect& icon, std::uint32_t hint);
+    // Copies a piece of the sheet into the formula area with its top-left corner at `at`.
+    void prDraw(const TRect& piece, TPoint at);
+    void prShowResult(int label, TPoint at);
     void prResetInputs();
 
     QWidget* mSheet;
     TMyPageHost* mHost;
     TFormulasPageData mData;
-    bool mWriting = false;   // the page itself is writing fields
     bool mFilling = false;   // the formula list is being refilled
 };
 

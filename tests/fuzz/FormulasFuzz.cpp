@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+using namespace formulas;
+
 namespace {
 
 constexpr int Formulas[] = {FormulaId::Resonance, FormulaId::Wave,       FormulaId::Quality, FormulaId::Resistors,

@@ -1,5 +1,6 @@
 // The formulas page driven as a user drives it: sections clicked, formulas
-// picked in the list with the arrow keys, values typed into focused fields.
+// picked in the list with the arrow keys, values typed into focused fields;
+// every formula's fields as its table lays them out.
 #include "UiTestSupport.h"
 
 #include "calculators/Formulas/FormulasPage.h"
@@ -14,6 +15,9 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -66,13 +70,13 @@ TEST_F(FormulasPage, OpensOnTheResonance)
     const int index = form->fnActivePageIndex();
     EXPECT_EQ(page->objectName(), "Formulas" + QString::number(index));
     EXPECT_EQ(page->parent(), page->fnTabSheet());
-    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(900) + QString::number(index));
-    EXPECT_EQ(form->fnStatusText(), fnText(901));
+    EXPECT_EQ(form->fnPageControl()->tabText(index), fnText(TextId::FormulasTab) + QString::number(index));
+    EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusFormulas));
     EXPECT_TRUE(page->rbRadioF->isChecked());
     EXPECT_EQ(fnData().listFormulas->count(), 3);
     EXPECT_EQ(fnData().listFormulas->currentRow(), 0);
     EXPECT_EQ(page->fnCurrentFormula(), 101);
-    EXPECT_EQ(fnData().labelHeadingFormula->text(), fnText(907));
+    EXPECT_EQ(fnData().labelHeadingFormula->text(), fnText(TextId::FormulaResonance));
     for (int slot = 1; slot <= 9; ++slot) {
         EXPECT_EQ(fnEdit(slot)->parentWidget(), page->PanelFormulas);
         EXPECT_EQ(fnEdit(slot)->isVisible(), slot <= 3) << slot;
@@ -81,7 +85,7 @@ TEST_F(FormulasPage, OpensOnTheResonance)
     EXPECT_EQ(fnEdit(1)->pos(), QPoint(320, 90));
     EXPECT_EQ(fnEdit(2)->pos(), QPoint(320, 120));
     EXPECT_EQ(fnCombo(1)->pos(), QPoint(368, 90));
-    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1002));
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(TextId::UnitKHz));
     EXPECT_EQ(fnResult(1)->text(), "");
     for (const char* name : {"PanelSelectRazdel", "PanelSelectFormulas", "PanelFormulas", "imageFormulas", "btnClose",
                              "labelTitleRazdel", "labelTitleFormulas", "labelHeadingFormula", "listFormulas"})
@@ -93,18 +97,18 @@ TEST_F(FormulasPage, ResonanceSolvesTheOneLeftAtZero)
     prType(1, "1");
     EXPECT_EQ(fnResult(1)->text(), "");  // one value alone
     prType(2, "1000");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", 1010));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
     // The result stands beside L's unit list.
     EXPECT_EQ(fnResult(1)->x(), fnCombo(3)->x() + fnCombo(3)->width() + 8);
     EXPECT_NEAR(fnResult(1)->y() + fnResult(1)->height() / 2.0, fnCombo(3)->y() + fnCombo(3)->height() / 2.0, 1);
     // All three typed: F, the least recently typed, is made the unknown again.
     prType(3, "1");
     EXPECT_EQ(fnEdit(1)->text(), "0");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", 1002));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", TextId::UnitKHz));
     EXPECT_EQ(fnResult(1)->x(), fnCombo(1)->x() + fnCombo(1)->width() + 8);
     // A unit change keeps the givens.
     fnCombo(3)->setCurrentIndex(1);  // mH
-    EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", 1002));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", TextId::UnitKHz));
 }
 
 TEST_F(FormulasPage, WaveVelocityChoices)
@@ -113,23 +117,23 @@ TEST_F(FormulasPage, WaveVelocityChoices)
     EXPECT_EQ(page->fnCurrentFormula(), 102);
     EXPECT_EQ(fnEdit(1)->text(), "300000");
     EXPECT_FALSE(fnEdit(1)->isEnabled());
-    EXPECT_EQ(fnCombo(1)->currentText(), fnText(1016));
+    EXPECT_EQ(fnCombo(1)->currentText(), fnText(TextId::UnitKmPerS));
     EXPECT_TRUE(fnData().rbChoice[0]->isChecked());
     prType(2, "1");
-    EXPECT_EQ(fnResult(4)->text(), QString::fromUtf8("300,00 ") + fnText(1003));
-    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("250,00 ") + fnText(1019));
+    EXPECT_EQ(fnResult(4)->text(), QString::fromUtf8("300,00 ") + fnText(TextId::UnitMHz));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("250,00 ") + fnText(TextId::UnitMm));
     // Typing T clears lambda and f: they are shown in the labels, not in the fields.
     prType(3, "2");
     EXPECT_EQ(fnEdit(2)->text(), "0");
     EXPECT_EQ(fnEdit(4)->text(), "0");
     QTest::mouseClick(fnData().rbChoice[1], Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_EQ(fnEdit(1)->text(), "343");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("686,00 ") + fnText(1021));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("686,00 ") + fnText(TextId::UnitM));
     QTest::mouseClick(fnData().rbChoice[2], Qt::LeftButton, {}, QPoint(6, 8));
     EXPECT_TRUE(fnEdit(1)->isEnabled());
     EXPECT_TRUE(fnCombo(1)->isEnabled());
     prType(1, "100");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("200,00 ") + fnText(1021));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("200,00 ") + fnText(TextId::UnitM));
 }
 
 TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
@@ -148,12 +152,12 @@ TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
     prPick(page->rbFizicaF, 0);
     EXPECT_EQ(fnData().listFormulas->count(), 1);
     EXPECT_EQ(page->fnCurrentFormula(), 301);
-    EXPECT_EQ(fnCombo(4)->currentText(), fnText(1029));  // kilograms first
+    EXPECT_EQ(fnCombo(4)->currentText(), fnText(TextId::UnitKg));  // kilograms first
     prType(2, "5");
     prType(3, "10");
     prType(4, "2");
-    EXPECT_EQ(fnResult(1)->text(), fnIs("10,096", 1021));
-    EXPECT_EQ(fnResult(2)->text(), fnIs("100,00", 1034));
+    EXPECT_EQ(fnResult(1)->text(), fnIs("10,096", TextId::UnitM));
+    EXPECT_EQ(fnResult(2)->text(), fnIs("100,00", TextId::UnitJ));
     EXPECT_EQ(fnResult(2)->x(), fnCombo(5)->x() + fnCombo(5)->width() + 8);
 }
 
@@ -166,8 +170,8 @@ TEST_F(FormulasPage, GroupsInSeriesAndParallel)
     EXPECT_EQ(fnEdit(5)->pos(), QPoint(fnCombo(1)->x() + 52 + 42, 40));
     prType(1, "1");
     prType(2, "1");
-    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("2,0000 ") + fnText(1006));
-    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(1005));
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("2,0000 ") + fnText(TextId::UnitNF));
+    EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(TextId::UnitPF));
     EXPECT_EQ(fnResult(1)->pos(), QPoint(168, 162));
     EXPECT_EQ(fnResult(2)->pos(), QPoint(168, 49));
 }
@@ -184,5 +188,79 @@ TEST_F(FormulasPage, TwoTabsAreIndependent)
     EXPECT_EQ(first->fnData().GivenOrder[0], 1);
     EXPECT_EQ(second->fnData().GivenOrder[0], 0);
 }
+
+// A text set by anyone but the user recalculates without counting as typed;
+// the published change slot counts the focused field as typed.
+TEST_F(FormulasPage, OnlyTypingMakesAQuantityGiven)
+{
+    prType(1, "1");
+    fnEdit(2)->setText("1000");
+    EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
+    EXPECT_EQ(fnData().GivenOrder[0], 1);
+    EXPECT_EQ(fnData().GivenOrder[1], 0);
+    page->prEditChangeFormulas(2);  // field 1 has the focus
+    EXPECT_EQ(fnData().GivenOrder[1], 0);
+    fnEdit(2)->setFocus(Qt::MouseFocusReason);
+    page->prEditChangeFormulas(2);
+    EXPECT_EQ(fnData().GivenOrder[0], 2);
+    EXPECT_EQ(fnData().GivenOrder[1], 1);
+}
+
+// Every formula shows one field per quantity, in order, each with the hint
+// of its quantity and its unit list 2 px right of it on its row (the quality
+// factor has none); no field stands over another field or a unit list.
+struct TLayoutCase {
+    const char* name;
+    int section;  // 1 radio, 2 electrical, 3 physics
+    int row;
+    int formula;
+    std::vector<std::uint32_t> hints;  // by slot; 0: none
+    friend void PrintTo(const TLayoutCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FormulasLayout : public FormulasPage, public ::testing::WithParamInterface<TLayoutCase> {};
+
+TEST_P(FormulasLayout, EveryQuantityHasItsFieldHintAndUnits)
+{
+    const TLayoutCase& c = GetParam();
+    prPick(c.section == 2 ? page->rbElectroF : c.section == 3 ? page->rbFizicaF : page->rbRadioF, c.row);
+    ASSERT_EQ(page->fnCurrentFormula(), c.formula);
+    const int count = static_cast<int>(c.hints.size());
+    std::vector<QRect> taken;
+    for (int slot = 1; slot <= 9; ++slot) {
+        ASSERT_EQ(fnEdit(slot)->isVisible(), slot <= count) << "slot " << slot;
+        if (slot > count)
+            continue;
+        const std::uint32_t hint = c.hints[static_cast<std::size_t>(slot - 1)];
+        EXPECT_EQ(fnEdit(slot)->toolTip(), hint ? fnText(hint) : QString()) << "slot " << slot;
+        const bool quality = c.formula == 103 && slot == 1;
+        EXPECT_EQ(fnCombo(slot)->isVisible(), !quality) << "slot " << slot;
+        EXPECT_EQ(fnCombo(slot)->pos(), fnEdit(slot)->pos() + QPoint(fnEdit(slot)->width() + 2, 0)) << "slot " << slot;
+        for (const QRect& other : taken)
+            EXPECT_FALSE(fnEdit(slot)->geometry().intersects(other)) << "slot " << slot;
+        taken.push_back(fnEdit(slot)->geometry());
+        if (!quality)
+            taken.push_back(fnCombo(slot)->geometry());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, FormulasLayout,
+    ::testing::Values(
+        TLayoutCase{"Resonance", 1, 0, 101,
+                    {TextId::FormulaHintFrequency, TextId::FormulaHintCapacitance, TextId::FormulaHintInductance}},
+        TLayoutCase{"Wave", 1, 1, 102,
+                    {TextId::FormulaHintVelocity, TextId::FormulaHintWavelength, TextId::FormulaHintPeriod,
+                     TextId::FormulaHintWaveFrequency}},
+        TLayoutCase{"Quality", 1, 2, 103,
+                    {TextId::FormulaHintQuality, TextId::FormulaHintFrequency, TextId::FormulaHintInductance,
+                     TextId::FormulaHintLossResistance}},
+        TLayoutCase{"Resistors", 2, 0, 201, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Inductors", 2, 1, 202, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Capacitors", 2, 2, 203, std::vector<std::uint32_t>(8, 0)},
+        TLayoutCase{"Throw", 3, 0, 301,
+                    {TextId::FormulaHintDistance, TextId::FormulaHintHeight, TextId::FormulaHintSpeed,
+                     TextId::FormulaHintMass, TextId::FormulaHintEnergy}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "Drawing.h"
 #include "Sheets.h"
 
+#include "calculators/Formulas/FormulasGeometry.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -19,59 +21,66 @@ namespace picturegen {
 
 namespace {
 
-constexpr int kSheetWidth = 600;
-constexpr int kSheetHeight = 510;
+namespace geo = formulas::geometry;
 
 // ---------------------------------------------------------------- pieces
 
 // A piece of the sheet and the place in the formula area where the page
-// copies it.
+// copies it, from the geometry it shares with the page.
 struct TPiece {
     const char* name;
     QRect sheet;
     QPoint dest;
 };
 
-constexpr TPiece kLcFormula{"101 formula", QRect(1, 1, 110, 38), QPoint(300, 38)};
-constexpr TPiece kLcTank{"101 tank", QRect(1, 40, 110, 136), QPoint(60, 38)};
-constexpr TPiece kWaveResults{"102 results", QRect(1, 177, 52, 128), QPoint(408, 40)};
-constexpr TPiece kWaveFormula{"102 formula", QRect(1, 306, 52, 34), QPoint(284, 63)};
-constexpr TPiece kQualityFormula{"103 formula", QRect(121, 427, 141, 35), QPoint(60, 40)};
-constexpr TPiece kResistors{"201 resistors", QRect(121, 1, 237, 141), QPoint(10, 40)};
-constexpr TPiece kInductors{"202 inductors", QRect(121, 143, 237, 141), QPoint(10, 40)};
-constexpr TPiece kCapacitors{"203 capacitors", QRect(121, 285, 237, 141), QPoint(10, 40)};
-constexpr TPiece kThrow{"301 throw", QRect(359, 1, 237, 141), QPoint(10, 40)};
+TPiece fnPiece(const char* name, const geo::TPicture& picture)
+{
+    return {name, fnQRect(picture.piece), fnQPoint(picture.place)};
+}
 
-// The icon left of a slot: 29 x 19, copied to (edit left - 32, edit top + 3).
+const TPiece kLcFormula = fnPiece("101 formula", geo::LcFormula);
+const TPiece kLcTank = fnPiece("101 tank", geo::LcTank);
+const TPiece kWaveResults = fnPiece("102 results", geo::WaveResults);
+const TPiece kWaveFormula = fnPiece("102 formula", geo::WaveFormula);
+const TPiece kQualityFormula = fnPiece("103 formula", geo::QualityFormula);
+const TPiece kResistors = fnPiece("201 resistors", geo::Parts[0]);
+const TPiece kInductors = fnPiece("202 inductors", geo::Parts[1]);
+const TPiece kCapacitors = fnPiece("203 capacitors", geo::Parts[2]);
+const TPiece kThrow = fnPiece("301 throw", geo::Throw);
+
+// The icon left of a slot, copied to the field's top-left corner + IconOffset.
 struct TIcon {
     const char* symbol; // UTF-8
     char sub;           // subscript digit, or 0
-    int x;
-    int y;
+    QRect rect;
 };
 
-constexpr QSize kIconSize(29, 19);
+const QSize kIconSize(geo::IconWidth, geo::IconHeight);
 
-constexpr TIcon kIcons[] = {
-    {"F", 0, 84, 177},  {"C", 0, 54, 197},  {"L", 0, 54, 217},  {"v", 0, 84, 197},
-    {"λ", 0, 84, 217},  {"T", 0, 54, 257},  {"Q", 0, 54, 237},  {"R", 0, 54, 177},
-    {"s", 0, 54, 277},  {"h", 0, 84, 237},  {"m", 0, 84, 257},  {"E", 0, 54, 297},
-    {"R", '1', 1, 341}, {"R", '2', 1, 361}, {"R", '3', 1, 381}, {"R", '4', 1, 401},
-    {"R", '5', 1, 421}, {"R", '6', 1, 441}, {"R", '7', 1, 461}, {"R", '8', 1, 481},
-    {"L", '1', 61, 381}, {"L", '2', 61, 401}, {"L", '3', 61, 421}, {"L", '4', 61, 441},
-    {"L", '5', 61, 461}, {"L", '6', 61, 481}, {"L", '7', 91, 341}, {"L", '8', 91, 361},
-    {"C", '1', 31, 361}, {"C", '2', 31, 381}, {"C", '3', 31, 401}, {"C", '4', 31, 421},
-    {"C", '5', 31, 441}, {"C", '6', 31, 461}, {"C", '7', 31, 481}, {"C", '8', 61, 341},
-};
+// The single quantities' symbols, then R1..R8, L1..L8 and C1..C8.
+QList<TIcon> fnIcons()
+{
+    QList<TIcon> icons = {
+        {"F", 0, fnQRect(geo::IconF)}, {"C", 0, fnQRect(geo::IconC)},      {"L", 0, fnQRect(geo::IconL)},
+        {"v", 0, fnQRect(geo::IconV)}, {"λ", 0, fnQRect(geo::IconLambda)}, {"T", 0, fnQRect(geo::IconT)},
+        {"Q", 0, fnQRect(geo::IconQ)}, {"R", 0, fnQRect(geo::IconR)},      {"s", 0, fnQRect(geo::IconS)},
+        {"h", 0, fnQRect(geo::IconH)}, {"m", 0, fnQRect(geo::IconM)},      {"E", 0, fnQRect(geo::IconE)},
+    };
+    const char* const partSymbols[geo::PartKinds] = {"R", "L", "C"};
+    for (int kind = 0; kind < geo::PartKinds; ++kind)
+        for (int k = 0; k < geo::PartCount; ++k)
+            icons.push_back({partSymbols[kind], static_cast<char>('1' + k),
+                             fnQRect(geo::PartIcons[static_cast<std::size_t>(kind)][static_cast<std::size_t>(k)])});
+    return icons;
+}
 
 // ---------------------------------------------------------------- widgets
 
 // What the page puts into the formula area, in area coordinates.
-constexpr QSize kEditSize(46, 14);
-constexpr QSize kComboSize(52, 21);
-constexpr int kComboFromEdit = 48;      // unit list left = edit left + 48
-constexpr QPoint kIconFromEdit(-32, 3); // icon = edit top-left + this
-constexpr QSize kResultSize(80, 14);    // room for " = 1,2345 кГц"
+const QSize kEditSize(geo::FieldWidth, geo::FieldHeight);
+const QSize kComboSize(geo::UnitListWidth, 21); // the kit's list height
+const QPoint kIconFromEdit = fnQPoint(geo::IconOffset);
+constexpr QSize kResultSize(80, 14); // room for " = 1,2345 кГц"
 
 struct TAreaWidget {
     const char* name;
@@ -82,38 +91,41 @@ struct TFormulaPlaces {
     int id;
     QList<const TPiece*> pieces;
     QList<QPoint> edits;        // edit box top-left per slot
-    QList<TAreaWidget> others;  // result labels, notes, choice buttons
+    QList<TAreaWidget> others;  // result labels
 };
 
 // Result labels of the combinations: the sum and the reciprocal sum.
-constexpr QPoint kSumLabel(168, 162);
-constexpr QPoint kReciprocalLabel(168, 49);
-// Result labels of the wave relations (λ, λ/4, T, f), 4 px right of the column.
-constexpr int kWaveResultLeft = 464;
-constexpr int kWaveResultTops[] = {46, 79, 112, 145};
+const QPoint kSumLabel = fnQPoint(geo::SumLabel);
+const QPoint kReciprocalLabel = fnQPoint(geo::ReciprocalLabel);
 
+template <std::size_t Count>
+QList<QPoint> fnQPoints(const std::array<TPoint, Count>& points)
+{
+    QList<QPoint> out;
+    for (const TPoint& point : points)
+        out.push_back(fnQPoint(point));
+    return out;
+}
+
+// The velocity field of the wave relations stands under the page's note,
+// away from every piece, and is left out.
 QList<TFormulaPlaces> fnFormulaPlaces()
 {
-    const QList<QPoint> combination = {{282, 40}, {282, 62}, {282, 84}, {282, 106},
-                                       {424, 40}, {424, 62}, {424, 84}, {424, 106}};
+    const QList<QPoint> combination = fnQPoints(geo::PartFields);
     const QList<TAreaWidget> combinationResults = {
         {"sum", QRect(kSumLabel, kResultSize)},
         {"reciprocal sum", QRect(kReciprocalLabel, kResultSize)}};
-    QList<TAreaWidget> wave = {
-        {"note", QRect(10, 35, 200, 14)},
-        {"choice 1", QRect(10, 79, 240, 17)},
-        {"choice 2", QRect(10, 104, 240, 17)},
-        {"choice 3", QRect(10, 129, 240, 17)}};
-    for (int top : kWaveResultTops)
-        wave.push_back({"result", QRect(QPoint(kWaveResultLeft, top), kResultSize)});
+    QList<TAreaWidget> wave;
+    for (const TPoint& label : geo::WaveResultLabels)
+        wave.push_back({"result", QRect(fnQPoint(label), kResultSize)});
     return {
-        {101, {&kLcTank, &kLcFormula}, {{320, 90}, {320, 120}, {320, 150}}, {}},
-        {102, {&kWaveResults, &kWaveFormula}, {{42, 57}, {284, 43}, {284, 109}, {284, 142}}, wave},
-        {103, {&kQualityFormula}, {{320, 46}, {320, 68}, {320, 90}, {320, 112}}, {}},
+        {101, {&kLcTank, &kLcFormula}, fnQPoints(geo::ResonanceFields), {}},
+        {102, {&kWaveResults, &kWaveFormula}, fnQPoints(geo::WaveFields), wave},
+        {103, {&kQualityFormula}, fnQPoints(geo::QualityFields), {}},
         {201, {&kResistors}, combination, combinationResults},
         {202, {&kInductors}, combination, combinationResults},
         {203, {&kCapacitors}, combination, combinationResults},
-        {301, {&kThrow}, {{322, 40}, {322, 62}, {322, 84}, {322, 106}, {322, 128}}, {}},
+        {301, {&kThrow}, fnQPoints(geo::ThrowFields), {}},
     };
 }
 
@@ -625,7 +637,7 @@ void prWaveResults(QPainter& p, const TPiece& piece)
         {fnSym(QStringLiteral("f"), 13, 0.5), fnOp(QStringLiteral("="), 12, true)},
     };
     for (int i = 0; i < 4; ++i) {
-        const QPoint at = fnOnPiece(piece, QPoint(kWaveResultLeft, kWaveResultTops[i]));
+        const QPoint at = fnOnPiece(piece, fnQPoint(geo::WaveResultLabels[static_cast<std::size_t>(i)]));
         const double w = fnRunsWidth(rows[i]);
         prRuns(p, rows[i], std::round(at.x() - kLeadGap - w), at.y() + kLeadBaseline);
     }
@@ -821,7 +833,7 @@ void prOnPiece(QPainter& p, const QRect& rect, F draw)
 
 QImage fnDrawFormulasSheet()
 {
-    QImage img(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
     img.fill(ink::kPageBack);
     QPainter p;
     prBeginPainter(p, img);
@@ -835,8 +847,8 @@ QImage fnDrawFormulasSheet()
     prOnPiece(p, kInductors.sheet, [&] { prCombination(p, kInductors, TElement::Inductor); });
     prOnPiece(p, kCapacitors.sheet, [&] { prCombination(p, kCapacitors, TElement::Capacitor); });
     prOnPiece(p, kThrow.sheet, [&] { prThrow(p, kThrow); });
-    for (const TIcon& icon : kIcons)
-        prOnPiece(p, QRect(QPoint(icon.x, icon.y), kIconSize), [&] { prIcon(p, icon); });
+    for (const TIcon& icon : fnIcons())
+        prOnPiece(p, icon.rect, [&] { prIcon(p, icon); });
 
     p.end();
     return img;
@@ -848,17 +860,17 @@ QList<TFieldPlace> fnFormulasOverlay()
     for (const TPiece* piece : {&kLcFormula, &kLcTank, &kWaveResults, &kWaveFormula, &kQualityFormula,
                                 &kResistors, &kInductors, &kCapacitors, &kThrow})
         out.push_back({QString::fromUtf8(piece->name), piece->sheet});
-    for (const TIcon& icon : kIcons)
+    for (const TIcon& icon : fnIcons())
         out.push_back({QStringLiteral("icon ") + QString::fromUtf8(icon.symbol)
                            + (icon.sub ? QString(QChar::fromLatin1(icon.sub)) : QString()),
-                       QRect(QPoint(icon.x, icon.y), kIconSize)});
+                       icon.rect});
 
     // Widgets that the page lays over a piece, in sheet coordinates.
     for (const TFormulaPlaces& f : fnFormulaPlaces()) {
         QList<TAreaWidget> widgets = f.others;
         for (const QPoint& e : f.edits) {
             widgets.push_back({"edit", QRect(e, kEditSize)});
-            widgets.push_back({"unit list", QRect(e + QPoint(kComboFromEdit, 0), kComboSize)});
+            widgets.push_back({"unit list", QRect(e + QPoint(geo::UnitListLeft, 0), kComboSize)});
             widgets.push_back({"icon", QRect(e + kIconFromEdit, kIconSize)});
         }
         for (const TPiece* piece : f.pieces) {
