@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -249,7 +250,17 @@ void prAddCopyMenu(QLabel* label)
     auto* copy = new QAction(fnText(TextId::CopyValue), label);
     QObject::connect(copy, &QAction::triggered, label, [label] { QApplication::clipboard()->setText(label->text()); });
     label->addAction(copy);
-    label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A menu that pops up and returns at once, as a field's own does: the
+    // window's event loop keeps running while it is open.
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label, [label](const QPoint& at) {
+        if (label->text().isEmpty())
+            return;
+        auto* menu = new QMenu(label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addActions(label->actions());
+        menu->popup(label->mapToGlobal(at));
+    });
 }
 
 QComboBox* fnNewUnitCombo(QWidget* parent, const QString& name, std::initializer_list<std::uint32_t> textIds,

@@ -68,7 +68,7 @@ std::vector<std::uint32_t> fnAllIds()
 }
 
 // Tab captions: the page index is appended directly, so they end with a blank.
-constexpr std::uint32_t kTabCaptions[] = {611, 701, 800, 400, 900};
+constexpr std::uint32_t kTabCaptions[] = {611, 701, 800, 400, 900, 3600};
 
 std::string fnCp1251(std::string_view utf8)
 {

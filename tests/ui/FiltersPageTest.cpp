@@ -283,7 +283,7 @@ TEST_F(FiltersPage, CopiesTheTabAsText)
     // The context menu of a value copies it with its unit.
     QLabel* value = fnLabel("labelValueC4");
     ASSERT_EQ(value->actions().size(), 1);
-    EXPECT_EQ(value->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(value->contextMenuPolicy(), Qt::CustomContextMenu);
     EXPECT_EQ(value->actions()[0]->text(), fnText(TextId::CopyValue));
     value->actions()[0]->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), fnUnit("50,7", TextId::UnitMH));

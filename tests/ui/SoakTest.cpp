@@ -289,6 +289,12 @@ private:
         mTrace.log.push_back(line.toStdString());
         if (mTrace.log.size() > LogDepth)
             mTrace.log.pop_front();
+        // A run that hangs prints no report: QF_SOAK_TRACE shows each action as it starts.
+        static const bool trace = qEnvironmentVariableIsSet("QF_SOAK_TRACE");
+        if (trace) {
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::fflush(stderr);
+        }
     }
 
     // The offscreen platform activates the popups it shows, and a unit list
