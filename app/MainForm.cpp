@@ -1,27 +1,27 @@
 #include "app/MainForm.h"
 
 #include "app/Calculators.h"
-#include "common/ui/ImageCanvas.h"
 #include "common/core/Numbers.h"
+#include "common/ui/ImageCanvas.h"
 #include "common/ui/PageKit.h"
 #include "common/ui/PictureSheets.h"
 #include "common/ui/UiText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFontDatabase>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QLineEdit>
-#include <QShortcut>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -93,11 +93,7 @@ void prMakeLink(QLabel* label)
 
 } // namespace
 
-TMyFormMain::TMyFormMain(QWidget* parent)
-    : QMainWindow(parent)
-{
-    FormCreate();
-}
+TMyFormMain::TMyFormMain(QWidget* parent) : QMainWindow(parent) { FormCreate(); }
 
 TMyFormMain::~TMyFormMain() = default;
 
@@ -159,7 +155,8 @@ void TMyFormMain::prCreateMainMenu()
     QMenu* calcMenu = bar->addMenu(fnText(TextId::MenuCalculators));
     calcMenu->setObjectName(QStringLiteral("menuCalculators"));
     for (const TMyCalculator& calculator : fnCalculators())
-        addEntry(calcMenu, calculator.menuText, calculator.actionName, [this, &calculator] { prOpenCalculator(calculator); });
+        addEntry(calcMenu, calculator.menuText, calculator.actionName,
+                 [this, &calculator] { prOpenCalculator(calculator); });
 
     QMenu* helpMenu = bar->addMenu(fnText(TextId::MenuHelp));
     helpMenu->setObjectName(QStringLiteral("menuHelp"));
@@ -327,8 +324,8 @@ QUrl TMyFormMain::fnMailAddress(const QString& address, const QString& subject)
 {
     // The subject is percent-encoded (UTF-8): blanks or Cyrillic left raw would
     // make an invalid address that mail programs refuse or mangle.
-    const QByteArray encoded = "mailto:" + QUrl::toPercentEncoding(address, "@") + "?subject="
-                               + QUrl::toPercentEncoding(subject);
+    const QByteArray encoded = "mailto:" + QUrl::toPercentEncoding(address, "@")
+                               + "?subject=" + QUrl::toPercentEncoding(subject);
     return QUrl::fromEncoded(encoded, QUrl::StrictMode);
 }
 

@@ -14,17 +14,16 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: quillfern [--help | --version] [Qt options]\n"
-    "\n"
-    "Engineering calculator for radio amateurs: mains transformers, coils,\n"
-    "component markings, passive filters and everyday formulas, in one window\n"
-    "with a Russian interface. It reads and writes no files.\n"
-    "\n"
-    "  -h, --help   show this help and exit\n"
-    "  --version    show the version and exit\n"
-    "\n"
-    "Any other argument is left to Qt (for example -platform or -style).\n";
+constexpr const char* kUsage = "Usage: quillfern [--help | --version] [Qt options]\n"
+                               "\n"
+                               "Engineering calculator for radio amateurs: mains transformers, coils,\n"
+                               "component markings, passive filters and everyday formulas, in one window\n"
+                               "with a Russian interface. It reads and writes no files.\n"
+                               "\n"
+                               "  -h, --help   show this help and exit\n"
+                               "  --version    show the version and exit\n"
+                               "\n"
+                               "Any other argument is left to Qt (for example -platform or -style).\n";
 
 // What to print instead of starting, for the first of --version and
 // --help on the command line; nullptr starts the program. Both are

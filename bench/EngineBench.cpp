@@ -178,6 +178,9 @@ void BM_NearestStandard(benchmark::State& state)
         value *= 1.0001;
     }
 }
-BENCHMARK(BM_NearestStandard)->Arg(static_cast<int>(TESeries::E24))->Arg(static_cast<int>(TESeries::E192))->ArgName("series");
+BENCHMARK(BM_NearestStandard)
+    ->Arg(static_cast<int>(TESeries::E24))
+    ->Arg(static_cast<int>(TESeries::E192))
+    ->ArgName("series");
 
 } // namespace

@@ -20,9 +20,9 @@ extern char** environ;
 namespace {
 
 struct TRun {
-    double millis = 0;  // process start to first paint
+    double millis = 0; // process start to first paint
     long peakKib = 0;
-    std::vector<std::string> lines;  // everything after "painted"
+    std::vector<std::string> lines; // everything after "painted"
 };
 
 bool fnRun(const std::string& probe, const char* mode, TRun& run)

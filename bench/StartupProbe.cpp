@@ -81,7 +81,7 @@ void prOpenTabs(TMyFormMain& form)
             QElapsedTimer timer;
             timer.start();
             (form.*open)();
-            form.repaint();  // the new tab on screen
+            form.repaint(); // the new tab on screen
             const long micros = static_cast<long>(timer.nsecsElapsed() / 1000);
             std::printf("tab %s%s %ld %ld\n", name, round == 1 ? "" : "-again", micros, fnResidentKib() - before);
         }

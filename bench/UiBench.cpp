@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -142,7 +142,7 @@ void BM_FilterKeystrokeE24(benchmark::State& state)
     TMyFormMain& form = fnForm();
     form.prMenuFilterClick();
     TMyFiltersPage* page = fnFiltersPage(form.fnActivePageIndex());
-    page->fnData().comboSeries->setCurrentIndex(3);  // E24
+    page->fnData().comboSeries->setCurrentIndex(3); // E24
     page->fnCombo(filters::TFilterInput::F)->setCurrentIndex(2);
     prTypeInto(page->fnEdit(filters::TFilterInput::F), "7");
     prTypeInto(page->fnEdit(filters::TFilterInput::R), "5");

@@ -32,15 +32,11 @@ std::string fnGetText(std::uint32_t id, int mode)
 {
     const auto* found = std::lower_bound(std::begin(kCatalogue), std::end(kCatalogue), id,
                                          [](const TCatalogueEntry& e, std::uint32_t key) { return e.id < key; });
-    std::string stored = (found != std::end(kCatalogue) && found->id == id)
-                             ? std::string(found->stored, found->length)
-                             : std::string(kUnknownText);
+    std::string stored = (found != std::end(kCatalogue) && found->id == id) ? std::string(found->stored, found->length)
+                                                                            : std::string(kUnknownText);
     return mode == 1 ? fnSwapNeighbours(std::move(stored)) : stored;
 }
 
 std::size_t fnCatalogueSize() { return std::size(kCatalogue); }
 
-std::uint32_t fnCatalogueId(std::size_t index)
-{
-    return index < std::size(kCatalogue) ? kCatalogue[index].id : 0;
-}
+std::uint32_t fnCatalogueId(std::size_t index) { return index < std::size(kCatalogue) ? kCatalogue[index].id : 0; }

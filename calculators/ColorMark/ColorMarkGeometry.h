@@ -22,11 +22,11 @@ inline constexpr int SheetHeight = 740;
 // A table of equal pieces in rows on the sheet, numbered from `first` left to
 // right and then down.
 struct TPieceTable {
-    int first;    // the number of the top-left piece
+    int first; // the number of the top-left piece
     int count;
     TPoint origin; // the top-left piece's top-left corner
-    int columns;  // pieces a row
-    TPoint pitch; // from a piece to the next across, and to the one below
+    int columns;   // pieces a row
+    TPoint pitch;  // from a piece to the next across, and to the one below
     int width;
     int height;
 
@@ -66,8 +66,8 @@ inline constexpr TPieceTable ExtraBands{1, 12, {1, 632}, 3, {71, 24}, 70, 23};
 // exactly. By band (1-6) and chart row (1-13).
 inline constexpr int BandWidth = 11;
 inline constexpr int BandHeight = 32;
-inline constexpr TPieceTable BandSlices{1, MarkBands * MarkRows, {216, 241}, MarkBands, {BandWidth + 1, BandHeight + 1},
-                                        BandWidth, BandHeight};
+inline constexpr TPieceTable BandSlices{
+    1, (MarkBands * MarkRows), {216, 241}, MarkBands, {BandWidth + 1, BandHeight + 1}, BandWidth, BandHeight};
 constexpr TRect fnBandSlicePiece(int band, int row) { return BandSlices.fnPiece((row - 1) * MarkBands + band); }
 
 // The component bodies: the banded part, the ceramic disc, the SMD chip, and
@@ -100,8 +100,8 @@ inline constexpr TRect SmdCodeField = fnRectAt(49, 99, 30, 14);
 // The display window and its interior.
 inline constexpr TPoint WindowPlace{248, 10};
 inline constexpr TPoint InteriorPlace{280, 42};
-static_assert(WindowPiece.Left + InteriorPlace.X - WindowPlace.X == InteriorPiece.Left &&
-                  WindowPiece.Top + InteriorPlace.Y - WindowPlace.Y == InteriorPiece.Top,
+static_assert(WindowPiece.Left + InteriorPlace.X - WindowPlace.X == InteriorPiece.Left
+                  && WindowPiece.Top + InteriorPlace.Y - WindowPlace.Y == InteriorPiece.Top,
               "the display interior is cut from inside the display window");
 // The first digit; a glyph is 20 px wide with 2 px to the next. A decimal
 // point sits low in the gap after its glyph and widens it to 10 px.

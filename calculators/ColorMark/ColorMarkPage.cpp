@@ -197,7 +197,7 @@ void TMyColorMarkPage::prCreatePanelResult()
 
     // The colour of each chart row, then the band numbers' caption under them.
     for (int r = 1; r <= MarkRows + 1; ++r) {
-        const std::uint32_t text = r <= MarkRows ? TextId::MarkSilver + static_cast<std::uint32_t>(r - 1)  // 810..822
+        const std::uint32_t text = r <= MarkRows ? TextId::MarkSilver + static_cast<std::uint32_t>(r - 1) // 810..822
                                                  : TextId::MarkBandNumber;
         QLabel* label = fnNewLabel(PanelResult, "labelChartRow" + QString::number(r), fnText(text));
         const TRect place = geo::fnRowLabelPlace(r);
@@ -253,7 +253,9 @@ void TMyColorMarkPage::prSetMarkDross() { prSetFamily(TMarkFamily::Dross); }
 
 void TMyColorMarkPage::prSetFamily(TMarkFamily family)
 {
-    QRadioButton* radio = family == TMarkFamily::Cap ? rbMarkCap : family == TMarkFamily::Dross ? rbMarkDross : rbMarkRes;
+    QRadioButton* radio = family == TMarkFamily::Cap     ? rbMarkCap
+                          : family == TMarkFamily::Dross ? rbMarkDross
+                                                         : rbMarkRes;
     if (!radio->isChecked())
         radio->setChecked(true);
     // Bodies in the three places, the fields that belong to the family, its status text.
@@ -263,11 +265,20 @@ void TMyColorMarkPage::prSetFamily(TMarkFamily family)
         bool smd, cap;
         std::uint32_t status;
     } table[] = {
-        {TMarkFamily::Res, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChip}, true, false,
+        {TMarkFamily::Res,
+         {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChip},
+         true,
+         false,
          TextId::StatusMarkResistor},
-        {TMarkFamily::Cap, {geo::BodyBanded, geo::BodyDisc, geo::BodyChipOutline}, false, true,
+        {TMarkFamily::Cap,
+         {geo::BodyBanded, geo::BodyDisc, geo::BodyChipOutline},
+         false,
+         true,
          TextId::StatusMarkCapacitor},
-        {TMarkFamily::Dross, {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChipOutline}, false, false,
+        {TMarkFamily::Dross,
+         {geo::BodyBanded, geo::BodyDiscOutline, geo::BodyChipOutline},
+         false,
+         false,
          TextId::StatusMarkInductor},
     };
     for (const auto& row : table) {
@@ -310,7 +321,7 @@ void TMyColorMarkPage::prDrawDisplay(const TMarkDisplay& display)
     const auto has = [](const geo::TPieceTable& table, int number) {
         return number >= table.first && number <= table.fnLast();
     };
-    prCopy(mPlaces.interior, mPieces.interior);  // erases the previous result
+    prCopy(mPlaces.interior, mPieces.interior); // erases the previous result
     if (has(geo::Units, display.unit))
         prCopy(mPlaces.unit, mPieces.unit[fnAt(display.unit)]);
     if (has(geo::Tolerances, display.tolerance))
@@ -441,7 +452,7 @@ void TMyColorMarkPage::prEditChangeRes()
         mWriting = false;
     }
     editSMDres->setCursorPosition(code.caret);
-    prDrawChartMode(ModeResFourBands);  // without the clean-up
+    prDrawChartMode(ModeResFourBands); // without the clean-up
     prRecalc();
 }
 

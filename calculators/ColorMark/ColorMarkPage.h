@@ -31,18 +31,18 @@ using marking::MarkRows;
 // Where the pieces come from on the sheet and where they go on the picture,
 // as the marking geometry gives them, by the numbers the page draws with.
 struct TMarkPieces {
-    std::array<TRect, marking::geometry::Swatches.fnLast() + 1> swatch{};       // 1-30
+    std::array<TRect, marking::geometry::Swatches.fnLast() + 1> swatch{};        // 1-30
     std::array<TRect, marking::geometry::BandNumbers.fnLast() + 1> bandNumber{}; // 1-7
-    std::array<TRect, 3> icon{};                                                // resistor, capacitor, inductor
-    std::array<TRect, marking::geometry::Glyphs.fnLast() + 1> glyph{};          // 0-10
+    std::array<TRect, 3> icon{};                                                 // resistor, capacitor, inductor
+    std::array<TRect, marking::geometry::Glyphs.fnLast() + 1> glyph{};           // 0-10
     TRect point{};
-    std::array<TRect, marking::geometry::Units.fnLast() + 1> unit{};            // 1-12
-    std::array<TRect, marking::geometry::Tolerances.fnLast() + 1> tolerance{};  // 1-24
-    std::array<TRect, marking::geometry::ExtraBands.fnLast() + 1> extraBand{};  // 1-12
+    std::array<TRect, marking::geometry::Units.fnLast() + 1> unit{};           // 1-12
+    std::array<TRect, marking::geometry::Tolerances.fnLast() + 1> tolerance{}; // 1-24
+    std::array<TRect, marking::geometry::ExtraBands.fnLast() + 1> extraBand{}; // 1-12
     TRect window{};
     TRect interior{};
-    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{};     // [band][row]
-    std::array<TRect, marking::geometry::Bodies.fnLast() + 1> body{};           // 1-5
+    std::array<std::array<TRect, MarkRows + 1>, MarkBands + 1> bandSlice{}; // [band][row]
+    std::array<TRect, marking::geometry::Bodies.fnLast() + 1> body{};       // 1-5
 };
 // Hit rectangles (the chart's cells, the reset key) include their right and
 // bottom edges.
@@ -78,7 +78,7 @@ public:
     QRadioButton* rbMarkCap = nullptr;
     QRadioButton* rbMarkDross = nullptr;
     QLineEdit* editSMDres = nullptr;
-    QLineEdit* editCap102 = nullptr;  // a TMyNumberField
+    QLineEdit* editCap102 = nullptr; // a TMyNumberField
     QComboBox* cbCap104M = nullptr;
     TMyImageCanvas* imageSelectRes = nullptr;
     TMyImageCanvas* imagePanelResult = nullptr;
@@ -119,7 +119,7 @@ private:
     marking::TColorMarkData mData;
     TMarkPieces mPieces;
     TMarkPlaces mPlaces;
-    bool mWriting = false;  // the page itself is rewriting the SMD field
+    bool mWriting = false; // the page itself is rewriting the SMD field
 };
 
 void prCreateColorMarkPage(TMyPageHost& host);

@@ -25,9 +25,8 @@ struct TMultiplier {
     int threeStep, threeLayout;
 };
 constexpr TMultiplier Multipliers[] = {
-    {'A', 0, 1, 0, 5}, {'B', 0, 2, 0, 6}, {'0', 0, 3, 0, 7}, {'1', 0, 4, 1, 5},
-    {'2', 1, 2, 1, 6}, {'3', 1, 3, 1, 7}, {'4', 1, 4, 2, 5}, {'5', 2, 2, 2, 6},
-    {'6', 2, 3, 2, 7}, {'7', 2, 4, 3, 5}, {'8', 3, 2, 3, 6}, {'9', 3, 3, 3, 7},
+    {'A', 0, 1, 0, 5}, {'B', 0, 2, 0, 6}, {'0', 0, 3, 0, 7}, {'1', 0, 4, 1, 5}, {'2', 1, 2, 1, 6}, {'3', 1, 3, 1, 7},
+    {'4', 1, 4, 2, 5}, {'5', 2, 2, 2, 6}, {'6', 2, 3, 2, 7}, {'7', 2, 4, 3, 5}, {'8', 3, 2, 3, 6}, {'9', 3, 3, 3, 7},
 };
 
 const TMultiplier* fnMultiplier(char band)
@@ -108,8 +107,20 @@ int fnDrossTolerance(char band)
 // Letter tolerances of the capacitor code.
 int fnLetterTolerance(char letter)
 {
-    const int picture = fnLookup({{'M', 1}, {'K', 2}, {'J', 3}, {'F', 4}, {'G', 5}, {'D', 6}, {'C', 7}, {'B', 8},
-                                  {'N', 10}, {'Z', 11}, {'S', 12}, {'T', 13}, {'Q', 14}, {'Y', 15}},
+    const int picture = fnLookup({{'M', 1},
+                                  {'K', 2},
+                                  {'J', 3},
+                                  {'F', 4},
+                                  {'G', 5},
+                                  {'D', 6},
+                                  {'C', 7},
+                                  {'B', 8},
+                                  {'N', 10},
+                                  {'Z', 11},
+                                  {'S', 12},
+                                  {'T', 13},
+                                  {'Q', 14},
+                                  {'Y', 15}},
                                  letter);
     return picture != 0 ? picture : 21;
 }
@@ -133,10 +144,7 @@ constexpr std::string_view ModeBands[ModeInductor + 1][MarkBands] = {
 constexpr std::string_view TolLetters[TolLetterCount] = {"-", "B", "C", "D", "F", "G", "J", "K",
                                                          "M", "N", "Q", "T", "Y", "S", "Z"};
 
-bool fnIsSmdLetter(char c)
-{
-    return (c >= 'A' && c <= 'F') || c == 'R' || c == 'S' || c == 'X' || c == 'Y';
-}
+bool fnIsSmdLetter(char c) { return (c >= 'A' && c <= 'F') || c == 'R' || c == 'S' || c == 'X' || c == 'Y'; }
 
 // EIA-96 multiplier letters as multiplier bands: Y/R 0.01, X/S 0.1, A 1 ... F 10^5.
 char fnEiaMultiplier(char letter)
@@ -165,7 +173,7 @@ std::string fnCodeFromSmd(const std::string& t)
             code = {t[0], t[1], t[2], t[3], '1', 'F'};
     } else if (t.size() == 3) {
         if (fnIsDigit(t[0]) && fnIsDigit(t[1]) && fnIsDigit(t[2])) {
-            code = {t[0], t[1], t[2], 'B', 'F', 'F'};  // two digits and a power of ten, 5 %
+            code = {t[0], t[1], t[2], 'B', 'F', 'F'}; // two digits and a power of ten, 5 %
         } else if (fnIsDigit(t[0]) && fnIsDigit(t[1]) && fnIsSmdLetter(t[2])) {
             const int value = fnEia96Value((t[0] - '0') * 10 + (t[1] - '0'));
             if (value > 0) {
@@ -173,9 +181,9 @@ std::string fnCodeFromSmd(const std::string& t)
                 code = {digits[0], digits[1], digits[2], fnEiaMultiplier(t[2]), '1', 'F'};
             }
         } else if (fnIsDigit(t[0]) && t[1] == 'R' && fnIsDigit(t[2])) {
-            code = {t[0], t[2], 'B', 'B', 'F', 'F'};  // d.d Ohm
+            code = {t[0], t[2], 'B', 'B', 'F', 'F'}; // d.d Ohm
         } else if (t[0] == 'R' && fnIsDigit(t[1]) && fnIsDigit(t[2])) {
-            code = {t[1], t[2], 'A', 'B', 'F', 'F'};  // 0.dd Ohm
+            code = {t[1], t[2], 'A', 'B', 'F', 'F'}; // 0.dd Ohm
         }
     }
     return code;
@@ -205,10 +213,10 @@ int fnGetMarkMode(TMarkFamily family, TColorMarkData& data)
     case TMarkFamily::Res: {
         std::string& code = data.CodeRes;
         if (code[4] == NoBand) {
-            clear(code[3], "0349");  // not a tolerance colour
+            clear(code[3], "0349"); // not a tolerance colour
             return ModeResFourBands;
         }
-        clear(code[2], "AB");  // gold and silver are no digit
+        clear(code[2], "AB"); // gold and silver are no digit
         return ModeResFiveBands;
     }
     case TMarkFamily::Cap: {
@@ -243,8 +251,8 @@ void prSetCellStates(int mode, std::string_view code, TColorMarkData& data)
     for (int band = 1; band <= MarkBands && band <= static_cast<int>(code.size()); ++band) {
         const char c = code[static_cast<std::size_t>(band - 1)];
         if (BandChars.find(c) != std::string_view::npos)
-            data.CellState[static_cast<std::size_t>(fnBandRow(c))][static_cast<std::size_t>(band)] =
-                CellChosenBase + fnBandRow(c);
+            data.CellState[static_cast<std::size_t>(fnBandRow(c))][static_cast<std::size_t>(band)] = CellChosenBase
+                                                                                                     + fnBandRow(c);
     }
     for (int band = 1; band <= MarkBands; ++band)
         for (int row = 1; row <= MarkRows; ++row)
@@ -267,7 +275,7 @@ TMarkDisplay prDecodeRes(std::string_view code)
     if (code[3] != NoBand)
         display.tolerance = fnResTolerance(code[3]);
     else if (code != EmptyCode)
-        display.tolerance = 1;  // a three-band part: 20 %
+        display.tolerance = 1; // a three-band part: 20 %
     prSetDigits(display, code.substr(0, 2));
     return display;
 }
@@ -311,7 +319,7 @@ TMarkDisplay prDecodeDross(std::string_view code)
     prApplyMultiplier(display, code[2], false, InductorUnits, true);
     display.tolerance = fnDrossTolerance(code[3]);
     if (code.substr(3) == "FFF" && code != EmptyCode)
-        display.tolerance = 1;  // no tolerance band: 20 %
+        display.tolerance = 1; // no tolerance band: 20 %
     prSetDigits(display, code.substr(0, 2));
     return display;
 }

@@ -53,7 +53,7 @@ char fnBandChar(int row);
 
 // Chart modes: which characters each band of the chart offers.
 inline constexpr int ModeNone = 0;
-inline constexpr int ModeResFourBands = 1;  // resistor, 3 or 4 bands
+inline constexpr int ModeResFourBands = 1; // resistor, 3 or 4 bands
 inline constexpr int ModeResFiveBands = 2;
 inline constexpr int ModeCapTwoDigits = 3;
 inline constexpr int ModeCapThreeDigits = 4;

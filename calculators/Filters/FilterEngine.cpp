@@ -109,7 +109,7 @@ TFilterTyping prTrackGiven(TGivenOrder& order, TFilterInput typed, double typedR
         break;
     case I::L:
     case I::R:
-        typing.clear[at(typed == I::L ? I::R : I::L)] = true;  // L and R are one quantity
+        typing.clear[at(typed == I::L ? I::R : I::L)] = true; // L and R are one quantity
         if (front == FilterCode::F)
             typing.clear[at(I::C)] = true;
         else if (front == FilterCode::C)
@@ -129,7 +129,8 @@ TFilterValues fnReadFilterInputs(const TFilterFields& fields)
     for (int k = 0; k < FilterInputCount; ++k) {
         const TFilterUnits& units = Units[k];
         const int unit = fields.unit[static_cast<std::size_t>(k)];
-        const double multiplier = unit >= 0 && unit < units.count ? units.multipliers[static_cast<std::size_t>(unit)] : 0;
+        const double multiplier = unit >= 0 && unit < units.count ? units.multipliers[static_cast<std::size_t>(unit)]
+                                                                  : 0;
         // The product is taken in extended precision and stored once as a double.
         const long double read = fnTextToFloat(fields.text[static_cast<std::size_t>(k)]);
         values[k] = fnStore(static_cast<double>(read * multiplier));
@@ -140,15 +141,9 @@ TFilterValues fnReadFilterInputs(const TFilterFields& fields)
 TFilterValues prSolveFilter(const TGivenOrder& order, TFilterValues v)
 {
     switch (order[0]) {
-    case FilterCode::F:
-        (void)(fnFromFC(v) || fnFromFL(v) || fnFromFR(v));
-        break;
-    case FilterCode::C:
-        (void)(fnFromFC(v) || fnFromLC(v) || fnFromRC(v));
-        break;
-    case FilterCode::LR:
-        (void)(fnFromFL(v) || fnFromFR(v) || fnFromLC(v) || fnFromRC(v));
-        break;
+    case FilterCode::F: (void)(fnFromFC(v) || fnFromFL(v) || fnFromFR(v)); break;
+    case FilterCode::C: (void)(fnFromFC(v) || fnFromLC(v) || fnFromRC(v)); break;
+    case FilterCode::LR: (void)(fnFromFL(v) || fnFromFR(v) || fnFromLC(v) || fnFromRC(v)); break;
     default: break;
     }
     return v;
@@ -264,8 +259,9 @@ TFilterStandardView prCalcFilterStandard(const TGivenOrder& order, const TFilter
             complete = complete && value > 0;
             ladder[static_cast<std::size_t>(k)] = {e.shunt, e.part == TFilterPart::Inductor, value};
         }
-        view.lcCutoffHz[lc++] = complete ? fnLcLadderEdgeHz(std::span(ladder.data(), static_cast<std::size_t>(section.count)),
-                                                            values.R, HalfPowerDb, kind == TFilterKind::LowPass, values.F)
+        view.lcCutoffHz[lc++] = complete ? fnLcLadderEdgeHz(
+                                    std::span(ladder.data(), static_cast<std::size_t>(section.count)), values.R,
+                                    HalfPowerDb, kind == TFilterKind::LowPass, values.F)
                                          : 0;
     }
     return view;

@@ -99,8 +99,8 @@ TFilterElements fnStandardElements(const TFilterElements& exact, TESeries series
 struct TFilterStandardView {
     TFilterSection shown;
     TFilterSection exact;
-    TFilterElements deviationPercent;  // (standard / exact - 1) * 100, by label
-    std::array<double, 3> lcCutoffHz{};  // two-element, T, pi
+    TFilterElements deviationPercent;   // (standard / exact - 1) * 100, by label
+    std::array<double, 3> lcCutoffHz{}; // two-element, T, pi
 };
 TFilterStandardView prCalcFilterStandard(const TGivenOrder& order, const TFilterFields& fields, TFilterKind kind,
                                          TESeries series);

@@ -33,8 +33,8 @@ inline constexpr int ValueLabelHeight = 14;
 
 // The F, C, L and R inputs: the icon left of each field, the field's left
 // edge and the row they stand on.
-inline constexpr std::array<TRect, 4> InputIcons = {
-    fnRectAt(2, 384, 23, 15), fnRectAt(26, 384, 23, 15), fnRectAt(50, 384, 23, 15), fnRectAt(74, 384, 23, 15)};
+inline constexpr std::array<TRect, 4> InputIcons = {fnRectAt(2, 384, 23, 15), fnRectAt(26, 384, 23, 15),
+                                                    fnRectAt(50, 384, 23, 15), fnRectAt(74, 384, 23, 15)};
 inline constexpr std::array<int, 4> InputLefts = {40, 170, 300, 430};
 inline constexpr int InputTop = 50;
 // The icon stands this far left of its field and below its top.
@@ -81,8 +81,8 @@ inline constexpr std::array<std::array<TSectionPicture, SectionCount>, 2> Sectio
 }};
 // Where each shape's schematic goes on the result panel: LC in the upper row,
 // RC in the lower; two-element, T and pi from left to right.
-inline constexpr std::array<TPoint, SectionCount> SectionPlaces = {
-    TPoint{20, 240}, TPoint{190, 240}, TPoint{360, 240}, TPoint{20, 340}, TPoint{190, 340}, TPoint{360, 340}};
+inline constexpr std::array<TPoint, SectionCount> SectionPlaces = {TPoint{20, 240}, TPoint{190, 240}, TPoint{360, 240},
+                                                                   TPoint{20, 340}, TPoint{190, 340}, TPoint{360, 340}};
 
 constexpr const TSectionPicture& fnSectionPicture(TFilterKind kind, TSectionShape shape)
 {

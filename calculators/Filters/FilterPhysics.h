@@ -23,7 +23,7 @@ double filterCutoffFromRcHz(double resistanceOhm, double capacitanceF);
 // prototype value g between two resistances R has a series inductor g * L and
 // a shunt capacitor g * C (low-pass), or a series capacitor C / g and a shunt
 // inductor L / g (high-pass). The sections' ladders:
-inline constexpr double SecondOrderButterworthG = 1.41421356237309504880;  // g1 = g2 = sqrt 2
+inline constexpr double SecondOrderButterworthG = 1.41421356237309504880; // g1 = g2 = sqrt 2
 inline constexpr double ThirdOrderButterworthG[3] = {1, 2, 1};
 
 } // namespace filters

@@ -28,9 +28,9 @@ inline constexpr int ResistorLabels = 4;
 
 struct TSectionElement {
     TFilterPart part;
-    int label;      // 1-based within its part's label group
-    bool shunt;     // across the line (true) or in series (false)
-    double factor;  // times the solved C, L or R
+    int label;     // 1-based within its part's label group
+    bool shunt;    // across the line (true) or in series (false)
+    double factor; // times the solved C, L or R
 };
 struct TSectionLayout {
     TSectionShape shape;
@@ -42,8 +42,8 @@ namespace sections {
 using P = TFilterPart;
 using S = TSectionShape;
 inline constexpr double G2 = SecondOrderButterworthG;
-inline constexpr double G1 = ThirdOrderButterworthG[0];  // the outer elements of T and pi
-inline constexpr double G3 = ThirdOrderButterworthG[1];  // the middle one
+inline constexpr double G1 = ThirdOrderButterworthG[0]; // the outer elements of T and pi
+inline constexpr double G3 = ThirdOrderButterworthG[1]; // the middle one
 
 // Low-pass: a series element is g L, a shunt one g C.
 inline constexpr std::array<TSectionLayout, SectionCount> LowPass = {{

@@ -73,7 +73,9 @@ char fnPartLetter(TFilterPart part)
 
 } // namespace
 
-TMyFiltersPage::TMyFiltersPage(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
+TMyFiltersPage::TMyFiltersPage(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host)
+{
+}
 
 QLineEdit* TMyFiltersPage::fnEdit(TFilterInput input) const
 {
@@ -367,7 +369,8 @@ void TMyFiltersPage::prPlaceFilterLabels(TFilterKind kind, const TFilterSection&
         const geo::TSectionPicture& picture = geo::fnSectionPicture(kind, section.shape);
         for (int k = 0; k < section.count; ++k) {
             const TSectionElement& e = section.elements[fnAt(k)];
-            place(fnValueLabel(fnGroup(e.part), e.label), values.fnText(e.part, e.label), origin + picture.labels[fnAt(k)]);
+            place(fnValueLabel(fnGroup(e.part), e.label), values.fnText(e.part, e.label),
+                  origin + picture.labels[fnAt(k)]);
         }
     }
 }

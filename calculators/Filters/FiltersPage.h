@@ -26,10 +26,10 @@ class TMyPageHost;
 // The page's widget pool and its given order.
 struct TFilterPageData {
     filters::TGivenOrder GivenOrder{};
-    std::array<QLineEdit*, 13> editFilter{};     // 1-12; 1, 4, 7, 10 are F, C, L, R
-    std::array<QComboBox*, 13> comboFilter{};    // 1-12, beside the edit of the same number
+    std::array<QLineEdit*, 13> editFilter{};            // 1-12; 1, 4, 7, 10 are F, C, L, R
+    std::array<QComboBox*, 13> comboFilter{};           // 1-12, beside the edit of the same number
     std::array<std::array<QLabel*, 9>, 4> labelValue{}; // groups A-D, 1-8
-    std::array<QLabel*, 5> labelCaptionFilter{}; // 1-4
+    std::array<QLabel*, 5> labelCaptionFilter{};        // 1-4
     QLabel* labelSelectFilters = nullptr;
     QLabel* labelTitleFilters = nullptr;
     // The standard series the elements are rounded to, and the -3 dB point

@@ -99,8 +99,7 @@ int fnOldestOf(const TFormulaOrder& order, const TGroup<TValues, Count>& group)
 // and its field set to "0". The result goes to `label`, beside the unit list
 // of the quantity solved.
 template <typename TValues, std::size_t Count>
-void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label,
-                  TFormulaResults& results)
+void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label, TFormulaResults& results)
 {
     bool allGiven = true;
     for (const TUnknown<TValues>& q : group)
@@ -179,8 +178,7 @@ struct TThrow {
 constexpr TGroup<TThrow, 3> FlightGroup = {{
     {1, &TThrow::distanceM, [](const TThrow& v) { return throwDistanceM(v.heightM, v.speedMPerS); }, fnFormatLength},
     {2, &TThrow::heightM, [](const TThrow& v) { return throwHeightM(v.distanceM, v.speedMPerS); }, fnFormatLength},
-    {3, &TThrow::speedMPerS, [](const TThrow& v) { return throwSpeedMPerS(v.distanceM, v.heightM); },
-     fnFormatSpeed},
+    {3, &TThrow::speedMPerS, [](const TThrow& v) { return throwSpeedMPerS(v.distanceM, v.heightM); }, fnFormatSpeed},
 }};
 // The kinetic energy with the speed the flight left (typed or computed); the
 // speed takes no part in the choice of the unknown.
@@ -266,9 +264,7 @@ std::vector<TFormulaEntry> fnSectionFormulas(int section)
 int fnFormulaId(int section, int listIndex)
 {
     const std::vector<TFormulaEntry> entries = fnSectionFormulas(section);
-    return listIndex >= 0 && static_cast<std::size_t>(listIndex) < entries.size()
-               ? section * 100 + listIndex + 1
-               : 0;
+    return listIndex >= 0 && static_cast<std::size_t>(listIndex) < entries.size() ? section * 100 + listIndex + 1 : 0;
 }
 
 const TUnitListInfo& fnUnitList(TUnitList list) { return UnitLists[static_cast<int>(list)]; }
@@ -314,8 +310,8 @@ void prSlotTyped(TFormulaOrder& order, int slot)
 TVelocitySetting fnVelocitySetting(TVelocity velocity)
 {
     switch (velocity) {
-    case TVelocity::Radio: return {"300000", 1, false};  // 300 000 km/s
-    case TVelocity::Sound: return {"343", 0, false};      // m/s in air
+    case TVelocity::Radio: return {"300000", 1, false}; // 300 000 km/s
+    case TVelocity::Sound: return {"343", 0, false};    // m/s in air
     case TVelocity::Own: break;
     }
     return {"0", 0, true};
@@ -351,7 +347,7 @@ TFormulaResults prCalcWave(const TFormulaFields& fields)
     };
     // The quantity typed last drives; the two it makes stale are cleared.
     switch (fields.order[0]) {
-    case WaveSlot::Velocity:  // the velocity typed last: the one of the others that is given drives
+    case WaveSlot::Velocity: // the velocity typed last: the one of the others that is given drives
         if (w.wavelengthM > 0 && w.periodS == 0 && w.frequencyHz == 0) {
             w.frequencyHz = waveFrequencyHz(w.velocityMPerS, w.wavelengthM);
             w.periodS = wavePeriodS(w.frequencyHz);

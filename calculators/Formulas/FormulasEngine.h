@@ -43,19 +43,19 @@ inline constexpr int VelocitySlot = 1;
 
 // Unit lists of the slots: catalogue texts and multipliers to the SI unit.
 enum class TUnitList {
-    None,             // a plain number (the quality factor)
-    Frequency,        // Hz
-    Capacitance,      // F
-    Inductance,       // H
-    Resistance,       // Ohm
-    ResistanceFixed,  // Ohm only
-    WaveSpeed,        // m/s, km/s, km/h
-    ThrowSpeed,       // m/s, km/h
-    WaveLength,       // um, mm, cm, m, km
-    ThrowLength,      // mm, cm, m, km
-    Time,             // us, ms, s, min, h
-    Mass,             // g, kg, t
-    Energy,           // uJ, mJ, J, kJ
+    None,            // a plain number (the quality factor)
+    Frequency,       // Hz
+    Capacitance,     // F
+    Inductance,      // H
+    Resistance,      // Ohm
+    ResistanceFixed, // Ohm only
+    WaveSpeed,       // m/s, km/s, km/h
+    ThrowSpeed,      // m/s, km/h
+    WaveLength,      // um, mm, cm, m, km
+    ThrowLength,     // mm, cm, m, km
+    Time,            // us, ms, s, min, h
+    Mass,            // g, kg, t
+    Energy,          // uJ, mJ, J, kJ
 };
 struct TUnitListInfo {
     std::vector<std::uint32_t> texts;
@@ -92,7 +92,7 @@ TVelocitySetting fnVelocitySetting(TVelocity velocity);
 
 struct TFormulaFields {
     int formula = FormulaId::Resonance;
-    std::array<std::string, FormulaSlots> text{};  // slot k at index k - 1
+    std::array<std::string, FormulaSlots> text{}; // slot k at index k - 1
     std::array<int, FormulaSlots> unit{};
     TFormulaOrder order{};
 };

@@ -27,7 +27,7 @@ struct TPicture {
 // "below" another stands FieldGap under the other's bottom edge.
 inline constexpr int FieldWidth = 46;
 inline constexpr int FieldHeight = 14;
-inline constexpr int UnitListLeft = FieldWidth + 2;  // from the field's left edge
+inline constexpr int UnitListLeft = FieldWidth + 2; // from the field's left edge
 inline constexpr int UnitListWidth = 52;
 inline constexpr int FieldGap = 8;
 inline constexpr int FieldStep = FieldHeight + FieldGap;

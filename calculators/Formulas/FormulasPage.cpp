@@ -56,7 +56,7 @@ struct TFormulaLayout {
     int formula;
     std::uint32_t heading;
     std::vector<geo::TPicture> pictures;
-    std::vector<TSlotLayout> fields;  // slot 1 first
+    std::vector<TSlotLayout> fields; // slot 1 first
     std::vector<TPoint> results;
 };
 
@@ -135,7 +135,10 @@ void prFillUnits(QComboBox* combo, const TSlotSpec& spec)
 
 } // namespace
 
-TMyFormulasPage::TMyFormulasPage(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
+TMyFormulasPage::TMyFormulasPage(QWidget* tabSheet, TMyPageHost& host)
+    : QObject(tabSheet), mSheet(tabSheet), mHost(&host)
+{
+}
 
 int TMyFormulasPage::fnCurrentFormula() const
 {
@@ -157,10 +160,10 @@ void TMyFormulasPage::prCreatePanelSelectRazdel()
     const int width = PanelSelectRazdel->width() - 10;
     rbRadioF = fnNewRadio(PanelSelectRazdel, "rbRadioF", TextId::FormulasSectionRadio, 8,
                           fnBottom(mData.labelTitleRazdel) + 12, width);
-    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", TextId::FormulasSectionElectro, 8,
-                            fnBottom(rbRadioF) + 8, width);
-    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", TextId::FormulasSectionPhysics, 8,
-                           fnBottom(rbElectroF) + 8, width);
+    rbElectroF = fnNewRadio(PanelSelectRazdel, "rbElectroF", TextId::FormulasSectionElectro, 8, fnBottom(rbRadioF) + 8,
+                            width);
+    rbFizicaF = fnNewRadio(PanelSelectRazdel, "rbFizicaF", TextId::FormulasSectionPhysics, 8, fnBottom(rbElectroF) + 8,
+                           width);
     rbRadioF->setChecked(true);
     connect(rbRadioF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetRadioF);
     connect(rbElectroF, &QRadioButton::clicked, this, &TMyFormulasPage::prSetElectroF);
@@ -175,8 +178,7 @@ void TMyFormulasPage::prCreatePanelSelectFormulas()
     PanelSelectFormulas->setGeometry(fnRight(PanelSelectRazdel) + 8, PanelSelectRazdel->y(),
                                      sheet.width() - PanelSelectRazdel->width() - 2 * PanelSelectRazdel->x() - 8,
                                      ListPanelHeight);
-    mData.labelTitleFormulas =
-        fnNewLabel(PanelSelectFormulas, "labelTitleFormulas", fnText(TextId::FormulasListTitle));
+    mData.labelTitleFormulas = fnNewLabel(PanelSelectFormulas, "labelTitleFormulas", fnText(TextId::FormulasListTitle));
     mData.labelTitleFormulas->move(fnCentredLeft(PanelSelectFormulas->width(), mData.labelTitleFormulas->width()), 8);
     auto* list = new QListWidget(PanelSelectFormulas);
     list->setObjectName("listFormulas");
@@ -195,7 +197,8 @@ void TMyFormulasPage::prCreatePanelFormulas()
 {
     const QSize sheet = mHost->fnTabSheetSize();
     PanelFormulas = fnNewPanel(mSheet, "PanelFormulas");
-    PanelFormulas->setGeometry(PanelSelectFormulas->x(), fnBottom(PanelSelectFormulas) + 8, PanelSelectFormulas->width(),
+    PanelFormulas->setGeometry(PanelSelectFormulas->x(), fnBottom(PanelSelectFormulas) + 8,
+                               PanelSelectFormulas->width(),
                                sheet.height() - PanelSelectFormulas->y() - PanelSelectFormulas->height() - 15);
     imageFormulas = new TMyImageCanvas(PanelFormulas);
     imageFormulas->setObjectName("imageFormulas");

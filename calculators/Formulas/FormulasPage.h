@@ -95,7 +95,7 @@ private:
     QWidget* mSheet;
     TMyPageHost* mHost;
     TFormulasPageData mData;
-    bool mFilling = false;   // the formula list is being refilled
+    bool mFilling = false; // the formula list is being refilled
 };
 
 void prCreateFormulasPage(TMyPageHost& host);

@@ -77,11 +77,15 @@ TSingleLayerFields fnSingleLayerFields(TInductionFields& fields)
     using namespace IndEdit;
     auto& edit = fields.editInd;
     auto& result = fields.labelResInd;
-    return {edit[OneL],   edit[OneN],
-            edit[OneMu],  edit[OneLen],
-            edit[OneWire], edit[OneD0],
+    return {edit[OneL],
+            edit[OneN],
+            edit[OneMu],
+            edit[OneLen],
+            edit[OneWire],
+            edit[OneD0],
             fields.focusedEdit == OneMu,
-            result[IndResult::OneL], result[IndResult::OneN]};
+            result[IndResult::OneL],
+            result[IndResult::OneN]};
 }
 
 TMultiLayerFields fnMultiLayerFields(TInductionFields& fields)
@@ -89,35 +93,54 @@ TMultiLayerFields fnMultiLayerFields(TInductionFields& fields)
     using namespace IndEdit;
     auto& edit = fields.editInd;
     auto& result = fields.labelResInd;
-    return {edit[ManyL],   edit[ManyN],  edit[ManyMu], edit[ManyLen], edit[ManyWire],
-            edit[ManyDo],  edit[ManyDi], edit[ManyC],  edit[ManyD],
+    return {edit[ManyL],
+            edit[ManyN],
+            edit[ManyMu],
+            edit[ManyLen],
+            edit[ManyWire],
+            edit[ManyDo],
+            edit[ManyDi],
+            edit[ManyC],
+            edit[ManyD],
             fields.focusedEdit == ManyMu,
-            result[IndResult::ManyL], result[IndResult::ManyN]};
+            result[IndResult::ManyL],
+            result[IndResult::ManyN]};
 }
 
 TFlatSpiralFields fnFlatSpiralFields(TInductionFields& fields)
 {
     using namespace IndEdit;
     auto& edit = fields.editInd;
-    return {edit[FlatN],  edit[FlatDo],    edit[FlatDi], edit[FlatDm],
-            edit[FlatW],  edit[FlatTrack], edit[FlatGap],
-            std::span(fields.labelResInd).subspan<IndResult::FlatSquare, SpiralOutlineCount>()};
+    return {edit[FlatN],   edit[FlatDo],
+            edit[FlatDi],  edit[FlatDm],
+            edit[FlatW],   edit[FlatTrack],
+            edit[FlatGap], std::span(fields.labelResInd).subspan<IndResult::FlatSquare, SpiralOutlineCount>()};
 }
 
 TConductorFields fnConductorFields(TInductionFields& fields)
 {
     using namespace IndEdit;
     auto& result = fields.labelResInd;
-    return {fields.editInd[WireLen], fields.editInd[WireD], fields.editInd[WireH],
-            result[IndResult::WireRound], result[IndResult::WireOverPlane], result[IndResult::WireBar]};
+    return {fields.editInd[WireLen],
+            fields.editInd[WireD],
+            fields.editInd[WireH],
+            result[IndResult::WireRound],
+            result[IndResult::WireOverPlane],
+            result[IndResult::WireBar]};
 }
 
 TToroidFields fnToroidFields(TInductionFields& fields)
 {
     using namespace IndEdit;
     auto& edit = fields.editInd;
-    return {edit[TorN],  edit[TorMu], edit[TorWire], edit[TorDo], edit[TorDi], edit[TorH],
-            fields.focusedEdit == TorMu, fields.labelResInd[IndResult::Tor]};
+    return {edit[TorN],
+            edit[TorMu],
+            edit[TorWire],
+            edit[TorDo],
+            edit[TorDi],
+            edit[TorH],
+            fields.focusedEdit == TorMu,
+            fields.labelResInd[IndResult::Tor]};
 }
 
 // ---- the kinds
@@ -230,8 +253,10 @@ void prCalcPloski(TInductionFields& fields, std::uint32_t& status)
     const bool usable = turns > 0 && outerMm > 0 && innerMm > 0 && outerMm > innerMm;
     for (int k = 0; k < SpiralOutlineCount; ++k) {
         const auto outline = static_cast<TSpiralOutline>(k);
-        flat.outlinesShown[static_cast<std::size_t>(k)] =
-            usable ? fnInductanceText(3, flatSpiralInductanceUh(outline, turns, outerMm, innerMm)) : std::string("0");
+        flat.outlinesShown[static_cast<std::size_t>(k)] = usable ? fnInductanceText(
+                                                              3,
+                                                              flatSpiralInductanceUh(outline, turns, outerMm, innerMm))
+                                                                 : std::string("0");
     }
     if (usable)
         status = TextId::StatusCoilDone;

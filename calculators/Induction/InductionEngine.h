@@ -15,30 +15,30 @@
 namespace induction {
 
 enum class TCoilKind {
-    OneSloi,   // single-layer solenoid
-    ManySloi,  // multi-layer coil
-    Ploski,    // flat spiral
-    Provod,    // straight conductor
-    Tor,       // toroid
+    OneSloi,  // single-layer solenoid
+    ManySloi, // multi-layer coil
+    Ploski,   // flat spiral
+    Provod,   // straight conductor
+    Tor,      // toroid
 };
 
 // The input fields of the page, by their index in its edit array.
 namespace IndEdit {
-inline constexpr int OneL = 0;     // inductance to convert, in the unit of its selector
-inline constexpr int OneN = 1;     // turns
-inline constexpr int OneMu = 2;    // relative permeability of the core
-inline constexpr int OneLen = 3;   // winding length l
-inline constexpr int OneWire = 4;  // wire diameter d
-inline constexpr int OneD0 = 5;    // former diameter D0
+inline constexpr int OneL = 0;    // inductance to convert, in the unit of its selector
+inline constexpr int OneN = 1;    // turns
+inline constexpr int OneMu = 2;   // relative permeability of the core
+inline constexpr int OneLen = 3;  // winding length l
+inline constexpr int OneWire = 4; // wire diameter d
+inline constexpr int OneD0 = 5;   // former diameter D0
 inline constexpr int ManyL = 6;
 inline constexpr int ManyN = 7;
 inline constexpr int ManyMu = 8;
-inline constexpr int ManyLen = 9;    // winding length l
-inline constexpr int ManyWire = 10;  // wire diameter d
-inline constexpr int ManyDo = 11;    // outer diameter of the winding
-inline constexpr int ManyDi = 12;    // inner diameter of the winding
-inline constexpr int ManyC = 13;     // radial thickness of the winding
-inline constexpr int ManyD = 14;     // mean diameter of the winding
+inline constexpr int ManyLen = 9;   // winding length l
+inline constexpr int ManyWire = 10; // wire diameter d
+inline constexpr int ManyDo = 11;   // outer diameter of the winding
+inline constexpr int ManyDi = 12;   // inner diameter of the winding
+inline constexpr int ManyC = 13;    // radial thickness of the winding
+inline constexpr int ManyD = 14;    // mean diameter of the winding
 inline constexpr int FlatN = 15;
 inline constexpr int FlatDo = 16;    // outer diameter
 inline constexpr int FlatDi = 17;    // inner diameter
@@ -51,25 +51,25 @@ inline constexpr int WireD = 23;     // wire diameter; one side of a bar
 inline constexpr int WireH = 24;     // height over the plane; other side of a bar
 inline constexpr int TorN = 25;
 inline constexpr int TorMu = 26;
-inline constexpr int TorWire = 27;   // wire diameter, optional
-inline constexpr int TorDo = 28;     // core outer diameter
-inline constexpr int TorDi = 29;     // core inner diameter
-inline constexpr int TorH = 30;      // core height
+inline constexpr int TorWire = 27; // wire diameter, optional
+inline constexpr int TorDo = 28;   // core outer diameter
+inline constexpr int TorDi = 29;   // core inner diameter
+inline constexpr int TorH = 30;    // core height
 } // namespace IndEdit
 
 // The result labels of the page, by their number (12 is never written).
 namespace IndResult {
-inline constexpr int OneL = 1;          // single-layer inductance
-inline constexpr int OneN = 2;          // single-layer turns
+inline constexpr int OneL = 1; // single-layer inductance
+inline constexpr int OneN = 2; // single-layer turns
 inline constexpr int ManyL = 3;
 inline constexpr int ManyN = 4;
-inline constexpr int FlatSquare = 5;    // the four spiral outlines, in TSpiralOutline order
+inline constexpr int FlatSquare = 5; // the four spiral outlines, in TSpiralOutline order
 inline constexpr int FlatHexagonal = 6;
 inline constexpr int FlatOctagonal = 7;
 inline constexpr int FlatCircular = 8;
-inline constexpr int WireRound = 9;     // straight round wire
+inline constexpr int WireRound = 9; // straight round wire
 inline constexpr int WireOverPlane = 10;
-inline constexpr int WireBar = 11;      // rectangular bar
+inline constexpr int WireBar = 11; // rectangular bar
 inline constexpr int Tor = 13;
 } // namespace IndResult
 
@@ -99,7 +99,7 @@ struct TInductionFields {
 // functions below map from the page's numbering once. muTyped: the
 // permeability field is the one being typed in.
 struct TSingleLayerFields {
-    TFieldText& inductance;  // in the unit of its selector
+    TFieldText& inductance; // in the unit of its selector
     TFieldText& turns;
     TFieldText& mu;
     TFieldText& lengthMm;
@@ -131,12 +131,12 @@ struct TFlatSpiralFields {
     TFieldText& widthMm;
     TFieldText& trackMm;
     TFieldText& gapMm;
-    std::span<TResultText, 4> outlinesShown;  // TSpiralOutline order
+    std::span<TResultText, 4> outlinesShown; // TSpiralOutline order
 };
 struct TConductorFields {
     TFieldText& lengthMm;
-    TFieldText& wireMm;    // a bar's one side
-    TFieldText& heightMm;  // a bar's other side
+    TFieldText& wireMm;   // a bar's one side
+    TFieldText& heightMm; // a bar's other side
     TResultText& roundShown;
     TResultText& overPlaneShown;
     TResultText& barShown;

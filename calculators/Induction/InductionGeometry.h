@@ -17,9 +17,9 @@ namespace induction {
 
 // The captions of the page, by their number in its label array (labelInd).
 namespace IndCaption {
-inline constexpr int Length = 1;        // winding length l
-inline constexpr int Former = 2;        // former diameter D0
-inline constexpr int Wire = 3;          // wire diameter d
+inline constexpr int Length = 1; // winding length l
+inline constexpr int Former = 2; // former diameter D0
+inline constexpr int Wire = 3;   // wire diameter d
 inline constexpr int Turns = 4;
 inline constexpr int Outer = 5;
 inline constexpr int Inner = 6;
@@ -31,10 +31,10 @@ inline constexpr int WireLength = 11;
 inline constexpr int Height = 12;       // height over the plane, or a bar's side
 inline constexpr int WireDiameter = 13; // wire diameter, or a bar's other side
 inline constexpr int Mu = 14;
-inline constexpr int RoundWire = 15;    // the results of the straight conductors
+inline constexpr int RoundWire = 15; // the results of the straight conductors
 inline constexpr int WireOverPlane = 16;
 inline constexpr int Bar = 17;
-inline constexpr int Inductance = 18;   // the toroid's result
+inline constexpr int Inductance = 18; // the toroid's result
 inline constexpr int Count = 18;
 } // namespace IndCaption
 
@@ -123,9 +123,9 @@ struct TDrawingResult {
     int captionDy;
 };
 struct TDrawing {
-    TRect piece;     // on the sheet
-    TPoint place;    // its top-left corner on the result panel
-    bool belowList;  // place.Y counts from the bottom of the list of fields above it
+    TRect piece;    // on the sheet
+    TPoint place;   // its top-left corner on the result panel
+    bool belowList; // place.Y counts from the bottom of the list of fields above it
     std::array<TDrawingField, 6> fields;
     int fieldCount;
     std::array<TDrawingResult, 4> results;
@@ -144,38 +144,54 @@ struct TDrawing {
 // The winding drawings, by kind (TCoilKind order).
 inline constexpr std::array<TDrawing, 5> Drawings = {{
     // A: single-layer winding on its former, side view.
-    {fnRectAt(1, 34, 197, 185), {65, 180}, false,
+    {fnRectAt(1, 34, 197, 185),
+     {65, 180},
+     false,
      {{{IndEdit::OneLen, {48, 13}, IndCaption::Length, 0},
        {IndEdit::OneD0, {200, 75}, IndCaption::Former, -8},
        {IndEdit::OneWire, {79, 168}, IndCaption::Wire, 0}}},
-     3, {}, 0},
+     3,
+     {},
+     0},
     // B: multi-layer winding in section.
-    {fnRectAt(44, 231, 313, 253), {20, 160}, false,
+    {fnRectAt(44, 231, 313, 253),
+     {20, 160},
+     false,
      {{{IndEdit::ManyLen, {187, 3}, IndCaption::Length, 0},
        {IndEdit::ManyDi, {126, 81}, 0, 0},
        {IndEdit::ManyDo, {55, 49}, 0, 0},
        {IndEdit::ManyC, {65, 147}, 0, 0},
        {IndEdit::ManyD, {298, 111}, 0, 0},
        {IndEdit::ManyWire, {216, 221}, IndCaption::Wire, 0}}},
-     6, {}, 0},
+     6,
+     {},
+     0},
     // C: flat spirals, 8 px below the list of their fields; only the results stand on it.
-    {fnRectAt(201, 2, 390, 226), {8, 8}, true, {}, 0,
+    {fnRectAt(201, 2, 390, 226),
+     {8, 8},
+     true,
+     {},
+     0,
      {{{IndResult::FlatSquare, {104, 206}, 0, 0},
        {IndResult::FlatHexagonal, {227, 206}, 0, 0},
        {IndResult::FlatOctagonal, {359, 206}, 0, 0},
        {IndResult::FlatCircular, {359, 93}, 0, 0}}},
      4},
     // D: straight conductors, each result with its caption.
-    {fnRectAt(594, 231, 398, 253), {8, 150}, false, {}, 0,
+    {fnRectAt(594, 231, 398, 253),
+     {8, 150},
+     false,
+     {},
+     0,
      {{{IndResult::WireRound, {41, 3}, IndCaption::RoundWire, -16},
        {IndResult::WireOverPlane, {82, 229}, IndCaption::WireOverPlane, 16},
        {IndResult::WireBar, {300, 178}, IndCaption::Bar, 16}}},
      3},
     // E: toroid, a section with Do, Di and h over the wound ring.
-    {fnRectAt(360, 231, 231, 253), {80, 150}, false,
-     {{{IndEdit::TorDo, {185, 17}, 0, 0},
-       {IndEdit::TorDi, {48, 7}, 0, 0},
-       {IndEdit::TorH, {185, 70}, 0, 0}}},
+    {fnRectAt(360, 231, 231, 253),
+     {80, 150},
+     false,
+     {{{IndEdit::TorDo, {185, 17}, 0, 0}, {IndEdit::TorDi, {48, 7}, 0, 0}, {IndEdit::TorH, {185, 70}, 0, 0}}},
      3,
      {{{IndResult::Tor, {48, 233}, IndCaption::Inductance, 16}}},
      1},

@@ -32,7 +32,7 @@ const QColor ResultColour(255, 0, 0);
 
 constexpr int SelectPanelWidth = 320;
 constexpr int SelectPanelHeight = 250;
-constexpr int WideEditWidth = 38;   // inductance and permeability
+constexpr int WideEditWidth = 38; // inductance and permeability
 constexpr int TypingLimit = 4;
 constexpr int WideTypingLimit = 6;
 constexpr int DirectionWidth = 150;
@@ -231,7 +231,7 @@ void TMyInductionPage::prCreatePanelInduction()
     // Captions up to the bar are the catalogue's run from the winding length on; the last is the inductance.
     for (int k = 1; k <= IndCaption::Count; ++k) {
         const std::uint32_t text = k <= IndCaption::Bar
-                                       ? TextId::CoilCaptionLength + static_cast<std::uint32_t>(k - 1)  // 783..799
+                                       ? TextId::CoilCaptionLength + static_cast<std::uint32_t>(k - 1) // 783..799
                                        : TextId::CoilCaptionL;
         mData.labelInd[static_cast<std::size_t>(k)] = prCreateLabelInd("labelInd" + QString::number(k), fnText(text));
     }
@@ -244,17 +244,41 @@ void TMyInductionPage::prCreatePanelInduction()
     using namespace TextId;
     constexpr std::uint32_t Captions[InductionEditCount] = {
         // single-layer: L N mu l d D0
-        CoilCaptionL, CoilCaptionN, CoilCaptionMu, CoilCaptionLength, CoilCaptionWire, CoilCaptionFormer,
+        CoilCaptionL,
+        CoilCaptionN,
+        CoilCaptionMu,
+        CoilCaptionLength,
+        CoilCaptionWire,
+        CoilCaptionFormer,
         // multi-layer: L N mu l d Do Di c D
-        CoilCaptionL, CoilCaptionN, CoilCaptionMu, CoilCaptionLength, CoilCaptionWire, CoilCaptionOuter,
-        CoilCaptionInner, 0, CoilCaptionMean,
+        CoilCaptionL,
+        CoilCaptionN,
+        CoilCaptionMu,
+        CoilCaptionLength,
+        CoilCaptionWire,
+        CoilCaptionOuter,
+        CoilCaptionInner,
+        0,
+        CoilCaptionMean,
         // flat spiral: N Do Di Dm W w s
-        CoilCaptionN, CoilCaptionOuter, CoilCaptionInner, CoilCaptionMean, CoilCaptionWidth, CoilCaptionTrack,
+        CoilCaptionN,
+        CoilCaptionOuter,
+        CoilCaptionInner,
+        CoilCaptionMean,
+        CoilCaptionWidth,
+        CoilCaptionTrack,
         CoilCaptionGap,
         // straight conductor: l d h
-        CoilCaptionWireLength, CoilCaptionWireDiameter, CoilCaptionHeight,
+        CoilCaptionWireLength,
+        CoilCaptionWireDiameter,
+        CoilCaptionHeight,
         // toroid: N mu d Do Di h
-        CoilCaptionN, CoilCaptionMu, CoilCaptionWire, CoilCaptionOuter, CoilCaptionInner, 0,
+        CoilCaptionN,
+        CoilCaptionMu,
+        CoilCaptionWire,
+        CoilCaptionOuter,
+        CoilCaptionInner,
+        0,
     };
     for (int k = 0; k < InductionEditCount; ++k) {
         const std::uint32_t caption = Captions[k];
@@ -550,8 +574,8 @@ void TMyInductionPage::prShowFields(const TInductionFields& fields)
 void TMyInductionPage::prRecalculate(int typedEdit)
 {
     TInductionFields fields = fnGatherFields();
-    const std::uint32_t status =
-        typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit) : induction::prCalcInduction(fields);
+    const std::uint32_t status = typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit)
+                                                : induction::prCalcInduction(fields);
     prShowFields(fields);
     mHost->prNewTextStatusBar(fnText(status));
 }

@@ -33,19 +33,19 @@ class TMyPageHost;
 // view remembers while another kind is shown.
 struct TInductionData {
     std::array<QLineEdit*, induction::InductionEditCount> editInd{};
-    std::array<QComboBox*, induction::InductionEditCount> comboInd{};  // unit list k sits beside field k
+    std::array<QComboBox*, induction::InductionEditCount> comboInd{}; // unit list k sits beside field k
     QRadioButton* rbIndFromN = nullptr;
     QRadioButton* rbNFromInd = nullptr;
-    bool bFromNOneSloi = true;   // single-layer view solves inductance from turns
-    bool bFromNManySloi = true;  // the same for the multi-layer view
+    bool bFromNOneSloi = true;  // single-layer view solves inductance from turns
+    bool bFromNManySloi = true; // the same for the multi-layer view
     QLabel* labelTitleInd = nullptr;
     QLabel* labelSelectCoil = nullptr;
-    std::array<QLabel*, 19> labelInd{};                          // captions 1-18
+    std::array<QLabel*, 19> labelInd{};                                     // captions 1-18
     std::array<QLabel*, induction::InductionResultCount + 1> labelResInd{}; // results 1-13
     QCheckBox* checkMpCoil = nullptr;
-    bool bMpOneSloi = false;   // single-layer view: permeability typed, not "1"
-    bool bMpManySloi = false;  // the same for the multi-layer view
-    QString sMpOneSloi = "1";  // last permeability typed in the single-layer view
+    bool bMpOneSloi = false;  // single-layer view: permeability typed, not "1"
+    bool bMpManySloi = false; // the same for the multi-layer view
+    QString sMpOneSloi = "1"; // last permeability typed in the single-layer view
     QString sMpManySloi = "1";
 };
 
@@ -124,7 +124,7 @@ private:
     QWidget* mSheet;
     TMyPageHost* mHost;
     TInductionData mData;
-    QAbstractItemModel* mMillimetres = nullptr;  // the length lists' one item
+    QAbstractItemModel* mMillimetres = nullptr; // the length lists' one item
 };
 
 // Builds a coil page on the host's new tab (the active page).

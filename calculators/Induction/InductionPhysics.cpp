@@ -22,10 +22,10 @@ struct TSheetCoefficients {
     double c1, c2, c3, c4;
 };
 constexpr TSheetCoefficients SheetCoefficients[SpiralOutlineCount] = {
-    {1.27, 2.07, 0.18, 0.13},  // square
-    {1.09, 2.23, 0.00, 0.17},  // hexagonal
-    {1.07, 2.29, 0.00, 0.19},  // octagonal
-    {1.00, 2.46, 0.00, 0.20},  // circular
+    {1.27, 2.07, 0.18, 0.13}, // square
+    {1.09, 2.23, 0.00, 0.17}, // hexagonal
+    {1.07, 2.29, 0.00, 0.19}, // octagonal
+    {1.00, 2.46, 0.00, 0.20}, // circular
 };
 
 // mu0 / 2 per millimetre, in microhenries: 2 pi 1e-4.
@@ -127,8 +127,8 @@ long double wireOverPlaneInductanceUh(double lengthMm, double wireMm, double hei
     const Real nearRoot = std::sqrt(length * length + wire * wire / 4);
     const Real farRoot = std::sqrt(length * length + 4 * height * height);
     const Real ratio = (4 * height / wire) * (length + nearRoot) / (length + farRoot);
-    return 0.0004606L * length * std::log10(ratio) +
-           0.0002L * (farRoot - nearRoot + length / 4 - 2 * height + wire / 2);
+    return 0.0004606L * length * std::log10(ratio)
+           + 0.0002L * (farRoot - nearRoot + length / 4 - 2 * height + wire / 2);
 }
 
 long double rectangularBarInductanceUh(double lengthMm, double sideAMm, double sideBMm)

@@ -81,7 +81,6 @@ long double rectangularBarInductanceUh(double lengthMm, double sideAMm, double s
 // A core of rectangular section: L = mu0 mu N^2 A / (pi Dm) [H], A the
 // section ((Do - Di) / 2 x h, the wire's diameter added once to each side
 // when it is given) and Dm = (Do + Di) / 2 the mean diameter.
-long double toroidInductanceH(double turns, double mu, double wireMm, double outerMm, double innerMm,
-                              double heightMm);
+long double toroidInductanceH(double turns, double mu, double wireMm, double outerMm, double innerMm, double heightMm);
 
 } // namespace induction

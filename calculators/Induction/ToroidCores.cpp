@@ -31,12 +31,12 @@ constexpr TToroidCore fnCore(const char* name, double al, TSize size)
 // Iron powder mix 2 (red, 0,25-10 MHz) and mix 6 (yellow, 2-30 MHz); ferrite
 // mix 43 (broadband chokes, transformers) and mix 61 (HF resonant circuits).
 constexpr TToroidCore Cores[] = {
-    fnCore("T-37-2", 4.0, T37),      fnCore("T-50-2", 4.9, T50),      fnCore("T-68-2", 5.7, T68),
-    fnCore("T-80-2", 5.5, T80),      fnCore("T-106-2", 13.5, T106),   fnCore("T-130-2", 11.0, T130),
-    fnCore("T-200-2", 12.0, T200),   fnCore("T-37-6", 3.0, T37),      fnCore("T-50-6", 4.0, T50),
-    fnCore("T-68-6", 4.7, T68),      fnCore("T-80-6", 4.5, T80),      fnCore("T-106-6", 11.6, T106),
-    fnCore("FT-37-43", 420, FT37),   fnCore("FT-50-43", 523, FT50),   fnCore("FT-82-43", 557, FT82),
-    fnCore("FT-114-43", 603, FT114), fnCore("FT-37-61", 55.3, FT37),  fnCore("FT-50-61", 68, FT50),
+    fnCore("T-37-2", 4.0, T37),      fnCore("T-50-2", 4.9, T50),       fnCore("T-68-2", 5.7, T68),
+    fnCore("T-80-2", 5.5, T80),      fnCore("T-106-2", 13.5, T106),    fnCore("T-130-2", 11.0, T130),
+    fnCore("T-200-2", 12.0, T200),   fnCore("T-37-6", 3.0, T37),       fnCore("T-50-6", 4.0, T50),
+    fnCore("T-68-6", 4.7, T68),      fnCore("T-80-6", 4.5, T80),       fnCore("T-106-6", 11.6, T106),
+    fnCore("FT-37-43", 420, FT37),   fnCore("FT-50-43", 523, FT50),    fnCore("FT-82-43", 557, FT82),
+    fnCore("FT-114-43", 603, FT114), fnCore("FT-37-61", 55.3, FT37),   fnCore("FT-50-61", 68, FT50),
     fnCore("FT-82-61", 73.3, FT82),  fnCore("FT-114-61", 79.3, FT114),
 };
 
@@ -50,7 +50,7 @@ double toroidCoreInductanceUh(const TToroidCore& core, double turns)
 {
     if (!fnPositive(turns))
         return 0;
-    const double inductanceUh = core.alNhPerTurn2 * turns * turns / 1000;  // nH -> µH
+    const double inductanceUh = core.alNhPerTurn2 * turns * turns / 1000; // nH -> µH
     return std::isfinite(inductanceUh) ? inductanceUh : 0;
 }
 

@@ -9,8 +9,8 @@
 namespace induction {
 
 struct TToroidCore {
-    const char* name;        // as printed on the bag: "T-50-2", "FT-37-43"
-    double alNhPerTurn2;     // inductance factor, nH per turn squared
+    const char* name;    // as printed on the bag: "T-50-2", "FT-37-43"
+    double alNhPerTurn2; // inductance factor, nH per turn squared
     double outerMm;
     double innerMm;
     double heightMm;

@@ -92,7 +92,7 @@ std::vector<TLadderElement> fnDesignLadder(const TLadderSpec& inputs)
     if (fnCheckLadderSpec(inputs) != TLadderProblem::None)
         return {};
     const std::vector<double> g = fnLadderPrototype(inputs.response, inputs.order, inputs.rippleDb);
-    const double omega = TwoPi * inputs.cutoffHz;  // the cut-off as an angular frequency, rad/s
+    const double omega = TwoPi * inputs.cutoffHz; // the cut-off as an angular frequency, rad/s
     const double r = inputs.impedanceOhm;
     const bool highPass = inputs.kind == TLadderKind::HighPass;
 

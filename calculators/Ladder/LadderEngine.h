@@ -13,10 +13,10 @@ struct TLadderSpec {
     TLadderResponse response = TLadderResponse::Butterworth;
     TLadderKind kind = TLadderKind::LowPass;
     int order = 5;
-    double rippleDb = 0.1;        // Chebyshev only
+    double rippleDb = 0.1; // Chebyshev only
     double cutoffHz = 0;
     double impedanceOhm = 50;
-    bool shuntFirst = true;       // the first element across the input
+    bool shuntFirst = true; // the first element across the input
 };
 // An element: shunt (across the line) or series, inductor or capacitor, its
 // value in henries or farads - the core's L/C ladder element.

@@ -73,7 +73,8 @@ void prDrawInductor(QPainter& p, QPointF from, bool vertical)
     QPainterPath path(from);
     for (int hump = 0; hump < 4; ++hump) {
         const QPointF start = from + (vertical ? QPointF(0, hump * 7.0) : QPointF(hump * 7.0, 0));
-        const QRectF box = vertical ? QRectF(start.x() - 3.5, start.y(), 7, 7) : QRectF(start.x(), start.y() - 3.5, 7, 7);
+        const QRectF box = vertical ? QRectF(start.x() - 3.5, start.y(), 7, 7)
+                                    : QRectF(start.x(), start.y() - 3.5, 7, 7);
         path.arcTo(box, vertical ? 90 : 180, vertical ? -180 : -180);
     }
     p.drawPath(path);
@@ -121,7 +122,8 @@ void TMyLadderSchematic::prShow(const std::vector<TLadderElement>& ladder)
     const auto sameShape = [](const TLadderElement& a, const TLadderElement& b) {
         return a.shunt == b.shunt && a.inductor == b.inductor;
     };
-    const bool same = ladder.size() == mLadder.size() && std::equal(ladder.begin(), ladder.end(), mLadder.begin(), sameShape);
+    const bool same = ladder.size() == mLadder.size()
+                      && std::equal(ladder.begin(), ladder.end(), mLadder.begin(), sameShape);
     mLadder = ladder;
     if (!same) {
         mDrawn = QPixmap();
@@ -179,7 +181,8 @@ void TMyLadderSchematic::prDraw(QPainter& p) const
     p.drawLine(QPointF(loadX, TopWire + 0.5), QPointF(loadX, ShuntMiddle - 12));
     prDrawResistor(p, QRectF(loadX - 4, ShuntMiddle - 12, 8, 24));
     p.drawLine(QPointF(loadX, ShuntMiddle + 12), QPointF(loadX, GroundWire + 0.5));
-    p.drawText(QRectF(loadX + 6, ShuntMiddle - 6, 24, 12), Qt::AlignLeft | Qt::AlignVCenter, fnText(TextId::LadderLoad));
+    p.drawText(QRectF(loadX + 6, ShuntMiddle - 6, 24, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               fnText(TextId::LadderLoad));
 
     for (std::size_t k = 0; k < mLadder.size(); ++k) {
         const TLadderElement& e = mLadder[k];
@@ -270,7 +273,7 @@ double TMyLadderPlot::fnFrequencyHz(double cutoffHz, int point)
 void TMyLadderPlot::paintEvent(QPaintEvent*)
 {
     const QRectF area(PlotLeft, PlotTop, width() - PlotLeft - PlotRightMargin, height() - PlotTop - PlotBottomMargin);
-    const auto xAt = [&](double decades) { return area.left() + area.width() * decades / 2; };  // from F/10
+    const auto xAt = [&](double decades) { return area.left() + area.width() * decades / 2; }; // from F/10
     const auto yAt = [&](double db) { return area.top() + area.height() * std::clamp(db, 0.0, MaxLossDb) / MaxLossDb; };
     QFont small = font();
     small.setPixelSize(10);
@@ -338,7 +341,8 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(x, y + 15), QPointF(x + 20, y + 15));
         p.setPen(Ink);
         p.drawText(QRectF(x + 26, y - 7, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, fnText(TextId::LadderCurveExact));
-        p.drawText(QRectF(x + 26, y + 8, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, fnText(TextId::LadderCurveStandard));
+        p.drawText(QRectF(x + 26, y + 8, 80, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   fnText(TextId::LadderCurveStandard));
     }
 }
 
@@ -369,15 +373,15 @@ void TMyLadderPage::prCreatePanelInput()
     fnCaption(PanelLadderInput, "labelLadderResponse", TextId::LadderResponseTitle, top);
     rbLadderButterworth = fnNewRadio(PanelLadderInput, "rbLadderButterworth", TextId::LadderButterworth, 14,
                                      top += RowStep, width);
-    rbLadderChebyshev = fnNewRadio(PanelLadderInput, "rbLadderChebyshev", TextId::LadderChebyshev, 14,
-                                   top += RowStep, width);
+    rbLadderChebyshev = fnNewRadio(PanelLadderInput, "rbLadderChebyshev", TextId::LadderChebyshev, 14, top += RowStep,
+                                   width);
     group(rbLadderButterworth, rbLadderChebyshev);
     top += RowStep + 2;
     mRippleCaption = fnCaption(PanelLadderInput, "labelLadderRipple", TextId::LadderCaptionRipple, top);
     editLadderRipple = new TMyNumberField(PanelLadderInput, "editLadderRipple", TypingLimit);
     editLadderRipple->setGeometry(InputPanelWidth - 12 - FieldWidth, top, FieldWidth, FieldHeight);
     editLadderRipple->setFrame(false);
-    editLadderRipple->prWrite(QStringLiteral("0") + QChar(fnGetDecimalSeparator()) + QStringLiteral("1"));  // 0,1 dB
+    editLadderRipple->prWrite(QStringLiteral("0") + QChar(fnGetDecimalSeparator()) + QStringLiteral("1")); // 0,1 dB
     editLadderRipple->setAccessibleName(mRippleCaption->text());
     editLadderRipple->setToolTip(mRippleCaption->text());
     connect(editLadderRipple, &TMyNumberField::edited, this, &TMyLadderPage::prCalcLadder);
@@ -385,7 +389,8 @@ void TMyLadderPage::prCreatePanelInput()
     top += RowStep + 8;
     fnCaption(PanelLadderInput, "labelLadderKind", TextId::LadderKindTitle, top);
     rbLadderLowPass = fnNewRadio(PanelLadderInput, "rbLadderLowPass", TextId::LadderLowPass, 14, top += RowStep, width);
-    rbLadderHighPass = fnNewRadio(PanelLadderInput, "rbLadderHighPass", TextId::LadderHighPass, 14, top += RowStep, width);
+    rbLadderHighPass = fnNewRadio(PanelLadderInput, "rbLadderHighPass", TextId::LadderHighPass, 14, top += RowStep,
+                                  width);
     group(rbLadderLowPass, rbLadderHighPass);
 
     top += RowStep + 8;
@@ -532,30 +537,33 @@ void TMyLadderPage::prCalcLadder()
     if (!mLadder.empty()) {
         exactDb.resize(TMyLadderPlot::Points);
         for (int k = 0; k < TMyLadderPlot::Points; ++k)
-            exactDb[static_cast<std::size_t>(k)] =
-                fnLadderLossDb(mLadder, spec.impedanceOhm, TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
+            exactDb[static_cast<std::size_t>(k)] = fnLadderLossDb(mLadder, spec.impedanceOhm,
+                                                                  TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
         if (series) {
             standardDb.resize(TMyLadderPlot::Points);
             for (int k = 0; k < TMyLadderPlot::Points; ++k)
-                standardDb[static_cast<std::size_t>(k)] =
-                    fnLadderLossDb(built, spec.impedanceOhm, TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
+                standardDb[static_cast<std::size_t>(k)] = fnLadderLossDb(
+                    built, spec.impedanceOhm, TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
         }
     }
-    imageLadderResponse->prShow(mLadder.empty() ? 0 : spec.cutoffHz, lowPass, std::move(exactDb), std::move(standardDb));
+    imageLadderResponse->prShow(mLadder.empty() ? 0 : spec.cutoffHz, lowPass, std::move(exactDb),
+                                std::move(standardDb));
     const struct {
         QLabel* label;
         double ratio;
         std::uint32_t text;
-    } losses[] = {{labelLadderLoss2, lowPass ? 2.0 : 0.5, lowPass ? TextId::LadderLossAt2F : TextId::LadderLossAtHalfF},
-                  {labelLadderLoss3, lowPass ? 3.0 : 1.0 / 3, lowPass ? TextId::LadderLossAt3F : TextId::LadderLossAtThirdF}};
+    } losses[] = {
+        {labelLadderLoss2, lowPass ? 2.0 : 0.5, lowPass ? TextId::LadderLossAt2F : TextId::LadderLossAtHalfF},
+        {labelLadderLoss3, lowPass ? 3.0 : 1.0 / 3, lowPass ? TextId::LadderLossAt3F : TextId::LadderLossAtThirdF}};
     for (const auto& loss : losses) {
         if (mLadder.empty()) {
             prSetLabelText(loss.label, QString());
             continue;
         }
         const double hz = spec.cutoffHz * loss.ratio;
-        prSetLabelText(loss.label, fnText(loss.text).arg(fnQString(fnFormatFrequency(3, hz)),
-                                                         fnQString(fnFloatToText(3, fnLadderLossDb(built, spec.impedanceOhm, hz)))));
+        prSetLabelText(loss.label, fnText(loss.text).arg(
+                                       fnQString(fnFormatFrequency(3, hz)),
+                                       fnQString(fnFloatToText(3, fnLadderLossDb(built, spec.impedanceOhm, hz)))));
     }
 
     // Which input stops the design, if one does.
@@ -579,7 +587,8 @@ QString TMyLadderPage::fnCopyText() const
                   (chebyshev ? rbLadderChebyshev : rbLadderButterworth)->text());
     if (chebyshev)
         prAddCopyLine(lines, mRippleCaption->text(), editLadderRipple->text());
-    prAddCopyLine(lines, fnText(TextId::LadderKindTitle), (rbLadderHighPass->isChecked() ? rbLadderHighPass : rbLadderLowPass)->text());
+    prAddCopyLine(lines, fnText(TextId::LadderKindTitle),
+                  (rbLadderHighPass->isChecked() ? rbLadderHighPass : rbLadderLowPass)->text());
     prAddCopyLine(lines, fnText(TextId::LadderFormTitle),
                   (rbLadderSeriesFirst->isChecked() ? rbLadderSeriesFirst : rbLadderShuntFirst)->text());
     prAddCopyLine(lines, fnText(TextId::LadderOrder), comboLadderOrder->currentText());
@@ -590,7 +599,8 @@ QString TMyLadderPage::fnCopyText() const
     if (comboSeries->currentIndex() > 0)
         prAddCopyLine(lines, fnText(TextId::SeriesCaption).chopped(1), comboSeries->currentText());
     for (std::size_t k = 0; k < mLadder.size(); ++k)
-        prAddCopyLine(lines, QString(mLadder[k].inductor ? "L" : "C") + QString::number(k + 1), labelLadderValue[k]->text());
+        prAddCopyLine(lines, QString(mLadder[k].inductor ? "L" : "C") + QString::number(k + 1),
+                      labelLadderValue[k]->text());
     for (const QLabel* loss : {labelLadderLoss2, labelLadderLoss3})
         if (!loss->text().isEmpty())
             lines << loss->text();

@@ -43,7 +43,7 @@ private:
     void prDraw(QPainter& painter) const;
 
     std::vector<TLadderElement> mLadder;
-    QPixmap mDrawn;  // the drawing of the ladder's shape
+    QPixmap mDrawn; // the drawing of the ladder's shape
 };
 
 // Loss in dB, 0 at the top and 80 at the bottom, over a logarithmic frequency
@@ -65,7 +65,7 @@ private:
     template <typename TX, typename TY>
     void prDrawGrid(QPainter& painter, const QRectF& area, TX xAt, TY yAt) const;
 
-    QPixmap mGrid;  // the background, axes and grid without a design
+    QPixmap mGrid; // the background, axes and grid without a design
     double mCutoffHz = 0;
     bool mLowPass = true;
     std::vector<double> mExactDb;

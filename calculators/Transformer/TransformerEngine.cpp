@@ -15,10 +15,15 @@ namespace {
 
 // Thickness of the laminations or tape (mm) and the stacking factor Kc it gives.
 constexpr TThicknessEntry LamThickness[] = {
-    {"0.1", 0.72}, {"0.2", 0.87}, {"0.35", 0.92},
+    {"0.1", 0.72},
+    {"0.2", 0.87},
+    {"0.35", 0.92},
 };
 constexpr TThicknessEntry TapeThickness[] = {
-    {"0.08", 0.87}, {"0.15", 0.9}, {"0.2", 0.91}, {"0.35", 0.93},
+    {"0.08", 0.87},
+    {"0.15", 0.9},
+    {"0.2", 0.91},
+    {"0.35", 0.93},
 };
 constexpr TThicknessEntry ToroidThickness[] = {
     {"0.08", 0.85}, {"0.1", 0.85}, {"0.15", 0.88}, {"0.2", 0.88}, {"0.35", 0.88},
@@ -256,8 +261,8 @@ double fnGetStrGrNumber(const TTransformerFields& f, int col, int row)
 
 void prCalcScSw(TTransformerFields& f)
 {
-    for (TTransEdit* edit : {&f.editAMm, &f.editHMm, &f.editBMm, &f.editCMm, &f.editDmaxMm, &f.editDminMm,
-                             &f.editScCm2, &f.editSwCm2})
+    for (TTransEdit* edit :
+         {&f.editAMm, &f.editHMm, &f.editBMm, &f.editCMm, &f.editDmaxMm, &f.editDminMm, &f.editScCm2, &f.editSwCm2})
         prClearEditErr(*edit);
 
     const bool toroid = fnIsToroid(f.kind);
@@ -292,8 +297,8 @@ void prCalcPtr(TTransformerFields& f)
     for (int row = TransFirstSecondaryRow; row < TransGridRows; ++row) {
         fnCell(f, TransColVoltV, row) = fnSteadyText(fnGetStrGrNumber(f, TransColVoltV, row));
         fnCell(f, TransColCurrentA, row) = fnSteadyText(fnGetStrGrNumber(f, TransColCurrentA, row));
-        loads[static_cast<std::size_t>(row - TransFirstSecondaryRow)] = {
-            fnGetStrGrNumber(f, TransColVoltV, row), fnGetStrGrNumber(f, TransColCurrentA, row)};
+        loads[static_cast<std::size_t>(row - TransFirstSecondaryRow)] = {fnGetStrGrNumber(f, TransColVoltV, row),
+                                                                         fnGetStrGrNumber(f, TransColCurrentA, row)};
     }
     prClearEditErr(f.editPtrVA);
     f.editPtrVA.text = fnResultText(fnLoadPowerVA(loads));
@@ -333,8 +338,8 @@ void prInitDataTrans(TTransformerFields& f)
     prZeroWire(f);
     prZeroVA(f);
     const std::pair<TTransEdit*, double> defaults[] = {
-        {&f.editVpV, DefaultVpV}, {&f.editFHz, DefaultFHz},     {&f.editKPD, DefaultKPD}, {&f.editBiT, DefaultBiT},
-        {&f.editJAmm2, DefaultJAmm2}, {&f.editKc, DefaultKc}, {&f.editKw, DefaultKw},
+        {&f.editVpV, DefaultVpV},     {&f.editFHz, DefaultFHz}, {&f.editKPD, DefaultKPD}, {&f.editBiT, DefaultBiT},
+        {&f.editJAmm2, DefaultJAmm2}, {&f.editKc, DefaultKc},   {&f.editKw, DefaultKw},
     };
     for (const auto& [edit, value] : defaults) {
         prClearEditErr(*edit);
@@ -352,18 +357,18 @@ std::uint32_t fnTransStatusId(const TTransformerFields& f)
         // Complete only when the windings were worked out: without a primary
         // voltage they all read 0,00 although the core carries the load.
         return fnGetStrGrNumber(f, TransColTurns, TransPrimaryRow) > 0 ? TextId::StatusTransDone
-                                                                        : TextId::StatusTransIncomplete;
+                                                                       : TextId::StatusTransIncomplete;
     }
     if (pmax > 0 && pmax < ptr)
         return TextId::StatusTransCoreTooSmall;
     if (pmax > 0 && ptr <= 0)
-        return TextId::StatusTransCorePower;  // core power known, no load given
+        return TextId::StatusTransCorePower; // core power known, no load given
     const bool core = sc > 0 && sw > 0;
     if (pmax <= 0 && core)
-        return TextId::StatusTransIncomplete;  // core known, electrical data missing
+        return TextId::StatusTransIncomplete; // core known, electrical data missing
     if (pmax <= 0 && !core && ptr > 0)
         return TextId::StatusTransNoCore;
-    return TextId::StatusTransOpened;  // nothing given yet, as the page opens
+    return TextId::StatusTransOpened; // nothing given yet, as the page opens
 }
 
 std::uint32_t prCalcOnPage(TTransformerFields& f)

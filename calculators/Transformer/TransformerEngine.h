@@ -24,23 +24,23 @@ struct TTransEdit {
 struct TTransformerFields {
     TTransCoreKind kind = TTransCoreKind::LamEI;
 
-    TTransEdit editAMm;      // width of the limb that carries the windings
-    TTransEdit editHMm;      // stack height (toroid: ring height)
-    TTransEdit editBMm;      // winding window, one side
-    TTransEdit editCMm;      // winding window, other side
-    TTransEdit editDmaxMm;   // toroid outer diameter
-    TTransEdit editDminMm;   // toroid inner diameter
-    TTransEdit editScCm2;    // core cross-section
-    TTransEdit editSwCm2;    // window area
-    TTransEdit editPmaxVA;   // largest power the core passes
-    TTransEdit editPtrVA;    // total secondary load
-    TTransEdit editVpV;      // primary voltage
-    TTransEdit editFHz;      // mains frequency
-    TTransEdit editKPD;      // efficiency, a fraction
-    TTransEdit editBiT;      // peak flux density
-    TTransEdit editJAmm2;    // current density in the wire
-    TTransEdit editKc;       // core stacking factor
-    TTransEdit editKw;       // window fill factor
+    TTransEdit editAMm;    // width of the limb that carries the windings
+    TTransEdit editHMm;    // stack height (toroid: ring height)
+    TTransEdit editBMm;    // winding window, one side
+    TTransEdit editCMm;    // winding window, other side
+    TTransEdit editDmaxMm; // toroid outer diameter
+    TTransEdit editDminMm; // toroid inner diameter
+    TTransEdit editScCm2;  // core cross-section
+    TTransEdit editSwCm2;  // window area
+    TTransEdit editPmaxVA; // largest power the core passes
+    TTransEdit editPtrVA;  // total secondary load
+    TTransEdit editVpV;    // primary voltage
+    TTransEdit editFHz;    // mains frequency
+    TTransEdit editKPD;    // efficiency, a fraction
+    TTransEdit editBiT;    // peak flux density
+    TTransEdit editJAmm2;  // current density in the wire
+    TTransEdit editKc;     // core stacking factor
+    TTransEdit editKw;     // window fill factor
 
     // grid[row][col] as shown, laid out as the page's grid (TransformerFields.h).
     std::array<std::array<std::string, TransGridCols>, TransGridRows> grid{};
@@ -52,7 +52,7 @@ const TTransEdit& fnTransEdit(const TTransformerFields& fields, TTransField fiel
 // Lamination (tape) thickness entries offered for a core kind, with the
 // stacking factor each one gives. The texts keep the point whatever the system.
 struct TThicknessEntry {
-    const char* text;  // mm
+    const char* text; // mm
     double kc;
 };
 std::span<const TThicknessEntry> fnThicknessList(TTransCoreKind kind);

@@ -7,11 +7,11 @@
 namespace transformer {
 
 enum class TTransCoreKind {
-    LamEI,   // E-I core from laminations
-    LentEI,  // E-I core wound from tape
-    LamUI,   // U-I core from laminations
-    LentUI,  // U-I core wound from tape
-    Toroid,  // ring core wound from tape
+    LamEI,  // E-I core from laminations
+    LentEI, // E-I core wound from tape
+    LamUI,  // U-I core from laminations
+    LentUI, // U-I core wound from tape
+    Toroid, // ring core wound from tape
 };
 inline constexpr int TransCoreKindCount = 5;
 
@@ -23,9 +23,23 @@ constexpr bool fnIsLaminated(TTransCoreKind kind)
 
 // The edit boxes of the page, in the order of TTransformerFields.
 enum class TTransField {
-    A, H, B, C, Dmax, Dmin,  // core dimensions
-    Sc, Sw, Pmax, Ptr,       // computed, read-only on the page
-    Vp, F, KPD, Bi, J, Kc, Kw,
+    A,
+    H,
+    B,
+    C,
+    Dmax,
+    Dmin, // core dimensions
+    Sc,
+    Sw,
+    Pmax,
+    Ptr, // computed, read-only on the page
+    Vp,
+    F,
+    KPD,
+    Bi,
+    J,
+    Kc,
+    Kw,
 };
 inline constexpr int TransFieldCount = 17;
 
@@ -33,8 +47,8 @@ inline constexpr int TransFieldCount = 17;
 constexpr const char* fnTransFieldName(TTransField field)
 {
     constexpr const char* Names[TransFieldCount] = {
-        "editA", "editH", "editB", "editC", "editDmax", "editDmin", "editSc", "editSw", "editPmax",
-        "editPtr", "editVp", "editF", "editKPD", "editBi", "editJ", "editKc", "editKw",
+        "editA",   "editH",  "editB", "editC",   "editDmax", "editDmin", "editSc", "editSw", "editPmax",
+        "editPtr", "editVp", "editF", "editKPD", "editBi",   "editJ",    "editKc", "editKw",
     };
     const int index = static_cast<int>(field);
     return index >= 0 && index < TransFieldCount ? Names[index] : "";
@@ -43,8 +57,8 @@ constexpr const char* fnTransFieldName(TTransField field)
 // The areas and powers the design writes; the user types into every other field.
 constexpr bool fnIsResultField(TTransField field)
 {
-    return field == TTransField::Sc || field == TTransField::Sw || field == TTransField::Pmax ||
-           field == TTransField::Ptr;
+    return field == TTransField::Sc || field == TTransField::Sw || field == TTransField::Pmax
+           || field == TTransField::Ptr;
 }
 
 // Output grid: row 0 and column 0 are headings, row 1 the primary, rows 2-6 the
@@ -62,8 +76,7 @@ inline constexpr int TransColWireDiameterMm = 5;
 // Secondary voltages and currents: the only cells the user types into.
 constexpr bool fnIsOpenCell(int col, int row)
 {
-    return (col == TransColVoltV || col == TransColCurrentA) && row >= TransFirstSecondaryRow &&
-           row < TransGridRows;
+    return (col == TransColVoltV || col == TransColCurrentA) && row >= TransFirstSecondaryRow && row < TransGridRows;
 }
 
 } // namespace transformer

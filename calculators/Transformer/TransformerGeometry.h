@@ -28,7 +28,10 @@ constexpr bool fnIsDimensionField(TTransField field)
 {
     return static_cast<int>(field) <= static_cast<int>(TTransField::Dmin);
 }
-constexpr int fnFieldWidth(TTransField field) { return fnIsDimensionField(field) ? DimensionFieldWidth : WideFieldWidth; }
+constexpr int fnFieldWidth(TTransField field)
+{
+    return fnIsDimensionField(field) ? DimensionFieldWidth : WideFieldWidth;
+}
 constexpr TRect fnFieldRect(TTransField field, TPoint at) { return fnRectAt(at, fnFieldWidth(field), FieldHeight); }
 
 // The fields over a core drawing, by drawing family: E-I cores (laminated or
@@ -41,16 +44,11 @@ struct TCoreFieldPlace {
     TPoint toroid;
 };
 inline constexpr TCoreFieldPlace CoreFieldPlaces[] = {
-    {TTransField::A, {189, 200}, {223, 200}, Hidden},
-    {TTransField::H, {293, 188}, {289, 191}, {310, 125}},
-    {TTransField::B, {38, 104}, {67, 97}, Hidden},
-    {TTransField::C, {130, 200}, {164, 200}, Hidden},
-    {TTransField::Dmax, Hidden, Hidden, {160, 42}},
-    {TTransField::Dmin, Hidden, Hidden, {59, 155}},
-    {TTransField::Sc, {467, 20}, {467, 20}, {476, 20}},
-    {TTransField::Sw, {467, 56}, {467, 56}, {476, 56}},
-    {TTransField::Pmax, {427, 145}, {427, 145}, {427, 145}},
-    {TTransField::Ptr, {427, 181}, {427, 181}, {427, 181}},
+    {TTransField::A, {189, 200}, {223, 200}, Hidden},        {TTransField::H, {293, 188}, {289, 191}, {310, 125}},
+    {TTransField::B, {38, 104}, {67, 97}, Hidden},           {TTransField::C, {130, 200}, {164, 200}, Hidden},
+    {TTransField::Dmax, Hidden, Hidden, {160, 42}},          {TTransField::Dmin, Hidden, Hidden, {59, 155}},
+    {TTransField::Sc, {467, 20}, {467, 20}, {476, 20}},      {TTransField::Sw, {467, 56}, {467, 56}, {476, 56}},
+    {TTransField::Pmax, {427, 145}, {427, 145}, {427, 145}}, {TTransField::Ptr, {427, 181}, {427, 181}, {427, 181}},
 };
 
 constexpr TPoint fnCoreFieldPlace(const TCoreFieldPlace& place, TTransCoreKind kind)

@@ -2,11 +2,11 @@
 
 #include "calculators/Transformer/TransformerGeometry.h"
 #include "calculators/Transformer/TransformerPhysics.h"
+#include "common/core/Numbers.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
-#include "common/ui/PageKit.h"
-#include "common/core/Numbers.h"
 #include "common/ui/PageHost.h"
+#include "common/ui/PageKit.h"
 #include "common/ui/PictureSheets.h"
 #include "common/ui/UiText.h"
 
@@ -51,13 +51,14 @@ constexpr int ComboHeight = KitComboHeight;
 // electrical input five; a longer paste is cut to it.
 constexpr int DimensionMaxLength = 3;
 constexpr int InputMaxLength = 5;
-constexpr int GridRowHeight = 24;  // a cell, without its grid line
+constexpr int GridRowHeight = 24; // a cell, without its grid line
 constexpr int GridLine = 1;
 
 // Typing, F2 or a double click start editing the selected cell. (A click on the
 // selected cell would arm a delayed edit that swallows keys typed meanwhile.)
-constexpr QAbstractItemView::EditTriggers GridEditTriggers =
-    QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed;
+constexpr QAbstractItemView::EditTriggers GridEditTriggers = QAbstractItemView::AnyKeyPressed
+                                                             | QAbstractItemView::DoubleClicked
+                                                             | QAbstractItemView::EditKeyPressed;
 
 // The hint of each electrical input, its tooltip and accessible name.
 std::uint32_t fnInputHint(TTransField field)
@@ -201,7 +202,6 @@ private:
     TMyTrans* mPage;
 };
 
-
 } // namespace
 
 TMyTrans::TMyTrans(QWidget* tabSheet, TMyPageHost& host) : QObject(tabSheet), mSheet(tabSheet), mHost(&host) {}
@@ -212,10 +212,10 @@ void TMyTrans::prPublishEdits()
 {
     // The published field of every engine field, in engine order.
     static constexpr QLineEdit* TMyTrans::*Published[TransFieldCount] = {
-        &TMyTrans::editA,  &TMyTrans::editH,  &TMyTrans::editB,    &TMyTrans::editC,   &TMyTrans::editDmax,
+        &TMyTrans::editA,    &TMyTrans::editH,  &TMyTrans::editB,   &TMyTrans::editC,    &TMyTrans::editDmax,
         &TMyTrans::editDmin, &TMyTrans::editSc, &TMyTrans::editSw,  &TMyTrans::editPmax, &TMyTrans::editPtr,
-        &TMyTrans::editVp, &TMyTrans::editF,  &TMyTrans::editKPD,  &TMyTrans::editBi,  &TMyTrans::editJ,
-        &TMyTrans::editKc, &TMyTrans::editKw,
+        &TMyTrans::editVp,   &TMyTrans::editF,  &TMyTrans::editKPD, &TMyTrans::editBi,   &TMyTrans::editJ,
+        &TMyTrans::editKc,   &TMyTrans::editKw,
     };
     for (int i = 0; i < TransFieldCount; ++i)
         this->*Published[i] = mEdits[static_cast<std::size_t>(i)];
@@ -257,15 +257,15 @@ void TMyTrans::prCreatePanelTransAndSerd()
     rbTransSimple->setFocusPolicy(Qt::ClickFocus);
     rbTransAdv = fnNewRadio(PanelTrans, "rbTransAdv", TextId::TransDetailed, 4, fnBottom(rbTransSimple) + 4,
                             radioWidth);
-    rbTransAdv->setEnabled(false);  // one design mode only
+    rbTransAdv->setEnabled(false); // one design mode only
     rbTransAdv->setFocusPolicy(Qt::ClickFocus);
     PanelTrans->resize(width, fnBottom(rbTransAdv) + 4);
 
     PanelSerd = fnNewPanel(mSheet, "PanelSerd");
     PanelSerd->setGeometry(PanelTrans->x(), fnBottom(PanelTrans) + 4, width, 0);
     const std::pair<QRadioButton**, std::pair<const char*, std::uint32_t>> kinds[] = {
-        {&rbSerdLamEI, {"rbSerdLamEI", TextId::TransLamEI}},   {&rbSerdLentEI, {"rbSerdLentEI", TextId::TransTapeEI}},
-        {&rbSerdLamUI, {"rbSerdLamUI", TextId::TransLamUI}},   {&rbSerdLentUI, {"rbSerdLentUI", TextId::TransTapeUI}},
+        {&rbSerdLamEI, {"rbSerdLamEI", TextId::TransLamEI}}, {&rbSerdLentEI, {"rbSerdLentEI", TextId::TransTapeEI}},
+        {&rbSerdLamUI, {"rbSerdLamUI", TextId::TransLamUI}}, {&rbSerdLentUI, {"rbSerdLentUI", TextId::TransTapeUI}},
         {&rbSerdO, {"rbSerdO", TextId::TransToroid}},
     };
     int top = 4;
@@ -303,9 +303,9 @@ void TMyTrans::prCreatePanelTransInput()
 
     for (const auto& place : geo::InputFieldPlaces) {
         const TRect rect = geo::fnInputFieldRect(place);
-        TMyNumberField* edit = fnNewField(PanelTransInput, place.field,
-                                          fnRectAt(TPoint{imageLeft, imageTop} + fnTopLeft(rect), fnWidth(rect),
-                                                   fnHeight(rect)));
+        TMyNumberField* edit = fnNewField(
+            PanelTransInput, place.field,
+            fnRectAt(TPoint{imageLeft, imageTop} + fnTopLeft(rect), fnWidth(rect), fnHeight(rect)));
         edit->setMaxLength(InputMaxLength);
         edit->setToolTip(fnText(fnInputHint(place.field)));
         edit->setAccessibleName(fnText(fnInputHint(place.field)));
@@ -361,7 +361,7 @@ void TMyTrans::prCreatePanelCoreShape()
         // Short symbols: the drawing carries the captions.
         edit->setAccessibleName(QString::fromLatin1(fnTransFieldName(place.field) + 4));
         if (fnIsResultField(place.field)) {
-            edit->setMaxLength(32767);  // results are written by the program and never cut
+            edit->setMaxLength(32767); // results are written by the program and never cut
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::ClickFocus);
             QPalette palette = edit->palette();
@@ -417,9 +417,9 @@ void TMyTrans::prCreatePanelTransOutput()
                 flags |= Qt::ItemIsSelectable | Qt::ItemIsEditable;
             item->setFlags(flags);
             if (row == 0)
-                item->setText(fnText(TextId::TransGridWinding + static_cast<std::uint32_t>(col)));  // 619..624
+                item->setText(fnText(TextId::TransGridWinding + static_cast<std::uint32_t>(col))); // 619..624
             else if (col == 0)
-                item->setText(fnText(TextId::TransGridPrimary + static_cast<std::uint32_t>(row - 1)));  // 625..630
+                item->setText(fnText(TextId::TransGridPrimary + static_cast<std::uint32_t>(row - 1))); // 625..630
             grid->setItem(row, col, item);
         }
     }
@@ -495,7 +495,7 @@ void TMyTrans::prOnDrawCell(QPainter* painter, const QStyleOptionViewItem& optio
     const QPalette& palette = sgTransOutput->palette();
     QColor fill;
     if (row == 0 || col == 0)
-        fill = palette.color(QPalette::Button);  // the grid's fixed colour
+        fill = palette.color(QPalette::Button); // the grid's fixed colour
     else if (row == TransPrimaryRow || col >= TransColTurns)
         fill = LockedColour;
     else
@@ -602,14 +602,15 @@ QString TMyTrans::fnWireTip(double diameterMm, double currentA)
     const auto number = [](const std::string& text) { return QString::fromStdString(text); };
     QStringList lines;
     if (wire.iecMm > 0)
-        lines << fnText(TextId::TransWireIec).arg(number(fnFixedText(wire.iecMm, 3)),
-                                                   number(fnFloatToText(3, wire.iecDensityAmm2)));
+        lines << fnText(TextId::TransWireIec)
+                     .arg(number(fnFixedText(wire.iecMm, 3)), number(fnFloatToText(3, wire.iecDensityAmm2)));
     else
-        lines << fnText(TextId::TransWireStrands).arg(QString::number(wire.strands),
-                                                       number(fnFloatToText(3, wire.strandsDensityAmm2)));
+        lines << fnText(TextId::TransWireStrands)
+                     .arg(QString::number(wire.strands), number(fnFloatToText(3, wire.strandsDensityAmm2)));
     if (wire.awg >= 0)
-        lines << fnText(TextId::TransWireAwg).arg(QString::number(wire.awg), number(fnFixedText(wire.awgMm, 3)),
-                                                   number(fnFloatToText(3, wire.awgDensityAmm2)));
+        lines << fnText(TextId::TransWireAwg)
+                     .arg(QString::number(wire.awg), number(fnFixedText(wire.awgMm, 3)),
+                          number(fnFloatToText(3, wire.awgDensityAmm2)));
     else
         lines << fnText(TextId::TransWireNoAwg);
     return lines.join('\n');

@@ -54,8 +54,8 @@ double fnRingWindowAreaCm2(double innerDiameterMm)
 double fnCorePowerVA(double efficiency, double frequencyHz, double stackingFactor, double windowFillFactor,
                      double currentDensityAmm2, double fluxDensityT, double coreSectionCm2, double windowAreaCm2)
 {
-    return fnStore(PowerFactor * efficiency * frequencyHz * stackingFactor * windowFillFactor * currentDensityAmm2 *
-                   fluxDensityT * coreSectionCm2 * windowAreaCm2);
+    return fnStore(PowerFactor * efficiency * frequencyHz * stackingFactor * windowFillFactor * currentDensityAmm2
+                   * fluxDensityT * coreSectionCm2 * windowAreaCm2);
 }
 
 double fnLoadPowerVA(std::span<const TWindingLoad> secondaries)
@@ -89,7 +89,10 @@ double fnWireSectionMm2(double currentA, double currentDensityAmm2)
     return fnStore(static_cast<Real>(currentA) / currentDensityAmm2);
 }
 
-double fnWireDiameterMm(double sectionMm2) { return fnStore(std::sqrt(static_cast<Real>(sectionMm2)) * RoundWireFactor); }
+double fnWireDiameterMm(double sectionMm2)
+{
+    return fnStore(std::sqrt(static_cast<Real>(sectionMm2)) * RoundWireFactor);
+}
 
 double fnCurrentDensityAmm2(double currentA, double diameterMm, int strands)
 {

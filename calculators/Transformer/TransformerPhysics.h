@@ -50,12 +50,12 @@ double fnWireDiameterMm(double sectionMm2);
 // nominal size not below it, the thinnest AWG gauge not below it, or - above
 // 2,500 mm - how many strands of 2,500 mm in parallel carry the section.
 struct TWireChoice {
-    double iecMm = 0;          // 0 above the table
+    double iecMm = 0; // 0 above the table
     double iecDensityAmm2 = 0;
-    int awg = -1;              // -1 above AWG 0
+    int awg = -1; // -1 above AWG 0
     double awgMm = 0;
     double awgDensityAmm2 = 0;
-    int strands = 0;           // above the table
+    int strands = 0; // above the table
     double strandsDensityAmm2 = 0;
 };
 TWireChoice fnWireChoice(double computedMm, double currentA);

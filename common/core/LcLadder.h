@@ -7,9 +7,9 @@
 #include <span>
 
 struct TLcElement {
-    bool shunt;     // across the line (true) or in series (false)
-    bool inductor;  // inductor (true) or capacitor (false)
-    double value;   // henries or farads
+    bool shunt;    // across the line (true) or in series (false)
+    bool inductor; // inductor (true) or capacitor (false)
+    double value;  // henries or farads
 };
 
 // Insertion loss in dB (>= 0) between two terminations of impedanceOhm:

@@ -1,10 +1,10 @@
 #include "common/core/Numbers.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -166,7 +166,7 @@ std::string fnFloatToText(int digits, double value)
         const double fraction = std::frexp(magnitude, &exponent); // magnitude = fraction * 2^exponent
         const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
         const int shift = 53 - exponent; // magnitude = mantissa / 2^shift, shift >= 0 here
-        TUint128 scaled = mantissa; // below 2^53 * 10^4 < 2^67
+        TUint128 scaled = mantissa;      // below 2^53 * 10^4 < 2^67
         for (int i = 0; i < decimals; ++i)
             scaled *= 10;
         TUint128 whole = 0;
@@ -219,8 +219,7 @@ bool prEditNumberFilter(std::u16string& text, int& caret, TDecimalKey key)
     // dropping it made 0.5 nF into 5 nF without a word. A second separator
     // still goes, as the text is then no number either way.
     const char16_t other = separator == u',' ? u'.' : separator == u'.' ? u',' : 0;
-    if (key == TDecimalKey::Either && other != 0 && text.find(other) != std::u16string::npos
-        && !fnIsNumberText(text)) {
+    if (key == TDecimalKey::Either && other != 0 && text.find(other) != std::u16string::npos && !fnIsNumberText(text)) {
         std::u16string meant = text;
         std::replace(meant.begin(), meant.end(), other, separator);
         if (fnIsNumberText(meant))

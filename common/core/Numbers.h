@@ -37,8 +37,8 @@ bool fnIsNumberText(std::u16string_view text);
 
 // What a decimal key that is not the system's separator does in a field.
 enum class TDecimalKey {
-    Either,        // "." or "," lands as the system's separator where that gives a number
-    SystemOnly,    // only the system's separator counts (code fields with rules of their own)
+    Either,     // "." or "," lands as the system's separator where that gives a number
+    SystemOnly, // only the system's separator counts (code fields with rules of their own)
 };
 
 // One pass of the input filter of a numeric field: text and caret (characters

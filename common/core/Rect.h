@@ -22,10 +22,7 @@ struct TPoint {
 TRect fnPlaceRect(int left, int top, int width, int height, const TRect& source);
 
 // A rectangle of a size at a place, for the tables of pieces and places.
-constexpr TRect fnRectAt(int left, int top, int width, int height)
-{
-    return {left, top, left + width, top + height};
-}
+constexpr TRect fnRectAt(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 constexpr TRect fnRectAt(TPoint at, int width, int height) { return fnRectAt(at.X, at.Y, width, height); }
 constexpr int fnWidth(const TRect& rect) { return rect.Right - rect.Left; }
 constexpr int fnHeight(const TRect& rect) { return rect.Bottom - rect.Top; }

@@ -46,8 +46,7 @@ void prTransform(TRgbRows rows, bool restore)
             restore ? prRotateLeft(row, rows.width) : prRotateRight(row, rows.width);
             prComplementRow(row, rows.width);
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }

@@ -13,11 +13,7 @@ QRect fnQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.
 
 } // namespace
 
-TMyImageCanvas::TMyImageCanvas(QWidget* parent)
-    : QWidget(parent)
-{
-    setMouseTracking(true);
-}
+TMyImageCanvas::TMyImageCanvas(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void TMyImageCanvas::prSetSize(int width, int height)
 {
@@ -80,8 +76,7 @@ void TMyImageCanvas::drawSheet(const QImage& sheet)
              fnPlaceRect(0, 0, sheet.width(), sheet.height(), TRect{}));
 }
 
-void TMyImageCanvas::drawTextCentred(const TRect& rect, const QString& text, const QFont& font,
-                                     const QColor& colour)
+void TMyImageCanvas::drawTextCentred(const TRect& rect, const QString& text, const QFont& font, const QColor& colour)
 {
     TOperation write{TOperation::TKind::Text, fnQRect(rect), colour, {}, {}, text, font};
     prAdd(std::move(write));

@@ -48,12 +48,12 @@ protected:
 private:
     struct TOperation {
         enum class TKind { Fill, Copy, Text } kind;
-        QRect rect;        // where it draws
-        QColor colour;     // Fill, Text
-        QImage sheet;      // Copy: shares the sheet's pixels
-        QRect source;      // Copy
-        QString text;      // Text
-        QFont font;        // Text
+        QRect rect;    // where it draws
+        QColor colour; // Fill, Text
+        QImage sheet;  // Copy: shares the sheet's pixels
+        QRect source;  // Copy
+        QString text;  // Text
+        QFont font;    // Text
         bool operator==(const TOperation& other) const;
     };
     void prAdd(TOperation operation);

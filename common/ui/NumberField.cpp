@@ -57,7 +57,7 @@ void prEditNumberFilter(QLineEdit* edit, TDecimalKey key)
     QString text = edit->text();
     int caret = edit->cursorPosition();
     bool changed = false;
-    const qsizetype bound = text.size() + 2;  // each step takes a character away or stops
+    const qsizetype bound = text.size() + 2; // each step takes a character away or stops
     for (qsizetype step = 0; step < bound && prFilterNumberText(text, caret, key); ++step)
         changed = true;
     if (changed) {
@@ -110,7 +110,7 @@ double TMyNumberField::fnValue() const { return fnQTextToFloat(text()); }
 void TMyNumberField::prOnChange()
 {
     if (mWriting || mSettling)
-        return;  // the program's own write, or the filter's rewrite below
+        return; // the program's own write, or the filter's rewrite below
     mSettling = true;
     prEditNumberFilter(this, mKey);
     mSettling = false;

@@ -15,8 +15,7 @@ class TMyNumberField : public QLineEdit {
     Q_OBJECT
 public:
     // typingLimit 0: no limit.
-    TMyNumberField(QWidget* parent, const QString& name, int typingLimit = 0,
-                   TDecimalKey key = TDecimalKey::Either);
+    TMyNumberField(QWidget* parent, const QString& name, int typingLimit = 0, TDecimalKey key = TDecimalKey::Either);
 
     // The program's write: never cut by the typing limit, never filtered, no signal.
     void prWrite(const QString& text);
@@ -32,9 +31,9 @@ private:
     void prOnChange();
 
     TDecimalKey mKey;
-    bool mByUser = false;    // a user's edit is under way
-    bool mSettling = false;  // the filter is rewriting the text
-    bool mWriting = false;   // the program is writing
+    bool mByUser = false;   // a user's edit is under way
+    bool mSettling = false; // the filter is rewriting the text
+    bool mWriting = false;  // the program is writing
 };
 
 // The field's value; empty or unreadable text is 0.

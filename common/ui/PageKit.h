@@ -61,8 +61,7 @@ QFrame* fnNewPanel(QWidget* parent, const QString& name);
 // A label sized to its text; its accessible name is the text.
 QLabel* fnNewLabel(QWidget* parent, const QString& name, const QString& text = QString());
 // A radio button captioned with a catalogue text.
-QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t textId, int left, int top,
-                         int width);
+QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t textId, int left, int top, int width);
 // Sets a widget's font to a size in points at 96 dpi (8 pt = 11 px).
 void prSetFontPoints(QWidget* widget, int points);
 // Sets a label's text and sizes the label to it.

@@ -29,10 +29,7 @@ constexpr TStoreInfo kStores[] = {
     {TPictureStore::ImageFormulas00, "ImageFormulas00"},
 };
 
-TRgbRows fnRowsOf(QImage& image)
-{
-    return TRgbRows{image.bits(), image.width(), image.height(), image.bytesPerLine()};
-}
+TRgbRows fnRowsOf(QImage& image) { return TRgbRows{image.bits(), image.width(), image.height(), image.bytesPerLine()}; }
 
 std::uint32_t fnLittle32(const uchar* at)
 {
@@ -62,8 +59,7 @@ QImage fnDecodeStore(const uchar* data, qint64 size)
         colours = 256;
     const qint64 stride = ((qint64(width) * bits + 31) / 32) * 4;
     const uchar* palette = data + 14 + infoSize;
-    if (qint64(pixelsAt) + stride * height > size ||
-        (bits == 8 && 14 + infoSize + 4 * qint64(colours) > size))
+    if (qint64(pixelsAt) + stride * height > size || (bits == 8 && 14 + infoSize + 4 * qint64(colours) > size))
         return {};
 
     QImage sheet(width, height, QImage::Format_RGB888);

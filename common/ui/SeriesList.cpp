@@ -19,7 +19,7 @@ QComboBox* fnNewSeriesCombo(QWidget* parent)
     combo->setEditable(false);
     combo->addItem(fnText(TextId::SeriesExact));
     for (std::uint32_t k = 0; k < std::size(Listed); ++k)
-        combo->addItem(fnText(TextId::SeriesE6 + k));  // E6 ... E96 are consecutive texts
+        combo->addItem(fnText(TextId::SeriesE6 + k)); // E6 ... E96 are consecutive texts
     combo->setCurrentIndex(0);
     combo->setToolTip(fnText(TextId::SeriesHint));
     combo->setAccessibleName(fnText(TextId::SeriesCaption));

@@ -25,15 +25,15 @@ TEST(Cp1251, ConvertsRussianAndRefusesWhatTheCodePageLacks)
         const char* expected; // nullptr: not representable
     };
     const Case cases[] = {
-        {"\xD0\x90\xD1\x8F", "\xC0\xFF"},            // А я
-        {"\xD0\x81\xD1\x91", "\xA8\xB8"},            // Ё ё
+        {"\xD0\x90\xD1\x8F", "\xC0\xFF"},                 // А я
+        {"\xD0\x81\xD1\x91", "\xA8\xB8"},                 // Ё ё
         {"\xC2\xAB\xE2\x80\x94\xC2\xBB", "\xAB\x97\xBB"}, // « — »
-        {"\xE2\x84\x96 5", "\xB9 5"},                // № 5
+        {"\xE2\x84\x96 5", "\xB9 5"},                     // № 5
         {"abc", "abc"},
-        {"\xC2\xB2", nullptr},                       // superscript two
-        {"\xCE\xB7", nullptr},                       // Greek eta
-        {"\xD0", nullptr},                           // cut UTF-8 sequence
-        {"\xFF", nullptr},                           // not UTF-8
+        {"\xC2\xB2", nullptr}, // superscript two
+        {"\xCE\xB7", nullptr}, // Greek eta
+        {"\xD0", nullptr},     // cut UTF-8 sequence
+        {"\xFF", nullptr},     // not UTF-8
     };
     for (const auto& c : cases) {
         const auto converted = fnUtf8ToCp1251(c.utf8);

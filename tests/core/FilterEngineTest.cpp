@@ -7,8 +7,8 @@
 
 #include "common/core/Numbers.h"
 #include "text/MultiLanguage.h"
-#include "text/TextIds.h"
 #include "text/Quantities.h"
+#include "text/TextIds.h"
 
 #include <gtest/gtest.h>
 
@@ -60,22 +60,15 @@ TEST(FilterEngine, StaleFieldsByFront)
     const struct {
         int front;
         I typed;
-        std::array<bool, 4> clear;  // F, C, L, R
+        std::array<bool, 4> clear; // F, C, L, R
     } cases[] = {
-        {FilterCode::None, I::F, {false, false, false, false}},
-        {FilterCode::C, I::F, {false, false, true, true}},
-        {FilterCode::LR, I::F, {false, true, false, false}},
-        {FilterCode::F, I::F, {false, false, false, false}},
-        {FilterCode::F, I::C, {false, false, true, true}},
-        {FilterCode::LR, I::C, {true, false, false, false}},
-        {FilterCode::C, I::C, {false, false, false, false}},
-        {FilterCode::None, I::L, {false, false, false, true}},
-        {FilterCode::F, I::L, {false, true, false, true}},
-        {FilterCode::C, I::L, {true, false, false, true}},
-        {FilterCode::LR, I::L, {false, false, false, true}},
-        {FilterCode::F, I::R, {false, true, true, false}},
-        {FilterCode::C, I::R, {true, false, true, false}},
-        {FilterCode::None, I::R, {false, false, true, false}},
+        {FilterCode::None, I::F, {false, false, false, false}}, {FilterCode::C, I::F, {false, false, true, true}},
+        {FilterCode::LR, I::F, {false, true, false, false}},    {FilterCode::F, I::F, {false, false, false, false}},
+        {FilterCode::F, I::C, {false, false, true, true}},      {FilterCode::LR, I::C, {true, false, false, false}},
+        {FilterCode::C, I::C, {false, false, false, false}},    {FilterCode::None, I::L, {false, false, false, true}},
+        {FilterCode::F, I::L, {false, true, false, true}},      {FilterCode::C, I::L, {true, false, false, true}},
+        {FilterCode::LR, I::L, {false, false, false, true}},    {FilterCode::F, I::R, {false, true, true, false}},
+        {FilterCode::C, I::R, {true, false, true, false}},      {FilterCode::None, I::R, {false, false, true, false}},
     };
     for (const auto& c : cases) {
         TGivenOrder order{};
@@ -93,11 +86,11 @@ TEST(FilterEngine, GivenOrderPromotesAndDropsNonPositive)
     prTrackGiven(order, I::C, 1);
     prTrackGiven(order, I::L, 1);
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)), (std::vector<int>{3, 2, 1, 0}));
-    prTrackGiven(order, I::F, 5);  // F again: to the front, the others shift back
+    prTrackGiven(order, I::F, 5); // F again: to the front, the others shift back
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)), (std::vector<int>{1, 3, 2, 0}));
-    prTrackGiven(order, I::F, 0);  // erased: F leaves the list, the previous given is the front again
+    prTrackGiven(order, I::F, 0); // erased: F leaves the list, the previous given is the front again
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)), (std::vector<int>{3, 2, 0, 0}));
-    prTrackGiven(order, I::R, -4);  // R shares L's code: typing a negative R removes it
+    prTrackGiven(order, I::R, -4); // R shares L's code: typing a negative R removes it
     EXPECT_EQ((std::vector<int>(order.begin(), order.begin() + 4)), (std::vector<int>{2, 0, 0, 0}));
     // A code occurs once at most.
     for (int k = 0; k < 20; ++k)
@@ -114,7 +107,7 @@ TEST(FilterEngine, FirstFiringRuleOfTheFront)
         const char* name;
         int front;
         TFilterValues read;
-        TFilterValues expected;  // 0 where the value is as read
+        TFilterValues expected; // 0 where the value is as read
     } cases[] = {
         {"F1_FC", FilterCode::F, {f, c, 0, 0}, {f, c, l, r}},
         {"F1_FCwinsOverFL", FilterCode::F, {f, c, 7, 0}, {f, c, l, r}},
@@ -158,31 +151,34 @@ TEST(FilterEngine, WorkedExamplesAsShown)
     const struct {
         std::vector<TStep> steps;
         TFilterFields fields;
-        std::vector<std::string> lowPass;   // F, C, L, R, sqrt2 C, 2 L
-        std::vector<std::string> highPass;  // C / 2, L / 2, L / sqrt2
+        std::vector<std::string> lowPass;  // F, C, L, R, sqrt2 C, 2 L
+        std::vector<std::string> highPass; // C / 2, L / 2, L / sqrt2
     } cases[] = {
         // F = 1 kHz, then C = 1 uF: L = 25,3 mH, R = 159 Ohm.
         {{{I::F, 1}, {I::C, 1}},
          {{"1", "1", "", ""}, {1, 2, 0, 0}},
-         {"1,0000" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitUF), "25,3" + unit(TextId::UnitMH), "159" + unit(TextId::UnitOhm), "1,41" + unit(TextId::UnitUF),
-          "50,7" + unit(TextId::UnitMH)},
+         {"1,0000" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitUF), "25,3" + unit(TextId::UnitMH),
+          "159" + unit(TextId::UnitOhm), "1,41" + unit(TextId::UnitUF), "50,7" + unit(TextId::UnitMH)},
          {"500" + unit(TextId::UnitNF), "12,7" + unit(TextId::UnitMH), "17,9" + unit(TextId::UnitMH)}},
         // C = 1 nF and L = 1 mH: F = 159,15 kHz, R = 1000 Ohm.
         {{{I::C, 1}, {I::L, 1}},
          {{"", "1", "1", ""}, {1, 1, 1, 0}},
-         {"159,15" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitNF), "1,00" + unit(TextId::UnitMH), "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitNF),
-          "2,00" + unit(TextId::UnitMH)},
+         {"159,15" + unit(TextId::UnitKHz), "1,00" + unit(TextId::UnitNF), "1,00" + unit(TextId::UnitMH),
+          "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitNF), "2,00" + unit(TextId::UnitMH)},
          {"500" + unit(TextId::UnitPF), "500" + unit(TextId::UnitUH), "707" + unit(TextId::UnitUH)}},
         // R = 1 kOhm and C = 1 uF: F = 159,15 Hz, L = 1 H. F is kept as a double before L is
         // derived from it, so L comes out a hair below 1 H, and the unit ladder (which
         // truncates) shows it as 1000 mH.
         {{{I::R, 1}, {I::C, 1}},
          {{"", "1", "", "1"}, {1, 2, 0, 1}},
-         {"159,15" + unit(TextId::UnitHz), "1,00" + unit(TextId::UnitUF), "1000" + unit(TextId::UnitMH), "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitUF),
-          "2,00" + unit(TextId::UnitH)},
+         {"159,15" + unit(TextId::UnitHz), "1,00" + unit(TextId::UnitUF), "1000" + unit(TextId::UnitMH),
+          "1,00" + unit(TextId::UnitKOhm), "1,41" + unit(TextId::UnitUF), "2,00" + unit(TextId::UnitH)},
          {"500" + unit(TextId::UnitNF), "500" + unit(TextId::UnitMH), "707" + unit(TextId::UnitMH)}},
         // One value alone derives nothing.
-        {{{I::F, 1}}, {{"1", "", "", ""}, {1, 2, 0, 0}}, {"1,0000" + unit(TextId::UnitKHz), "", "", "", "", ""}, {"", "", ""}},
+        {{{I::F, 1}},
+         {{"1", "", "", ""}, {1, 2, 0, 0}},
+         {"1,0000" + unit(TextId::UnitKHz), "", "", "", "", ""},
+         {"", "", ""}},
     };
     for (const auto& c : cases) {
         TSession session;
@@ -216,7 +212,7 @@ TEST(FilterEngine, EverySectionCutsOffAtF)
                     bool lc = false;
                     for (int k = 0; k < section.count; ++k) {
                         const TSectionElement& e = section.elements[static_cast<std::size_t>(k)];
-                        const qftest::TPart part = e.part == TFilterPart::Capacitor ? qftest::TPart::C
+                        const qftest::TPart part = e.part == TFilterPart::Capacitor  ? qftest::TPart::C
                                                    : e.part == TFilterPart::Inductor ? qftest::TPart::L
                                                                                      : qftest::TPart::R;
                         lc = lc || part == qftest::TPart::L;
@@ -224,9 +220,9 @@ TEST(FilterEngine, EverySectionCutsOffAtF)
                     }
                     const double cutoff = qftest::fnMinus3DbHz(chain, kind == TFilterKind::LowPass, lc ? r : 0,
                                                                lc ? r : 0, f);
-                    EXPECT_NEAR(cutoff / f, 1.0, 1e-4) << "F " << f << " R " << r << " high-pass "
-                                                       << (kind == TFilterKind::HighPass) << " section "
-                                                       << static_cast<int>(section.shape);
+                    EXPECT_NEAR(cutoff / f, 1.0, 1e-4)
+                        << "F " << f << " R " << r << " high-pass " << (kind == TFilterKind::HighPass) << " section "
+                        << static_cast<int>(section.shape);
                 }
             }
         }
@@ -250,7 +246,7 @@ TEST(FilterEngine, StandardPartsAndTheCutOffTheyGive)
             const TFilterElements exact = fnSectionElements(values, kind);
             const TFilterElements standard = fnStandardElements(exact, series);
             EXPECT_EQ(view.exact, prCalcFilter(order, fields, kind));
-            EXPECT_EQ(view.shown.F, view.exact.F);  // the cut-off is not a part
+            EXPECT_EQ(view.shown.F, view.exact.F); // the cut-off is not a part
             std::size_t lc = 0;
             for (const TSectionLayout& section : fnSectionLayouts(kind)) {
                 std::vector<qftest::TTwoPortElement> chain;
@@ -260,15 +256,15 @@ TEST(FilterEngine, StandardPartsAndTheCutOffTheyGive)
                     EXPECT_EQ(part, fnNearestStandard(exact.fnValue(e.part, e.label), series));
                     const double deviation = view.deviationPercent.fnValue(e.part, e.label);
                     EXPECT_NEAR(deviation, (part / exact.fnValue(e.part, e.label) - 1) * 100, 1e-9);
-                    chain.push_back({e.part == TFilterPart::Inductor ? qftest::TPart::L
+                    chain.push_back({e.part == TFilterPart::Inductor    ? qftest::TPart::L
                                      : e.part == TFilterPart::Capacitor ? qftest::TPart::C
                                                                         : qftest::TPart::R,
                                      e.shunt, part});
                 }
                 if (section.shape > TSectionShape::LcPi)
                     continue;
-                const double simulated =
-                    qftest::fnMinus3DbHz(chain, kind == TFilterKind::LowPass, values.R, values.R, values.F);
+                const double simulated = qftest::fnMinus3DbHz(chain, kind == TFilterKind::LowPass, values.R, values.R,
+                                                              values.F);
                 EXPECT_NEAR(view.lcCutoffHz[lc] / simulated, 1.0, 1e-6) << static_cast<int>(series);
                 // Parts within half a step of the series: the cut-off stays near F.
                 EXPECT_NEAR(view.lcCutoffHz[lc] / values.F, 1.0, series == TESeries::E6 ? 0.25 : 0.1);
@@ -332,10 +328,8 @@ TEST(FilterEngine, ExtremeUnitsNeverOverflowIntoNonsense)
 {
     // 1 GHz with 1 F, and the extremes five characters can type in any unit.
     const std::vector<TFilterFields> fields = {
-        {{"1", "1", "", ""}, {3, 3, 0, 0}},
-        {{"9e99", "9e99", "", ""}, {3, 3, 0, 0}},
-        {{"1e-99", "1e-99", "", ""}, {0, 0, 0, 0}},
-        {{"", "1e-99", "1e-99", ""}, {0, 0, 0, 0}},
+        {{"1", "1", "", ""}, {3, 3, 0, 0}},         {{"9e99", "9e99", "", ""}, {3, 3, 0, 0}},
+        {{"1e-99", "1e-99", "", ""}, {0, 0, 0, 0}}, {{"", "1e-99", "1e-99", ""}, {0, 0, 0, 0}},
         {{"", "9e99", "", "9e99"}, {0, 3, 0, 2}},
     };
     for (int front : {FilterCode::F, FilterCode::C, FilterCode::LR}) {

@@ -18,8 +18,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -55,9 +55,9 @@ struct TSolveCase {
     const char* name;
     int formula;
     std::vector<std::pair<int, const char*>> typed;
-    std::vector<std::string> labels;  // result labels 1.. as shown
-    std::vector<int> beside;          // the slot each label sits beside (0: a fixed place)
-    std::vector<int> zeroed;          // slots set to "0"
+    std::vector<std::string> labels; // result labels 1.. as shown
+    std::vector<int> beside;         // the slot each label sits beside (0: a fixed place)
+    std::vector<int> zeroed;         // slots set to "0"
     friend void PrintTo(const TSolveCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -90,55 +90,99 @@ INSTANTIATE_TEST_SUITE_P(
         TSolveCase{"ResonanceC", 101, {{1, "1"}, {3, "25330"}}, {fnIs("1,0000", TextId::UnitUF)}, {2}, {}},
         TSolveCase{"ResonanceF", 101, {{2, "1"}, {3, "1"}}, {fnIs("5,0329", TextId::UnitMHz)}, {1}, {}},
         // All three typed: F, the least recently typed, is made the unknown again.
-        TSolveCase{"ResonanceOldestGiven", 101, {{1, "7"}, {2, "1"}, {3, "1"}}, {fnIs("5,0329", TextId::UnitMHz)},
-                   {1}, {1}},
+        TSolveCase{
+            "ResonanceOldestGiven", 101, {{1, "7"}, {2, "1"}, {3, "1"}}, {fnIs("5,0329", TextId::UnitMHz)}, {1}, {1}},
         TSolveCase{"ResonanceOneValue", 101, {{1, "1"}}, {""}, {0}, {}},
         TSolveCase{"ResonanceNegative", 101, {{1, "-1"}, {2, "1"}}, {""}, {0}, {}},
         // 103: Q = 2 pi F L / R.
         TSolveCase{"QualityQ", 103, {{2, "1000"}, {3, "1000"}, {4, "10"}}, {" = 628,32"}, {1}, {}},
-        TSolveCase{"QualityF", 103, {{1, "628,32"}, {3, "1000"}, {4, "10"}}, {fnIs("1,0000", TextId::UnitMHz)}, {2},
-                   {}},
+        TSolveCase{
+            "QualityF", 103, {{1, "628,32"}, {3, "1000"}, {4, "10"}}, {fnIs("1,0000", TextId::UnitMHz)}, {2}, {}},
         TSolveCase{"QualityL", 103, {{1, "100"}, {2, "1000"}, {4, "10"}}, {fnIs("159,15", TextId::UnitUH)}, {3}, {}},
-        TSolveCase{"QualityR", 103, {{1, "100"}, {2, "1000"}, {3, "1000"}}, {fnIs("62,832", TextId::UnitOhm)}, {4},
-                   {}},
-        TSolveCase{"QualityOldest", 103, {{4, "3"}, {1, "100"}, {2, "1000"}, {3, "1000"}},
-                   {fnIs("62,832", TextId::UnitOhm)}, {4}, {4}},
+        TSolveCase{"QualityR", 103, {{1, "100"}, {2, "1000"}, {3, "1000"}}, {fnIs("62,832", TextId::UnitOhm)}, {4}, {}},
+        TSolveCase{"QualityOldest",
+                   103,
+                   {{4, "3"}, {1, "100"}, {2, "1000"}, {3, "1000"}},
+                   {fnIs("62,832", TextId::UnitOhm)},
+                   {4},
+                   {4}},
         // 102, radio waves (300 000 km/s), lambda = 1 m: f = 300 MHz, T = 3.3333 ns, lambda/4 = 0.25 m.
-        TSolveCase{"WaveFromLength", 102, {{2, "1"}},
-                   {fnUnit("1,0000", TextId::UnitM), fnUnit("250,00", TextId::UnitMm),
-                    fnUnit("0,0033", TextId::UnitUs), fnUnit("300,00", TextId::UnitMHz)},
-                   {0, 0, 0, 0}, {3, 4}},
-        TSolveCase{"WaveFromPeriod", 102, {{3, "0,002"}},
+        TSolveCase{"WaveFromLength",
+                   102,
+                   {{2, "1"}},
+                   {fnUnit("1,0000", TextId::UnitM), fnUnit("250,00", TextId::UnitMm), fnUnit("0,0033", TextId::UnitUs),
+                    fnUnit("300,00", TextId::UnitMHz)},
+                   {0, 0, 0, 0},
+                   {3, 4}},
+        TSolveCase{"WaveFromPeriod",
+                   102,
+                   {{3, "0,002"}},
                    {fnUnit("600,00", TextId::UnitKm), fnUnit("150,00", TextId::UnitKm),
                     fnUnit("2,0000", TextId::UnitMs), fnUnit("500,00", TextId::UnitHz)},
-                   {0, 0, 0, 0}, {2, 4}},
-        TSolveCase{"WaveFromFrequency", 102, {{4, "50"}},
+                   {0, 0, 0, 0},
+                   {2, 4}},
+        TSolveCase{"WaveFromFrequency",
+                   102,
+                   {{4, "50"}},
                    {fnUnit("6000,0", TextId::UnitKm), fnUnit("1500,0", TextId::UnitKm),
                     fnUnit("20,000", TextId::UnitMs), fnUnit("50,000", TextId::UnitHz)},
-                   {0, 0, 0, 0}, {2, 3}},
+                   {0, 0, 0, 0},
+                   {2, 3}},
         // Resistors: 1 kOhm twice, the other six at "0", take no part in the parallel value.
-        TSolveCase{"ResistorsSeriesParallel", 201, {{1, "1"}, {2, "1"}},
-                   {fnUnit("2,0000", TextId::UnitKOhm), fnUnit("500,00", TextId::UnitOhm)}, {0, 0}, {}},
-        TSolveCase{"InductorsSeriesParallel", 202, {{1, "10"}, {2, "30"}},
-                   {fnUnit("40,000", TextId::UnitMH), fnUnit("7,5000", TextId::UnitMH)}, {0, 0}, {}},
+        TSolveCase{"ResistorsSeriesParallel",
+                   201,
+                   {{1, "1"}, {2, "1"}},
+                   {fnUnit("2,0000", TextId::UnitKOhm), fnUnit("500,00", TextId::UnitOhm)},
+                   {0, 0},
+                   {}},
+        TSolveCase{"InductorsSeriesParallel",
+                   202,
+                   {{1, "10"}, {2, "30"}},
+                   {fnUnit("40,000", TextId::UnitMH), fnUnit("7,5000", TextId::UnitMH)},
+                   {0, 0},
+                   {}},
         // Capacitors: the sum is the parallel value, the reciprocal sum the series one.
-        TSolveCase{"CapacitorsParallelSeries", 203, {{1, "1"}, {2, "1"}},
-                   {fnUnit("2,0000", TextId::UnitNF), fnUnit("500,00", TextId::UnitPF)}, {0, 0}, {}},
-        TSolveCase{"GroupNegativeTakesNoPart", 201, {{1, "-5"}, {2, "2"}},
-                   {fnUnit("2,0000", TextId::UnitKOhm), fnUnit("2,0000", TextId::UnitKOhm)}, {0, 0}, {}},
+        TSolveCase{"CapacitorsParallelSeries",
+                   203,
+                   {{1, "1"}, {2, "1"}},
+                   {fnUnit("2,0000", TextId::UnitNF), fnUnit("500,00", TextId::UnitPF)},
+                   {0, 0},
+                   {}},
+        TSolveCase{"GroupNegativeTakesNoPart",
+                   201,
+                   {{1, "-5"}, {2, "2"}},
+                   {fnUnit("2,0000", TextId::UnitKOhm), fnUnit("2,0000", TextId::UnitKOhm)},
+                   {0, 0},
+                   {}},
         TSolveCase{"GroupEmpty", 203, {}, {"", ""}, {0, 0}, {}},
         // 301: h = 5 m, v = 10 m/s: s = 10 sqrt(10 / 9.81) = 10.096375546923 m; m = 2 kg: E = 100 J.
-        TSolveCase{"ThrowDistanceAndEnergy", 301, {{2, "5"}, {3, "10"}, {4, "2"}},
-                   {fnIs("10,096", TextId::UnitM), fnIs("100,00", TextId::UnitJ)}, {1, 5}, {}},
+        TSolveCase{"ThrowDistanceAndEnergy",
+                   301,
+                   {{2, "5"}, {3, "10"}, {4, "2"}},
+                   {fnIs("10,096", TextId::UnitM), fnIs("100,00", TextId::UnitJ)},
+                   {1, 5},
+                   {}},
         TSolveCase{"ThrowHeight", 301, {{1, "10,096"}, {3, "10"}}, {fnIs("4,9996", TextId::UnitM), ""}, {2, 0}, {}},
         // A speed computed from s and h gives the energy too.
-        TSolveCase{"ThrowComputedSpeedFeedsEnergy", 301, {{1, "10"}, {2, "5"}, {5, "100"}},
-                   {fnIs("9,9045", TextId::UnitMPerS), fnIs("2,0387", TextId::UnitKg)}, {3, 4}, {}},
+        TSolveCase{"ThrowComputedSpeedFeedsEnergy",
+                   301,
+                   {{1, "10"}, {2, "5"}, {5, "100"}},
+                   {fnIs("9,9045", TextId::UnitMPerS), fnIs("2,0387", TextId::UnitKg)},
+                   {3, 4},
+                   {}},
         // Everything typed: the oldest of s, h, v and the older of m and E are the unknowns.
-        TSolveCase{"ThrowOldest", 301, {{1, "1"}, {2, "5"}, {3, "10"}, {4, "2"}, {5, "7"}},
-                   {fnIs("10,096", TextId::UnitM), fnIs("140,00", TextId::UnitG)}, {1, 4}, {1, 4}},
-        TSolveCase{"ThrowMassUnitsAgreeWithLabels", 301, {{3, "10"}, {5, "100000"}},
-                   {"", fnIs("2,0000", TextId::UnitT)}, {0, 4}, {}}),
+        TSolveCase{"ThrowOldest",
+                   301,
+                   {{1, "1"}, {2, "5"}, {3, "10"}, {4, "2"}, {5, "7"}},
+                   {fnIs("10,096", TextId::UnitM), fnIs("140,00", TextId::UnitG)},
+                   {1, 4},
+                   {1, 4}},
+        TSolveCase{"ThrowMassUnitsAgreeWithLabels",
+                   301,
+                   {{3, "10"}, {5, "100000"}},
+                   {"", fnIs("2,0000", TextId::UnitT)},
+                   {0, 4},
+                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormulasEngine, CatalogueAndIdentifiers)
@@ -184,7 +228,7 @@ TEST(FormulasEngine, VelocityChoices)
     prSetDecimalSeparator(',');
     const struct {
         TVelocity choice;
-        const char* frequency;  // lambda = 1 m
+        const char* frequency; // lambda = 1 m
     } cases[] = {{TVelocity::Radio, "300,00"}, {TVelocity::Sound, "343,00"}, {TVelocity::Own, ""}};
     for (const auto& c : cases) {
         TFormulaFields fields = fnTyped(102, {});
@@ -194,10 +238,9 @@ TEST(FormulasEngine, VelocityChoices)
         fields.text[1] = "1";
         prSlotTyped(fields.order, 2);
         const TFormulaResults r = prCalcFormula(fields);
-        const std::string expected =
-            c.choice == TVelocity::Radio   ? fnUnit(c.frequency, TextId::UnitMHz)
-            : c.choice == TVelocity::Sound ? fnUnit(c.frequency, TextId::UnitHz)
-                                           : "";
+        const std::string expected = c.choice == TVelocity::Radio   ? fnUnit(c.frequency, TextId::UnitMHz)
+                                     : c.choice == TVelocity::Sound ? fnUnit(c.frequency, TextId::UnitHz)
+                                                                    : "";
         EXPECT_EQ(r.label[3], expected);
     }
     EXPECT_FALSE(fnVelocitySetting(TVelocity::Radio).editable);
@@ -219,9 +262,11 @@ TEST(FormulasEngine, ResonanceAndQualityRoundTrips)
 {
     prSetDecimalSeparator(',');
     for (const char* capacitance : {"1", "47", "680", "3300"}) {
-        TFormulaFields fields = fnTyped(101, {{1, "1"}, {2, capacitance}});  // kHz, nF
+        TFormulaFields fields = fnTyped(101, {{1, "1"}, {2, capacitance}}); // kHz, nF
         const double inductance = fnHenries(prCalcFormula(fields).label[0]);
-        const double frequency = 1 / (2 * 3.14159265358979323846 * std::sqrt(inductance * fnTextToFloat(std::string(capacitance)) * 1e-9));
+        const double frequency = 1
+                                 / (2 * 3.14159265358979323846
+                                    * std::sqrt(inductance * fnTextToFloat(std::string(capacitance)) * 1e-9));
         EXPECT_NEAR(frequency, 1000, 1000 * 2e-4) << capacitance;
     }
     const double q = fnTextToFloat(prCalcFormula(fnTyped(103, {{2, "7"}, {3, "3"}, {4, "11"}})).label[0].substr(3));
@@ -231,7 +276,7 @@ TEST(FormulasEngine, ResonanceAndQualityRoundTrips)
     for (auto& text : eight.text)
         text = "3";
     const TFormulaResults r = prCalcFormula(eight);
-    EXPECT_EQ(r.label[0], fnUnit("24,000", TextId::UnitKOhm));  // the ninth field is not a slot of the group
+    EXPECT_EQ(r.label[0], fnUnit("24,000", TextId::UnitKOhm)); // the ninth field is not a slot of the group
     EXPECT_EQ(r.label[1], fnUnit("375,00", TextId::UnitOhm));
 }
 
@@ -266,12 +311,11 @@ INSTANTIATE_TEST_SUITE_P(
         TPhysicsCase{"TankOf1mHAnd1uF", [] { return resonanceFrequencyHz(1e-3, 1e-6); }, 5032.921210448703},
         TPhysicsCase{"TankOf1uHAt7MHz", [] { return resonanceCapacitanceF(7e6, 1e-6); }, 5.169448145017234e-10},
         TPhysicsCase{"TankOf1uFAt1kHz", [] { return resonanceInductanceH(1e3, 1e-6); }, 0.025330295910584447},
-        TPhysicsCase{"QualityOf10uHAt7MHzOver2Ohm", [] { return coilQualityFactor(7e6, 1e-5, 2); },
-                     219.91148575128554},
+        TPhysicsCase{"QualityOf10uHAt7MHzOver2Ohm", [] { return coilQualityFactor(7e6, 1e-5, 2); }, 219.91148575128554},
         TPhysicsCase{"QualityBackToFrequency", [] { return coilQualityFrequencyHz(219.91148575128554, 1e-5, 2); }, 7e6},
-        TPhysicsCase{"QualityBackToInductance", [] { return coilQualityInductanceH(219.91148575128554, 7e6, 2); }, 1e-5},
-        TPhysicsCase{"QualityBackToResistance", [] { return coilLossResistanceOhm(219.91148575128554, 7e6, 1e-5); },
-                     2},
+        TPhysicsCase{"QualityBackToInductance", [] { return coilQualityInductanceH(219.91148575128554, 7e6, 2); },
+                     1e-5},
+        TPhysicsCase{"QualityBackToResistance", [] { return coilLossResistanceOhm(219.91148575128554, 7e6, 1e-5); }, 2},
         TPhysicsCase{"FortyMetreBand", [] { return wavelengthM(3e8, 7.1e6); }, 42.25352112676056},
         TPhysicsCase{"TwentyMetreQuarterWave", [] { return quarterWavelengthM(wavelengthM(3e8, 14.2e6)); },
                      5.28169014084507},
@@ -349,8 +393,7 @@ TEST(FormulasGeometry, FieldsStayOffThePictures)
                                     fnRectAt(field + geo::IconOffset, geo::IconWidth, geo::IconHeight)};
             for (const TRect& rect : placed) {
                 for (const TRect& other : taken)
-                    EXPECT_FALSE(fnOverlap(rect, other))
-                        << area.formula << ": field at " << field.X << ", " << field.Y;
+                    EXPECT_FALSE(fnOverlap(rect, other)) << area.formula << ": field at " << field.X << ", " << field.Y;
                 taken.push_back(rect);
             }
         }

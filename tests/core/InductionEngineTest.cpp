@@ -53,7 +53,7 @@ struct TCalcCase {
     bool fromN;
     std::map<int, const char*> texts;
     std::uint32_t status;
-    std::map<int, std::string> labels;  // result label -> text
+    std::map<int, std::string> labels; // result label -> text
     friend void PrintTo(const TCalcCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -78,15 +78,31 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, InductionCalc,
     ::testing::Values(
         // Single-layer, inductance from turns: D = 10.5, K = 147.25, L = 0.74873 µH.
-        TCalcCase{"OneFromTurns", K::OneSloi, true, {{OneN, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}},
-                  780, {{1, fnMicro("0,75")}}},
-        TCalcCase{"OneTurnsTooLong", K::OneSloi, true, {{OneN, "10"}, {OneD0, "10"}, {OneWire, "2"}, {OneLen, "10"}},
-                  770, {{1, fnMicro("0,94")}}},
+        TCalcCase{"OneFromTurns",
+                  K::OneSloi,
+                  true,
+                  {{OneN, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}},
+                  780,
+                  {{1, fnMicro("0,75")}}},
+        TCalcCase{"OneTurnsTooLong",
+                  K::OneSloi,
+                  true,
+                  {{OneN, "10"}, {OneD0, "10"}, {OneWire, "2"}, {OneLen, "10"}},
+                  770,
+                  {{1, fnMicro("0,94")}}},
         // A coil shorter than its radius: K = 4 * 20 + 11 * 5 = 135, L = 2.963 µH.
-        TCalcCase{"OneShortCoil", K::OneSloi, true, {{OneN, "10"}, {OneD0, "20"}, {OneLen, "5"}}, 780,
+        TCalcCase{"OneShortCoil",
+                  K::OneSloi,
+                  true,
+                  {{OneN, "10"}, {OneD0, "20"}, {OneLen, "5"}},
+                  780,
                   {{1, fnMicro("2,96")}}},
         // D / 2 = l takes the long-coil denominator: K = 190, L = 2.105 µH.
-        TCalcCase{"OneRadiusEqualsLength", K::OneSloi, true, {{OneN, "10"}, {OneD0, "20"}, {OneLen, "10"}}, 780,
+        TCalcCase{"OneRadiusEqualsLength",
+                  K::OneSloi,
+                  true,
+                  {{OneN, "10"}, {OneD0, "20"}, {OneLen, "10"}},
+                  780,
                   {{1, fnMicro("2,11")}}},
         TCalcCase{"OneNothing", K::OneSloi, true, {}, 764, {{1, "0"}}},
         TCalcCase{"OneTurnsWithoutGeometry", K::OneSloi, true, {{OneN, "10"}, {OneLen, "10"}}, 765, {{1, "0"}}},
@@ -94,60 +110,124 @@ INSTANTIATE_TEST_SUITE_P(
         TCalcCase{"OneFromLNothing", K::OneSloi, false, {}, 767, {{2, "0"}}},
         TCalcCase{"OneLWithoutGeometry", K::OneSloi, false, {{OneL, "5"}}, 765, {{2, "0"}}},
         TCalcCase{"OneGeometryWithoutL", K::OneSloi, false, {{OneD0, "10"}, {OneLen, "10"}}, 768, {{2, "0"}}},
-        TCalcCase{"OneTurnsFromL", K::OneSloi, false,
-                  {{OneL, "0,74873"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}}, 780, {{2, "10,0"}}},
-        TCalcCase{"OneNegativeCountsAsMissing", K::OneSloi, true, {{OneN, "-10"}, {OneD0, "10"}, {OneLen, "10"}}, 766,
+        TCalcCase{"OneTurnsFromL",
+                  K::OneSloi,
+                  false,
+                  {{OneL, "0,74873"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneLen, "10"}},
+                  780,
+                  {{2, "10,0"}}},
+        TCalcCase{"OneNegativeCountsAsMissing",
+                  K::OneSloi,
+                  true,
+                  {{OneN, "-10"}, {OneD0, "10"}, {OneLen, "10"}},
+                  766,
                   {{1, "0"}}},
         // Multi-layer: N = 100, D = 20, l = 10, c = 5: L = 160 µH.
-        TCalcCase{"ManyFromTurns", K::ManySloi, true, {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
-                  780, {{3, fnMicro("160")}}},
-        TCalcCase{"ManyFitsWinding", K::ManySloi, true,
-                  {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}, {ManyWire, "0,5"}}, 780,
+        TCalcCase{"ManyFromTurns",
+                  K::ManySloi,
+                  true,
+                  {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
+                  780,
                   {{3, fnMicro("160")}}},
-        TCalcCase{"ManyOverfull", K::ManySloi, true,
-                  {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}, {ManyWire, "1"}}, 772,
+        TCalcCase{"ManyFitsWinding",
+                  K::ManySloi,
+                  true,
+                  {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}, {ManyWire, "0,5"}},
+                  780,
                   {{3, fnMicro("160")}}},
-        TCalcCase{"ManyMeanNotAboveBuild", K::ManySloi, true, {{ManyN, "100"}, {ManyD, "5"}, {ManyLen, "10"}, {ManyC, "5"}},
-                  774, {{3, "0"}}},
+        TCalcCase{"ManyOverfull",
+                  K::ManySloi,
+                  true,
+                  {{ManyN, "100"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}, {ManyWire, "1"}},
+                  772,
+                  {{3, fnMicro("160")}}},
+        TCalcCase{"ManyMeanNotAboveBuild",
+                  K::ManySloi,
+                  true,
+                  {{ManyN, "100"}, {ManyD, "5"}, {ManyLen, "10"}, {ManyC, "5"}},
+                  774,
+                  {{3, "0"}}},
         TCalcCase{"ManyOuterNotAboveInner", K::ManySloi, true, {{ManyDo, "10"}, {ManyDi, "10"}}, 775, {{3, "0"}}},
         TCalcCase{"ManyNothing", K::ManySloi, true, {}, 769, {{3, "0"}}},
         TCalcCase{"ManyTurnsWithoutGeometry", K::ManySloi, true, {{ManyN, "100"}}, 771, {{3, "0"}}},
-        TCalcCase{"ManyGeometryWithoutTurns", K::ManySloi, true, {{ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}}, 766,
+        TCalcCase{"ManyGeometryWithoutTurns",
+                  K::ManySloi,
+                  true,
+                  {{ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
+                  766,
                   {{3, "0"}}},
         TCalcCase{"ManyFromLNothing", K::ManySloi, false, {}, 773, {{4, "0"}}},
-        TCalcCase{"ManyGeometryWithoutL", K::ManySloi, false, {{ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}}, 768,
+        TCalcCase{"ManyGeometryWithoutL",
+                  K::ManySloi,
+                  false,
+                  {{ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
+                  768,
                   {{4, "0"}}},
-        TCalcCase{"ManyTurnsFromL", K::ManySloi, false, {{ManyL, "160"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
-                  780, {{4, "100"}}},
+        TCalcCase{"ManyTurnsFromL",
+                  K::ManySloi,
+                  false,
+                  {{ManyL, "160"}, {ManyD, "20"}, {ManyLen, "10"}, {ManyC, "5"}},
+                  780,
+                  {{4, "100"}}},
         // Flat spiral N = 10, Do = 30, Di = 10: d_avg = 20, rho = 0.5.
-        TCalcCase{"FlatFourOutlines", K::Ploski, true, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}}, 780,
+        TCalcCase{"FlatFourOutlines",
+                  K::Ploski,
+                  true,
+                  {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}},
+                  780,
                   {{5, fnMicro("2,46")}, {6, fnMicro("2,11")}, {7, fnMicro("2,11")}, {8, fnMicro("2,07")}}},
-        TCalcCase{"FlatOuterEqualsInner", K::Ploski, true, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "30"}}, 775,
+        TCalcCase{"FlatOuterEqualsInner",
+                  K::Ploski,
+                  true,
+                  {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "30"}},
+                  775,
                   {{5, "0"}, {6, "0"}, {7, "0"}, {8, "0"}}},
         TCalcCase{"FlatMeanNotAboveWidth", K::Ploski, true, {{FlatDm, "5"}, {FlatW, "5"}}, 774, {{5, "0"}}},
         TCalcCase{"FlatHint", K::Ploski, true, {{FlatN, "10"}}, 776, {{5, "0"}}},
         // Straight conductor l = 100, d = 1: 0.1048 µH; with h = 10: 0.07509 and 0.06850 µH
         // (below 10 the five-digit writer keeps four decimals).
-        TCalcCase{"WireRound", K::Provod, true, {{WireLen, "100"}, {WireD, "1"}}, 752,
+        TCalcCase{"WireRound",
+                  K::Provod,
+                  true,
+                  {{WireLen, "100"}, {WireD, "1"}},
+                  752,
                   {{9, fnMicro("0,1048")}, {10, "0"}, {11, "0"}}},
-        TCalcCase{"WireOverPlaneAndBar", K::Provod, true, {{WireLen, "100"}, {WireD, "1"}, {WireH, "10"}}, 752,
+        TCalcCase{"WireOverPlaneAndBar",
+                  K::Provod,
+                  true,
+                  {{WireLen, "100"}, {WireD, "1"}, {WireH, "10"}},
+                  752,
                   {{9, fnMicro("0,1048")}, {10, fnMicro("0,0751")}, {11, fnMicro("0,0685")}}},
         TCalcCase{"WireHeightOnly", K::Provod, true, {{WireH, "10"}}, 753, {{9, "0"}, {10, "0"}, {11, "0"}}},
         TCalcCase{"WireNothing", K::Provod, true, {}, 754, {{9, "0"}}},
         // A very short, thick conductor gives a negative value: the label is empty, never "-…".
         TCalcCase{"WireNegativeIsEmpty", K::Provod, true, {{WireLen, "1"}, {WireD, "9"}}, 752, {{9, ""}}},
         // Toroid N = 10, Do = 20, Di = 10, h = 5: A = 25 mm2, L = 6.667e-8 H.
-        TCalcCase{"Toroid", K::Tor, true, {{TorN, "10"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}}, 780,
+        TCalcCase{"Toroid",
+                  K::Tor,
+                  true,
+                  {{TorN, "10"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}},
+                  780,
                   {{13, fnMicro("0,0667")}}},
-        TCalcCase{"ToroidWireAddsToSection", K::Tor, true,
-                  {{TorN, "10"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}, {TorWire, "1"}}, 780,
+        TCalcCase{"ToroidWireAddsToSection",
+                  K::Tor,
+                  true,
+                  {{TorN, "10"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}, {TorWire, "1"}},
+                  780,
                   {{13, fnMicro("0,0960")}}},
-        TCalcCase{"ToroidPermeability", K::Tor, true,
-                  {{TorN, "100"}, {TorMu, "2000"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}}, 780,
+        TCalcCase{"ToroidPermeability",
+                  K::Tor,
+                  true,
+                  {{TorN, "100"}, {TorMu, "2000"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}},
+                  780,
                   {{13, fnMilli("13,333")}}},
         TCalcCase{"ToroidNoTurns", K::Tor, true, {{TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}}, 748, {{13, "0"}}},
-        TCalcCase{"ToroidOuterNotAboveInner", K::Tor, true, {{TorN, "10"}, {TorDo, "10"}, {TorDi, "20"}, {TorH, "5"}},
-                  749, {{13, "0"}}},
+        TCalcCase{"ToroidOuterNotAboveInner",
+                  K::Tor,
+                  true,
+                  {{TorN, "10"}, {TorDo, "10"}, {TorDi, "20"}, {TorH, "5"}},
+                  749,
+                  {{13, "0"}}},
         TCalcCase{"ToroidNoCore", K::Tor, true, {{TorN, "10"}, {TorDo, "20"}}, 750, {{13, "0"}}},
         TCalcCase{"ToroidNothing", K::Tor, true, {}, 751, {{13, "0"}}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -243,39 +323,83 @@ TEST_P(InductionLink, FillsTheOtherWay)
 
 INSTANTIATE_TEST_SUITE_P(
     Geometry, InductionLink,
-    ::testing::Values(
-        TLinkCase{"ManyOuterInnerToMeanBuild", K::ManySloi, ManyDi, {{ManyDo, "30"}, {ManyDi, "10"}},
-                  {{ManyD, "20,0"}, {ManyC, "10,0"}}},
-        TLinkCase{"ManyMeanBuildToOuterInner", K::ManySloi, ManyC, {{ManyD, "20"}, {ManyC, "5"}},
-                  {{ManyDo, "25,0"}, {ManyDi, "15,0"}, {ManyD, "20"}, {ManyC, "5"}}},
-        TLinkCase{"ManyUnusableClearsToZero", K::ManySloi, ManyDo, {{ManyDo, "10"}, {ManyDi, "20"}, {ManyD, "7"}},
-                  {{ManyD, "0"}, {ManyC, "0"}}},
-        TLinkCase{"FlatFromOuter", K::Ploski, FlatDi, {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}},
-                  {{FlatDm, "20,0"}, {FlatW, "10,0"}, {FlatTrack, "0,53"}, {FlatGap, "0,53"}}},
-        TLinkCase{"FlatFromMean", K::Ploski, FlatW, {{FlatN, "10"}, {FlatDm, "20"}, {FlatW, "10"}},
-                  {{FlatDo, "30,0"}, {FlatDi, "10,0"}, {FlatTrack, "0,53"}, {FlatGap, "0,53"}}},
-        TLinkCase{"FlatStepFromTurns", K::Ploski, FlatN, {{FlatN, "5"}, {FlatDo, "30"}, {FlatDi, "10"}},
-                  {{FlatTrack, "1,11"}, {FlatGap, "1,11"}}},
-        TLinkCase{"FlatStepWithoutTurnsClears", K::Ploski, FlatN, {{FlatN, ""}, {FlatTrack, "2"}, {FlatGap, "2"}},
-                  {{FlatTrack, "0"}, {FlatGap, "0"}}},
-        TLinkCase{"FlatStepUnusableDiametersLeaveThem", K::Ploski, FlatN, {{FlatN, "5"}, {FlatTrack, "2"}, {FlatGap, "3"}},
-                  {{FlatTrack, "2"}, {FlatGap, "3"}}},
-        // Half a turn would divide by 2N - 1 = 0: track and gap stay at "0".
-        TLinkCase{"FlatHalfTurnNoDivision", K::Ploski, FlatN, {{FlatN, "0,5"}, {FlatDo, "30"}, {FlatDi, "10"}},
-                  {{FlatTrack, "0"}, {FlatGap, "0"}}},
-        TLinkCase{"FlatBelowHalfTurnFromOuter", K::Ploski, FlatDo, {{FlatN, "0,3"}, {FlatDo, "30"}, {FlatDi, "10"}},
-                  {{FlatDm, "20,0"}, {FlatTrack, "0"}, {FlatGap, "0"}}},
-        TLinkCase{"FlatGapFromTrack", K::Ploski, FlatTrack, {{FlatN, "5"}, {FlatW, "10"}, {FlatTrack, "1"}},
-                  {{FlatGap, "1,25"}}},
-        TLinkCase{"FlatTrackWiderThanShareGivesNegativeGap", K::Ploski, FlatTrack,
-                  {{FlatN, "5"}, {FlatW, "10"}, {FlatTrack, "3"}}, {{FlatGap, "-1,25"}}},
-        TLinkCase{"FlatOneTurnHasNoGap", K::Ploski, FlatTrack, {{FlatN, "1"}, {FlatW, "10"}, {FlatTrack, "3"}},
-                  {{FlatGap, "0"}}},
-        TLinkCase{"FlatTrackFromGap", K::Ploski, FlatGap, {{FlatN, "5"}, {FlatW, "10"}, {FlatGap, "1"}},
-                  {{FlatTrack, "1,20"}}},
-        // Large values are written whole: the field's typing limit never cuts them.
-        TLinkCase{"ManyLargeOuterWhole", K::ManySloi, ManyD, {{ManyD, "9000"}, {ManyC, "5000"}},
-                  {{ManyDo, "14000"}, {ManyDi, "4000"}}}),
+    ::testing::Values(TLinkCase{"ManyOuterInnerToMeanBuild",
+                                K::ManySloi,
+                                ManyDi,
+                                {{ManyDo, "30"}, {ManyDi, "10"}},
+                                {{ManyD, "20,0"}, {ManyC, "10,0"}}},
+                      TLinkCase{"ManyMeanBuildToOuterInner",
+                                K::ManySloi,
+                                ManyC,
+                                {{ManyD, "20"}, {ManyC, "5"}},
+                                {{ManyDo, "25,0"}, {ManyDi, "15,0"}, {ManyD, "20"}, {ManyC, "5"}}},
+                      TLinkCase{"ManyUnusableClearsToZero",
+                                K::ManySloi,
+                                ManyDo,
+                                {{ManyDo, "10"}, {ManyDi, "20"}, {ManyD, "7"}},
+                                {{ManyD, "0"}, {ManyC, "0"}}},
+                      TLinkCase{"FlatFromOuter",
+                                K::Ploski,
+                                FlatDi,
+                                {{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}},
+                                {{FlatDm, "20,0"}, {FlatW, "10,0"}, {FlatTrack, "0,53"}, {FlatGap, "0,53"}}},
+                      TLinkCase{"FlatFromMean",
+                                K::Ploski,
+                                FlatW,
+                                {{FlatN, "10"}, {FlatDm, "20"}, {FlatW, "10"}},
+                                {{FlatDo, "30,0"}, {FlatDi, "10,0"}, {FlatTrack, "0,53"}, {FlatGap, "0,53"}}},
+                      TLinkCase{"FlatStepFromTurns",
+                                K::Ploski,
+                                FlatN,
+                                {{FlatN, "5"}, {FlatDo, "30"}, {FlatDi, "10"}},
+                                {{FlatTrack, "1,11"}, {FlatGap, "1,11"}}},
+                      TLinkCase{"FlatStepWithoutTurnsClears",
+                                K::Ploski,
+                                FlatN,
+                                {{FlatN, ""}, {FlatTrack, "2"}, {FlatGap, "2"}},
+                                {{FlatTrack, "0"}, {FlatGap, "0"}}},
+                      TLinkCase{"FlatStepUnusableDiametersLeaveThem",
+                                K::Ploski,
+                                FlatN,
+                                {{FlatN, "5"}, {FlatTrack, "2"}, {FlatGap, "3"}},
+                                {{FlatTrack, "2"}, {FlatGap, "3"}}},
+                      // Half a turn would divide by 2N - 1 = 0: track and gap stay at "0".
+                      TLinkCase{"FlatHalfTurnNoDivision",
+                                K::Ploski,
+                                FlatN,
+                                {{FlatN, "0,5"}, {FlatDo, "30"}, {FlatDi, "10"}},
+                                {{FlatTrack, "0"}, {FlatGap, "0"}}},
+                      TLinkCase{"FlatBelowHalfTurnFromOuter",
+                                K::Ploski,
+                                FlatDo,
+                                {{FlatN, "0,3"}, {FlatDo, "30"}, {FlatDi, "10"}},
+                                {{FlatDm, "20,0"}, {FlatTrack, "0"}, {FlatGap, "0"}}},
+                      TLinkCase{"FlatGapFromTrack",
+                                K::Ploski,
+                                FlatTrack,
+                                {{FlatN, "5"}, {FlatW, "10"}, {FlatTrack, "1"}},
+                                {{FlatGap, "1,25"}}},
+                      TLinkCase{"FlatTrackWiderThanShareGivesNegativeGap",
+                                K::Ploski,
+                                FlatTrack,
+                                {{FlatN, "5"}, {FlatW, "10"}, {FlatTrack, "3"}},
+                                {{FlatGap, "-1,25"}}},
+                      TLinkCase{"FlatOneTurnHasNoGap",
+                                K::Ploski,
+                                FlatTrack,
+                                {{FlatN, "1"}, {FlatW, "10"}, {FlatTrack, "3"}},
+                                {{FlatGap, "0"}}},
+                      TLinkCase{"FlatTrackFromGap",
+                                K::Ploski,
+                                FlatGap,
+                                {{FlatN, "5"}, {FlatW, "10"}, {FlatGap, "1"}},
+                                {{FlatTrack, "1,20"}}},
+                      // Large values are written whole: the field's typing limit never cuts them.
+                      TLinkCase{"ManyLargeOuterWhole",
+                                K::ManySloi,
+                                ManyD,
+                                {{ManyD, "9000"}, {ManyC, "5000"}},
+                                {{ManyDo, "14000"}, {ManyDi, "4000"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InductionEngine, ProgramWritesNeverLink)
@@ -296,7 +420,8 @@ TEST_F(InductionEngine, ProgramWritesNeverLink)
 TEST_F(InductionEngine, LinkedValuesAreReadBackAsShown)
 {
     // Do = 30,35 and Di = 10 give D = 20,175 shown as 20,2: the calculation uses 20,2.
-    TInductionFields fields = fnFields(K::ManySloi, {{ManyN, "100"}, {ManyLen, "10"}, {ManyDo, "30,35"}, {ManyDi, "10"}});
+    TInductionFields fields = fnFields(K::ManySloi,
+                                       {{ManyN, "100"}, {ManyLen, "10"}, {ManyDo, "30,35"}, {ManyDi, "10"}});
     fields.focusedEdit = ManyDi;
     prEditChangeInd(fields, ManyDi);
     ASSERT_EQ(fields.editInd[ManyD], "20,2");
@@ -326,7 +451,7 @@ TEST_F(InductionEngine, HugeInputsNeverShowNanOrInf)
 // ---- the formulas against physics and published tables
 
 constexpr double Pi = 3.14159265358979323846;
-constexpr double Mu0 = 4e-7 * Pi;  // H/m
+constexpr double Mu0 = 4e-7 * Pi; // H/m
 
 // A current sheet of diameter D and length l: L = K mu0 pi r^2 N^2 / l, with
 // Nagaoka's coefficient K from his table (by D / l). Millimetres in, uH out.
@@ -362,8 +487,8 @@ double fnModifiedWheelerSquareUh(double turns, double outerMm, double innerMm)
 double fnRoundWireUh(double lengthMm, double wireMm)
 {
     const double q = lengthMm / (wireMm / 2);
-    return Mu0 / (2 * Pi) * lengthMm / 1e3 *
-           (std::log(q + std::sqrt(1 + q * q)) - std::sqrt(1 + 1 / (q * q)) + 1 / q + 0.25) * 1e6;
+    return Mu0 / (2 * Pi) * lengthMm / 1e3
+           * (std::log(q + std::sqrt(1 + q * q)) - std::sqrt(1 + 1 / (q * q)) + 1 / q + 0.25) * 1e6;
 }
 
 // A long wire at height h over a plane, by its image: L = mu0 l / 2 pi (ln(4 h / d) + 1 / 4).
@@ -387,9 +512,9 @@ double fnToroidH(double turns, double mu, double outerMm, double innerMm, double
 
 struct TReferenceCase {
     const char* name;
-    double formula;    // what the program computes
-    double reference;  // what physics or the table says
-    double tolerance;  // relative
+    double formula;   // what the program computes
+    double reference; // what physics or the table says
+    double tolerance; // relative
     friend void PrintTo(const TReferenceCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -428,8 +553,8 @@ INSTANTIATE_TEST_SUITE_P(
         TReferenceCase{"SingleLayerCoreAndWire", fnDouble(singleLayerInductanceUh(10, 50, 19.5, 0.5, 20)),
                        50 * fnNagaokaUh(10, 20, 20, 0.6884), 0.03},
         // Wheeler's multi-layer formula on the Brooks coil, the most inductance for a length of wire.
-        TReferenceCase{"MultiLayerBrooksSmall", fnDouble(multiLayerInductanceUh(100, 1, 6, 2, 2)),
-                       fnBrooksUh(100, 2), 0.01},
+        TReferenceCase{"MultiLayerBrooksSmall", fnDouble(multiLayerInductanceUh(100, 1, 6, 2, 2)), fnBrooksUh(100, 2),
+                       0.01},
         TReferenceCase{"MultiLayerBrooksLarge", fnDouble(multiLayerInductanceUh(500, 1, 75, 25, 25)),
                        fnBrooksUh(500, 25), 0.01},
         // The current sheet of a circular spiral against Wheeler's spiral formula, of a square one
@@ -447,22 +572,21 @@ INSTANTIATE_TEST_SUITE_P(
         TReferenceCase{"FlatSquareFillFifth", fnDouble(flatSpiralInductanceUh(O::Square, 10, 30, 20)),
                        fnModifiedWheelerSquareUh(10, 30, 20), 0.015},
         // Straight conductors, long against their thickness, against the exact and the long-line values.
-        TReferenceCase{"RoundWire30Diameters", fnDouble(roundWireInductanceUh(30, 1)), fnRoundWireUh(30, 1),
-                       0.005},
+        TReferenceCase{"RoundWire30Diameters", fnDouble(roundWireInductanceUh(30, 1)), fnRoundWireUh(30, 1), 0.005},
         TReferenceCase{"RoundWire1000Diameters", fnDouble(roundWireInductanceUh(1000, 1)), fnRoundWireUh(1000, 1),
                        0.0005},
         TReferenceCase{"WireOverPlane200Heights", fnDouble(wireOverPlaneInductanceUh(2000, 1, 10)),
                        fnLongWireOverPlaneUh(2000, 1, 10), 0.005},
         TReferenceCase{"WireOverPlane1000Heights", fnDouble(wireOverPlaneInductanceUh(10000, 1, 10)),
                        fnLongWireOverPlaneUh(10000, 1, 10), 0.001},
-        TReferenceCase{"SquareBar100Sides", fnDouble(rectangularBarInductanceUh(100, 1, 1)),
-                       fnSquareBarUh(100, 1), 0.002},
-        TReferenceCase{"SquareBar1000Sides", fnDouble(rectangularBarInductanceUh(1000, 1, 1)),
-                       fnSquareBarUh(1000, 1), 0.001},
+        TReferenceCase{"SquareBar100Sides", fnDouble(rectangularBarInductanceUh(100, 1, 1)), fnSquareBarUh(100, 1),
+                       0.002},
+        TReferenceCase{"SquareBar1000Sides", fnDouble(rectangularBarInductanceUh(1000, 1, 1)), fnSquareBarUh(1000, 1),
+                       0.001},
         // The toroid's mean-diameter formula against the logarithmic one: exact for a thin
         // ring, a few per cent low for Do = 2 Di.
-        TReferenceCase{"ToroidThinRing", fnDouble(toroidInductanceH(10, 1, 0, 22, 20, 5)),
-                       fnToroidH(10, 1, 22, 20, 5), 0.001},
+        TReferenceCase{"ToroidThinRing", fnDouble(toroidInductanceH(10, 1, 0, 22, 20, 5)), fnToroidH(10, 1, 22, 20, 5),
+                       0.001},
         TReferenceCase{"ToroidThickRing", fnDouble(toroidInductanceH(100, 2000, 0, 20, 10, 5)),
                        fnToroidH(100, 2000, 20, 10, 5), 0.04}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -497,18 +621,17 @@ class InductionWindingFit : public ::testing::TestWithParam<TFitCase> {};
 
 TEST_P(InductionWindingFit, TellsWhenTheWireDoesNotFit) { EXPECT_EQ(GetParam().overfull, GetParam().expected); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windings, InductionWindingFit,
-    ::testing::Values(
-        // 20 turns of 0.5 mm wire fill 10 mm exactly.
-        TFitCase{"SingleLayerExactlyFull", singleLayerTooLong(20, 0.5, 10), false},
-        TFitCase{"SingleLayerOneTurnMore", singleLayerTooLong(21, 0.5, 10), true},
-        TFitCase{"SingleLayerWireNotGiven", singleLayerTooLong(1000, 0, 10), false},
-        // A 10 x 5 mm section holds 50 turns of 1 mm wire square-packed.
-        TFitCase{"MultiLayerSquarePacked", multiLayerOverfull(50, 1, 10, 5), false},
-        TFitCase{"MultiLayerTwoTurnsMore", multiLayerOverfull(52, 1, 10, 5), true},
-        TFitCase{"MultiLayerWireNotGiven", multiLayerOverfull(1e6, 0, 10, 5), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windings, InductionWindingFit,
+                         ::testing::Values(
+                             // 20 turns of 0.5 mm wire fill 10 mm exactly.
+                             TFitCase{"SingleLayerExactlyFull", singleLayerTooLong(20, 0.5, 10), false},
+                             TFitCase{"SingleLayerOneTurnMore", singleLayerTooLong(21, 0.5, 10), true},
+                             TFitCase{"SingleLayerWireNotGiven", singleLayerTooLong(1000, 0, 10), false},
+                             // A 10 x 5 mm section holds 50 turns of 1 mm wire square-packed.
+                             TFitCase{"MultiLayerSquarePacked", multiLayerOverfull(50, 1, 10, 5), false},
+                             TFitCase{"MultiLayerTwoTurnsMore", multiLayerOverfull(52, 1, 10, 5), true},
+                             TFitCase{"MultiLayerWireNotGiven", multiLayerOverfull(1e6, 0, 10, 5), false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InductionPhysics, TurnsForAnInductanceGiveItBack)
 {

@@ -88,14 +88,22 @@ TEST(LadderDesign, WorkedDesigns)
         std::vector<TLadderElement> elements;
     } rows[] = {
         // g = 1, 2, 1 at 1 MHz, 50 Ohm: 1 / (w R) = 3.1831 nF, R / w = 7.9577 uH.
-        {"Butterworth3LowPassShuntFirst", fnInputs(R::Butterworth, K::LowPass, 3, 0, 1e6, 50),
+        {"Butterworth3LowPassShuntFirst",
+         fnInputs(R::Butterworth, K::LowPass, 3, 0, 1e6, 50),
          {{true, false, 3.1831e-9}, {false, true, 15.915e-6}, {true, false, 3.1831e-9}}},
-        {"Butterworth3HighPassSeriesFirst", fnInputs(R::Butterworth, K::HighPass, 3, 0, 1e6, 50, false),
+        {"Butterworth3HighPassSeriesFirst",
+         fnInputs(R::Butterworth, K::HighPass, 3, 0, 1e6, 50, false),
          {{false, false, 3.1831e-9}, {true, true, 3.9789e-6}, {false, false, 3.1831e-9}}},
         // A 40 m band low-pass: 537 pF, 1.617 uH, 953 pF, 1.789 uH and back.
-        {"Chebyshev0.1dB7LowPass7MHz", fnInputs(R::Chebyshev, K::LowPass, 7, 0.1, 7e6, 50),
-         {{true, false, 537.12e-12}, {false, true, 1.6175e-6}, {true, false, 953.42e-12}, {false, true, 1.7887e-6},
-          {true, false, 953.42e-12}, {false, true, 1.6175e-6}, {true, false, 537.12e-12}}},
+        {"Chebyshev0.1dB7LowPass7MHz",
+         fnInputs(R::Chebyshev, K::LowPass, 7, 0.1, 7e6, 50),
+         {{true, false, 537.12e-12},
+          {false, true, 1.6175e-6},
+          {true, false, 953.42e-12},
+          {false, true, 1.7887e-6},
+          {true, false, 953.42e-12},
+          {false, true, 1.6175e-6},
+          {true, false, 537.12e-12}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -127,24 +135,28 @@ TEST(LadderResponse, DesignedLaddersFollowTheClosedForm)
                 TLadderSpec s = shape;
                 s.cutoffHz = hz;
                 s.impedanceOhm = ohm;
-                SCOPED_TRACE(std::to_string(s.order) + (s.response == R::Butterworth ? " Butterworth " : " Chebyshev ") +
-                             std::to_string(s.rippleDb) + " dB, F=" + std::to_string(hz) + " R=" + std::to_string(ohm));
+                SCOPED_TRACE(std::to_string(s.order) + (s.response == R::Butterworth ? " Butterworth " : " Chebyshev ")
+                             + std::to_string(s.rippleDb) + " dB, F=" + std::to_string(hz)
+                             + " R=" + std::to_string(ohm));
                 const auto low = fnDesignLadder(s);
-                const auto lowSeriesFirst = fnDesignLadder(fnInputs(s.response, K::LowPass, s.order, s.rippleDb, hz, ohm, false));
+                const auto lowSeriesFirst = fnDesignLadder(
+                    fnInputs(s.response, K::LowPass, s.order, s.rippleDb, hz, ohm, false));
                 const auto high = fnDesignLadder(fnInputs(s.response, K::HighPass, s.order, s.rippleDb, hz, ohm));
                 ASSERT_EQ(low.size(), static_cast<std::size_t>(s.order));
                 const bool chebyshev = s.response == R::Chebyshev;
                 EXPECT_NEAR(fnLadderLossDb(low, ohm, hz), chebyshev ? s.rippleDb : 10 * std::log10(2.0), 0.001);
                 double before = 0;
                 for (int k = 0; k <= 160; ++k) {
-                    const double w = std::pow(10.0, k / 40.0 - 2);  // f / F
+                    const double w = std::pow(10.0, k / 40.0 - 2); // f / F
                     const double loss = fnLadderLossDb(low, ohm, w * hz);
-                    const double expected = std::min(fnClosedFormDb(s.response, s.order, s.rippleDb, w), LadderLossCapDb);
+                    const double expected = std::min(fnClosedFormDb(s.response, s.order, s.rippleDb, w),
+                                                     LadderLossCapDb);
                     const double tolerance = 1e-6 + expected * 1e-9;
                     ASSERT_NEAR(loss, expected, tolerance) << "f/F=" << w;
                     ASSERT_NEAR(fnLadderLossDb(lowSeriesFirst, ohm, w * hz), loss, tolerance) << "f/F=" << w;
                     ASSERT_NEAR(fnLadderLossDb(high, ohm, hz / w), loss, tolerance) << "f/F=" << w;
-                    ASSERT_TRUE(w > 1 || (chebyshev ? loss <= s.rippleDb + 1e-6 : loss >= before - 1e-12)) << "f/F=" << w;
+                    ASSERT_TRUE(w > 1 || (chebyshev ? loss <= s.rippleDb + 1e-6 : loss >= before - 1e-12))
+                        << "f/F=" << w;
                     before = loss;
                 }
             }
@@ -155,7 +167,8 @@ TEST(LadderResponse, DesignedLaddersFollowTheClosedForm)
 TEST(LadderResponse, SecondHarmonicOf40MetreLowPass)
 {
     const auto ladder = fnDesignLadder(fnInputs(R::Chebyshev, K::LowPass, 7, 0.1, 7e6, 50));
-    EXPECT_NEAR(fnLadderLossDb(ladder, 50, 14e6), 10 * std::log10(1 + (std::pow(10.0, 0.01) - 1) * 5042.0 * 5042.0), 1e-6);
+    EXPECT_NEAR(fnLadderLossDb(ladder, 50, 14e6), 10 * std::log10(1 + (std::pow(10.0, 0.01) - 1) * 5042.0 * 5042.0),
+                1e-6);
     EXPECT_NEAR(fnLadderLossDb(ladder, 50, 14e6), 57.7243, 1e-4);
 }
 
@@ -166,7 +179,7 @@ TEST(LadderLoss, SingleElementsResonancesAndNonsense)
     const double w = 2 * Pi * 1e6;
     // 10 log10(1 + (x / 2)^2) for a series reactance or shunt susceptance x, normalised to R.
     const auto divider = [](double x) { return 10 * std::log10(1 + x * x / 4); };
-    const double resonanceHz = 1 / (2 * Pi * std::sqrt(1e-6 * 1e-9));  // 1 uH with 1 nF: 5.03 MHz
+    const double resonanceHz = 1 / (2 * Pi * std::sqrt(1e-6 * 1e-9)); // 1 uH with 1 nF: 5.03 MHz
     const TLadderElement c1n = {true, false, 1e-9};
     const struct {
         const char* name;
@@ -180,7 +193,10 @@ TEST(LadderLoss, SingleElementsResonancesAndNonsense)
         {"SeriesResonanceShorts", {{false, true, 1e-6}, {false, false, 1e-9}}, 50, resonanceHz, 0},
         {"ParallelResonanceOpens", {{true, true, 1e-6}, c1n}, 50, resonanceHz, 0},
         // 1 H and 1 F alternating at 10 GHz: far beyond what a double holds.
-        {"FarStopBandCaps", {{true, false, 1}, {false, true, 1}, {true, false, 1}, {false, true, 1}}, 50, 10e9,
+        {"FarStopBandCaps",
+         {{true, false, 1}, {false, true, 1}, {true, false, 1}, {false, true, 1}},
+         50,
+         10e9,
          LadderLossCapDb},
         {"InfiniteSusceptanceCaps", {{true, false, 1e300}}, 1e6, 1e300, LadderLossCapDb},
         {"InfiniteReactanceCaps", {{false, false, 1e-300}}, 1e-300, 1e-300, LadderLossCapDb},
@@ -241,8 +257,20 @@ TEST(LadderDesign, InputsThatCannotBeBuilt)
 TEST(LadderDesign, AnyInputsGiveSoundResults)
 {
     std::mt19937_64 rng(20240611);
-    const double specials[] = {Nan, Inf, -Inf, 0, -1, 0.01, 3, 0.1, 1e6, 10e9, 1e-300, 1e300,
-                               std::numeric_limits<double>::max(), std::numeric_limits<double>::denorm_min()};
+    const double specials[] = {Nan,
+                               Inf,
+                               -Inf,
+                               0,
+                               -1,
+                               0.01,
+                               3,
+                               0.1,
+                               1e6,
+                               10e9,
+                               1e-300,
+                               1e300,
+                               std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::denorm_min()};
     const auto pick = [&]() -> double {
         switch (rng() % 4) {
         case 0: return specials[rng() % std::size(specials)];
@@ -253,9 +281,13 @@ TEST(LadderDesign, AnyInputsGiveSoundResults)
     const auto sound = [](double loss) { return loss >= 0 && loss <= LadderLossCapDb; };
     int designs = 0;
     for (int trial = 0; trial < 20000; ++trial) {
-        const TLadderSpec inputs{rng() % 2 ? R::Chebyshev : R::Butterworth, rng() % 2 ? K::HighPass : K::LowPass,
+        const TLadderSpec inputs{rng() % 2 ? R::Chebyshev : R::Butterworth,
+                                 rng() % 2 ? K::HighPass : K::LowPass,
                                  rng() % 8 ? static_cast<int>(rng() % 14) - 2 : static_cast<int>(rng()),
-                                 pick(), pick(), pick(), rng() % 2 == 0};
+                                 pick(),
+                                 pick(),
+                                 pick(),
+                                 rng() % 2 == 0};
         const auto ladder = fnDesignLadder(inputs);
         ASSERT_EQ(ladder.empty(), fnCheckLadderSpec(inputs) != P::None) << "trial " << trial;
         designs += !ladder.empty();
@@ -267,7 +299,7 @@ TEST(LadderDesign, AnyInputsGiveSoundResults)
             e = {rng() % 2 == 0, rng() % 2 == 0, rng() % 8 ? std::abs(pick()) : pick()};
         ASSERT_TRUE(sound(fnLadderLossDb(parts, pick(), pick()))) << "trial " << trial;
     }
-    EXPECT_GT(designs, 500);  // buildable inputs come up often enough to count
+    EXPECT_GT(designs, 500); // buildable inputs come up often enough to count
 }
 
 } // namespace

@@ -68,10 +68,10 @@ TEST(LcLadder, HighPassEdgeAndNonsense)
 {
     const double w = 2 * Pi * 1.8e6;
     // The third-order high-pass: series C, shunt L/2 ... as the dual of (1, 2, 1).
-    const std::vector<TLcElement> highPass = {{false, false, 1 / (w * 50)}, {true, true, 50 / (2 * w)},
-                                              {false, false, 1 / (w * 50)}};
+    const std::vector<TLcElement> highPass = {
+        {false, false, 1 / (w * 50)}, {true, true, 50 / (2 * w)}, {false, false, 1 / (w * 50)}};
     EXPECT_NEAR(fnLcLadderEdgeHz(highPass, 50, HalfPowerDb, false, 1.8e6), 1.8e6, 1.8e6 * 1e-8);
-    EXPECT_EQ(fnLcLadderEdgeHz(highPass, 50, HalfPowerDb, true, 1.8e6), 0);  // not a low-pass
+    EXPECT_EQ(fnLcLadderEdgeHz(highPass, 50, HalfPowerDb, true, 1.8e6), 0); // not a low-pass
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_EQ(fnLcLadderLossDb({}, 50, 1e6), 0);
     EXPECT_EQ(fnLcLadderLossDb(highPass, nan, 1e6), 0);

@@ -2,8 +2,8 @@
 // layout, unit and tolerance; chart modes and their clean-up; the capacitor
 // code; the SMD normaliser typed key by key; all 96 EIA-96 codes. The marking
 // geometry: pieces apart on the sheet, places that fit what goes there.
-#include "calculators/ColorMark/ColorMarkGeometry.h"
 #include "calculators/ColorMark/MarkingDecoder.h"
+#include "calculators/ColorMark/ColorMarkGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ namespace {
 // expectations read like the marking tables.
 std::string fnRead(const TMarkDisplay& d)
 {
-    static const char* const Units[] = {"", "Ohm", "kOhm", "MOhm", "GOhm", "pF", "nF", "uF", "mF", "uH", "mH", "u11", "u12"};
+    static const char* const Units[] = {"",   "Ohm", "kOhm", "MOhm", "GOhm", "pF", "nF",
+                                        "uF", "mF",  "uH",   "mH",   "u11",  "u12"};
     std::string text;
     for (const TDisplayItem& item : fnDisplayItems(d))
         text += item.point ? '.' : (item.glyph == 10 ? '?' : static_cast<char>('0' + item.glyph));
@@ -35,7 +36,7 @@ std::string fnRead(const TMarkDisplay& d)
 
 struct TDecodeCase {
     const char* name;
-    char family;  // 'R', 'C', 'D'
+    char family; // 'R', 'C', 'D'
     const char* code;
     const char* shown;
     friend void PrintTo(const TDecodeCase& c, std::ostream* os) { *os << c.name; }
@@ -46,17 +47,17 @@ class Decode : public ::testing::TestWithParam<TDecodeCase> {};
 TEST_P(Decode, ShowsWhatTheBandsSay)
 {
     const TDecodeCase& c = GetParam();
-    const TMarkDisplay d = c.family == 'R' ? prDecodeRes(c.code) : c.family == 'C' ? prDecodeCap(c.code) : prDecodeDross(c.code);
+    const TMarkDisplay d = c.family == 'R'   ? prDecodeRes(c.code)
+                           : c.family == 'C' ? prDecodeCap(c.code)
+                                             : prDecodeDross(c.code);
     EXPECT_EQ(fnRead(d), c.shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bands, Decode,
     ::testing::Values(
-        TDecodeCase{"EmptyResistor", 'R', "FFFFFF", ""},
-        TDecodeCase{"EmptyCapacitor", 'C', "FFFFFF", ""},
-        TDecodeCase{"EmptyInductor", 'D', "FFFFFF", ""},
-        TDecodeCase{"ResFourBands", 'R', "102BFF", "1.0 kOhm t3"},
+        TDecodeCase{"EmptyResistor", 'R', "FFFFFF", ""}, TDecodeCase{"EmptyCapacitor", 'C', "FFFFFF", ""},
+        TDecodeCase{"EmptyInductor", 'D', "FFFFFF", ""}, TDecodeCase{"ResFourBands", 'R', "102BFF", "1.0 kOhm t3"},
         TDecodeCase{"ResThreeBands", 'R', "102FFF", "1.0 kOhm t1"},
         TDecodeCase{"ResFiveBands", 'R', "10011F", "1.00 kOhm t4"},
         TDecodeCase{"ResMissingDigitShowsUnitAndTolerance", 'R', "F02BFF", "kOhm t3"},
@@ -83,15 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"CapSmallBlueGreyViolet", 'C', "47B6FF", "4.7 pF t16"},
         TDecodeCase{"CapSmallGrey", 'C', "47A8FF", "0.47 pF t17"},
         TDecodeCase{"CapSmallViolet", 'C', "1007FF", "10 pF t19"},
-        TDecodeCase{"CapLargeBlue", 'C', "1036FF", "10 nF t7"},
-        TDecodeCase{"CapLargeGrey", 'C', "1038FF", "10 nF t9"},
+        TDecodeCase{"CapLargeBlue", 'C', "1036FF", "10 nF t7"}, TDecodeCase{"CapLargeGrey", 'C', "1038FF", "10 nF t9"},
         TDecodeCase{"CapLargeViolet", 'C', "1037FF", "10 nF t8"},
         TDecodeCase{"CapBlackTwenty", 'C', "4730FF", "47 nF t1"},
         TDecodeCase{"CapBrownRedSilverGold", 'C', "4731FF", "47 nF t4"},
-        TDecodeCase{"CapRed", 'C', "4732FF", "47 nF t5"},
-        TDecodeCase{"CapSilver", 'C', "473AFF", "47 nF t2"},
-        TDecodeCase{"CapGold", 'C', "473BFF", "47 nF t3"},
-        TDecodeCase{"CapNoToleranceColours", 'C', "4733FF", "47 nF"},
+        TDecodeCase{"CapRed", 'C', "4732FF", "47 nF t5"}, TDecodeCase{"CapSilver", 'C', "473AFF", "47 nF t2"},
+        TDecodeCase{"CapGold", 'C', "473BFF", "47 nF t3"}, TDecodeCase{"CapNoToleranceColours", 'C', "4733FF", "47 nF"},
         TDecodeCase{"CapExtraBand", 'C', "47301F", "47 nF t1 e2"},
         TDecodeCase{"CapExtraWhite", 'C', "47309F", "47 nF t1 e10"},
         TDecodeCase{"CapThreeDigits", 'C', "47221A", "47.2 nF t4"},
@@ -99,17 +97,13 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"CapThreeDigitsNotSmall", 'C', "101B69", "10.1 pF t7 e10"},
         TDecodeCase{"CapThreeDigitsSmallA", 'C', "475A79", "4.75 pF t19 e10"},
         TDecodeCase{"CapNoMultiplierNoDigits", 'C', "47F0FF", "t1"},
-        TDecodeCase{"CapMicro", 'C', "475BFF", "4.7 uF t3"},
-        TDecodeCase{"CapMilli", 'C', "478BFF", "4.7 mF t3"},
+        TDecodeCase{"CapMicro", 'C', "475BFF", "4.7 uF t3"}, TDecodeCase{"CapMilli", 'C', "478BFF", "4.7 mF t3"},
         // Inductors.
         TDecodeCase{"DrossThreeBands", 'D', "102FFF", "1.0 mH t1"},
         TDecodeCase{"DrossOrange", 'D', "1023FF", "1.0 mH t22"},
-        TDecodeCase{"DrossYellow", 'D', "1024FF", "1.0 mH t23"},
-        TDecodeCase{"DrossBlack", 'D', "1020FF", "1.0 mH t1"},
-        TDecodeCase{"DrossBrown", 'D', "1021FF", "1.0 mH t4"},
-        TDecodeCase{"DrossRed", 'D', "1022FF", "1.0 mH t5"},
-        TDecodeCase{"DrossSilver", 'D', "47AAFF", "0.47 uH t2"},
-        TDecodeCase{"DrossGold", 'D', "47BBFF", "4.7 uH t3"},
+        TDecodeCase{"DrossYellow", 'D', "1024FF", "1.0 mH t23"}, TDecodeCase{"DrossBlack", 'D', "1020FF", "1.0 mH t1"},
+        TDecodeCase{"DrossBrown", 'D', "1021FF", "1.0 mH t4"}, TDecodeCase{"DrossRed", 'D', "1022FF", "1.0 mH t5"},
+        TDecodeCase{"DrossSilver", 'D', "47AAFF", "0.47 uH t2"}, TDecodeCase{"DrossGold", 'D', "47BBFF", "4.7 uH t3"},
         TDecodeCase{"DrossMicro", 'D', "471FFF", "470 uH t1"},
         TDecodeCase{"DrossMissingDigit", 'D', "F21FFF", "uH t1"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -134,9 +128,9 @@ TEST(MarkingDecoder, CapacitorNumericCode)
     } cases[] = {
         {"104", 'M', "104MFF", "100 nF t1"},
         {"102", '0', "1020FF", "1.0 nF t21"},
-        {"47", 'K', "FFFKFF", "t2"},  // fewer than three characters: only the tolerance
+        {"47", 'K', "FFFKFF", "t2"}, // fewer than three characters: only the tolerance
         {"", '0', "FFF0FF", "t21"},
-        {"1e5", 'J', "1e5JFF", "1.? uF t3"},  // a character outside the digits is glyph 10
+        {"1e5", 'J', "1e5JFF", "1.? uF t3"}, // a character outside the digits is glyph 10
         {"229", 'B', "229BFF", "22 mF t8"},
     };
     for (const auto& c : cases) {
@@ -173,10 +167,10 @@ TEST(MarkingDecoder, ModeChangesCleanUp)
     data.CodeCap = "473315";
     EXPECT_EQ(fnGetMarkMode(TMarkFamily::Cap, data), 4);
     EXPECT_EQ(data.CodeCap, "473315");
-    data.CodeCap = "47A335";  // three digits: silver is no digit, orange no tolerance
+    data.CodeCap = "47A335"; // three digits: silver is no digit, orange no tolerance
     EXPECT_EQ(fnGetMarkMode(TMarkFamily::Cap, data), 4);
     EXPECT_EQ(data.CodeCap, "47F3F5");
-    data.CodeCap = "4739BF";  // two digits: white no tolerance, gold no extra band
+    data.CodeCap = "4739BF"; // two digits: white no tolerance, gold no extra band
     EXPECT_EQ(fnGetMarkMode(TMarkFamily::Cap, data), 3);
     EXPECT_EQ(data.CodeCap, "473FFF");
     data.CodeDross = "47A9FF";
@@ -189,10 +183,10 @@ TEST(MarkingDecoder, CellStatesOfANewPage)
     TColorMarkData data;
     prSetCellStates(fnGetMarkMode(TMarkFamily::Res, data), data.CodeRes, data);
     for (int band = 1; band <= 5; ++band)
-        EXPECT_EQ(data.CellState[13][static_cast<std::size_t>(band)], 28) << band;  // "no band" chosen
+        EXPECT_EQ(data.CellState[13][static_cast<std::size_t>(band)], 28) << band; // "no band" chosen
     for (int row = 1; row <= 13; ++row)
         EXPECT_EQ(data.CellState[static_cast<std::size_t>(row)][6], CellLocked) << row;
-    EXPECT_EQ(data.CellState[3][1], CellLocked);  // black is no first digit
+    EXPECT_EQ(data.CellState[3][1], CellLocked); // black is no first digit
     EXPECT_EQ(data.CellState[3][2], 3);
     EXPECT_EQ(data.CellState[1][3], 1);          // silver multiplier
     EXPECT_EQ(data.CellState[3][4], CellLocked); // black is no resistor tolerance
@@ -212,10 +206,24 @@ TEST(MarkingDecoder, ChartModesAllowTheirBands)
         int mode, band;
         const char* allowed;
     } cases[] = {
-        {1, 1, "123456789F"}, {1, 2, "0123456789F"}, {1, 3, "AB0123456789F"}, {1, 4, "AB125678F"}, {1, 5, "AB125678F"},
-        {1, 6, ""},           {2, 3, "0123456789F"}, {2, 4, "AB0123456789F"}, {2, 5, "AB125678F"}, {3, 4, "AB0125678F"},
-        {3, 5, "0123456789F"}, {3, 6, "AB0123456789F"}, {4, 5, "AB0125678F"}, {4, 6, "0123456789F"},
-        {5, 3, "AB01234F"},   {5, 4, "AB01234F"},    {5, 5, ""},              {0, 1, ""},
+        {1, 1, "123456789F"},
+        {1, 2, "0123456789F"},
+        {1, 3, "AB0123456789F"},
+        {1, 4, "AB125678F"},
+        {1, 5, "AB125678F"},
+        {1, 6, ""},
+        {2, 3, "0123456789F"},
+        {2, 4, "AB0123456789F"},
+        {2, 5, "AB125678F"},
+        {3, 4, "AB0125678F"},
+        {3, 5, "0123456789F"},
+        {3, 6, "AB0123456789F"},
+        {4, 5, "AB0125678F"},
+        {4, 6, "0123456789F"},
+        {5, 3, "AB01234F"},
+        {5, 4, "AB01234F"},
+        {5, 5, ""},
+        {0, 1, ""},
     };
     for (const auto& c : cases)
         for (char band : BandChars)
@@ -247,10 +255,18 @@ TEST(MarkingDecoder, SmdCodesRead)
         const char* code;
         const char* shown;
     } cases[] = {
-        {"472", "472BFF", "4.7 kOhm t3"},  {"4R7", "47BBFF", "4.7 Ohm t3"},   {"R47", "47ABFF", "0.47 Ohm t3"},
-        {"1002", "10021F", "10.0 kOhm t4"}, {"01C", "10021F", "10.0 kOhm t4"}, {"68X", "499B1F", "49.9 Ohm t4"},
-        {"68R", "499A1F", "4.99 Ohm t4"},  {"47R", "301A1F", "3.01 Ohm t4"},  {"99A", "FFFFFF", ""},
-        {"47", "FFFFFF", ""},              {"", "FFFFFF", ""},                 {"01F", "10051F", "10.0 MOhm t4"},
+        {"472", "472BFF", "4.7 kOhm t3"},
+        {"4R7", "47BBFF", "4.7 Ohm t3"},
+        {"R47", "47ABFF", "0.47 Ohm t3"},
+        {"1002", "10021F", "10.0 kOhm t4"},
+        {"01C", "10021F", "10.0 kOhm t4"},
+        {"68X", "499B1F", "49.9 Ohm t4"},
+        {"68R", "499A1F", "4.99 Ohm t4"},
+        {"47R", "301A1F", "3.01 Ohm t4"},
+        {"99A", "FFFFFF", ""},
+        {"47", "FFFFFF", ""},
+        {"", "FFFFFF", ""},
+        {"01F", "10051F", "10.0 MOhm t4"},
     };
     for (const auto& c : cases) {
         const TSmdCode result = prSmdCodeToRes(c.text, static_cast<int>(std::string(c.text).size()));
@@ -285,8 +301,8 @@ TEST(MarkingDecoder, SmdTypingKeepsAValidShapeAndTheCaret)
         const char* text;
         int caret;
     } cases[] = {
-        {"4r7", "4R7", 3}, {"4RR", "4R", 2},  {"A12", "12", 2},   {"12A3", "12A", 3}, {"12345", "1234", 4},
-        {"r4r7", "R47", 3}, {"x1", "1", 1},   {"1.5", "15", 2},   {"4r7x", "4R7", 3}, {"47rr", "47R", 3},
+        {"4r7", "4R7", 3},  {"4RR", "4R", 2}, {"A12", "12", 2}, {"12A3", "12A", 3}, {"12345", "1234", 4},
+        {"r4r7", "R47", 3}, {"x1", "1", 1},   {"1.5", "15", 2}, {"4r7x", "4R7", 3}, {"47rr", "47R", 3},
     };
     for (const auto& c : cases) {
         const TSmdCode result = fnTypeSmd(c.keys);
@@ -373,7 +389,8 @@ bool fnOverlap(const TRect& a, const TRect& b)
 }
 bool fnInside(const TRect& inner, const TRect& outer)
 {
-    return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top && inner.Bottom <= outer.Bottom;
+    return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top
+           && inner.Bottom <= outer.Bottom;
 }
 
 // Everything the page cuts from the sheet but the display interior, which is

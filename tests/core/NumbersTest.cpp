@@ -42,38 +42,37 @@ TEST_P(FloatToText, WritesMagnitudeDependentDecimals)
 
 INSTANTIATE_TEST_SUITE_P(
     Ladder, FloatToText,
-    ::testing::Values(
-        FloatToTextCase{"HundredsNoDecimals", ',', 3, 230.4, "230"},
-        FloatToTextCase{"TensOneDecimal", ',', 3, 23.04, "23,0"},
-        FloatToTextCase{"BelowTenTwoDecimals", ',', 3, 0.5, "0,50"},
-        FloatToTextCase{"FiveDigitsLarge", ',', 5, 12345.6, "12346"},
-        FloatToTextCase{"FiveDigitsSmall", ',', 5, 1.5, "1,5000"},
-        FloatToTextCase{"NegativeGetsMostDecimals", ',', 3, -50, "-50,00"},
-        FloatToTextCase{"NegativeFiveDigits", ',', 5, -1234.5, "-1234,5000"},
-        FloatToTextCase{"JustBelowHundredKeepsDecimal", ',', 3, 99.96, "100,0"},
-        FloatToTextCase{"JustBelowTenKeepsDecimals", ',', 3, 9.996, "10,00"},
-        FloatToTextCase{"HalfAwayFromZero", ',', 3, 0.125, "0,13"},
-        FloatToTextCase{"HalfAwayFromZeroNegative", ',', 3, -0.125, "-0,13"},
-        // 2.675 is stored as 2.67499999999999982...: the exact value rounds down.
-        FloatToTextCase{"BinaryValueJustBelowHalf", ',', 3, 2.675, "2,67"},
-        FloatToTextCase{"LargeValueNotNudgedUp", ',', 5, 1e15, "1000000000000000"},
-        FloatToTextCase{"LargeValueDigits3", ',', 3, 5e11 + 0.5, "500000000001"},
-        FloatToTextCase{"WholeHalfAwayFromZero", ',', 3, 230.5, "231"},
-        FloatToTextCase{"TenthsHalf", ',', 3, 10.25, "10,3"},
-        FloatToTextCase{"FiveDigitsHalf", ',', 5, 0.03125, "0,0313"},
-        FloatToTextCase{"HugeNegativeKeepsDecimals", ',', 3, -1e17, "-100000000000000000,00"},
-        FloatToTextCase{"Subnormal", ',', 5, 4.9e-324, "0,0000"},
-        FloatToTextCase{"ThousandsNoSeparator", ',', 3, 1234567.0, "1234567"},
-        FloatToTextCase{"FiveDigitsThousands", ',', 5, 1000, "1000,0"},
-        FloatToTextCase{"FiveDigitsHundreds", ',', 5, 100, "100,00"},
-        FloatToTextCase{"FiveDigitsTens", ',', 5, 10, "10,000"},
-        FloatToTextCase{"Zero", ',', 3, 0, "0,00"},
-        FloatToTextCase{"TinyNegativeIsZero", ',', 3, -0.001, "0,00"},
-        FloatToTextCase{"LeadingZeroKept", ',', 3, 0.05, "0,05"},
-        FloatToTextCase{"PointSystem", '.', 3, 2.5, "2.50"},
-        FloatToTextCase{"OtherDigitsEmpty", ',', 4, 2.5, ""},
-        FloatToTextCase{"NaNNeverShown", ',', 3, std::numeric_limits<double>::quiet_NaN(), "0"},
-        FloatToTextCase{"InfinityNeverShown", ',', 3, std::numeric_limits<double>::infinity(), "0"}),
+    ::testing::Values(FloatToTextCase{"HundredsNoDecimals", ',', 3, 230.4, "230"},
+                      FloatToTextCase{"TensOneDecimal", ',', 3, 23.04, "23,0"},
+                      FloatToTextCase{"BelowTenTwoDecimals", ',', 3, 0.5, "0,50"},
+                      FloatToTextCase{"FiveDigitsLarge", ',', 5, 12345.6, "12346"},
+                      FloatToTextCase{"FiveDigitsSmall", ',', 5, 1.5, "1,5000"},
+                      FloatToTextCase{"NegativeGetsMostDecimals", ',', 3, -50, "-50,00"},
+                      FloatToTextCase{"NegativeFiveDigits", ',', 5, -1234.5, "-1234,5000"},
+                      FloatToTextCase{"JustBelowHundredKeepsDecimal", ',', 3, 99.96, "100,0"},
+                      FloatToTextCase{"JustBelowTenKeepsDecimals", ',', 3, 9.996, "10,00"},
+                      FloatToTextCase{"HalfAwayFromZero", ',', 3, 0.125, "0,13"},
+                      FloatToTextCase{"HalfAwayFromZeroNegative", ',', 3, -0.125, "-0,13"},
+                      // 2.675 is stored as 2.67499999999999982...: the exact value rounds down.
+                      FloatToTextCase{"BinaryValueJustBelowHalf", ',', 3, 2.675, "2,67"},
+                      FloatToTextCase{"LargeValueNotNudgedUp", ',', 5, 1e15, "1000000000000000"},
+                      FloatToTextCase{"LargeValueDigits3", ',', 3, 5e11 + 0.5, "500000000001"},
+                      FloatToTextCase{"WholeHalfAwayFromZero", ',', 3, 230.5, "231"},
+                      FloatToTextCase{"TenthsHalf", ',', 3, 10.25, "10,3"},
+                      FloatToTextCase{"FiveDigitsHalf", ',', 5, 0.03125, "0,0313"},
+                      FloatToTextCase{"HugeNegativeKeepsDecimals", ',', 3, -1e17, "-100000000000000000,00"},
+                      FloatToTextCase{"Subnormal", ',', 5, 4.9e-324, "0,0000"},
+                      FloatToTextCase{"ThousandsNoSeparator", ',', 3, 1234567.0, "1234567"},
+                      FloatToTextCase{"FiveDigitsThousands", ',', 5, 1000, "1000,0"},
+                      FloatToTextCase{"FiveDigitsHundreds", ',', 5, 100, "100,00"},
+                      FloatToTextCase{"FiveDigitsTens", ',', 5, 10, "10,000"},
+                      FloatToTextCase{"Zero", ',', 3, 0, "0,00"},
+                      FloatToTextCase{"TinyNegativeIsZero", ',', 3, -0.001, "0,00"},
+                      FloatToTextCase{"LeadingZeroKept", ',', 3, 0.05, "0,05"},
+                      FloatToTextCase{"PointSystem", '.', 3, 2.5, "2.50"},
+                      FloatToTextCase{"OtherDigitsEmpty", ',', 4, 2.5, ""},
+                      FloatToTextCase{"NaNNeverShown", ',', 3, std::numeric_limits<double>::quiet_NaN(), "0"},
+                      FloatToTextCase{"InfinityNeverShown", ',', 3, std::numeric_limits<double>::infinity(), "0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The reference: the double's exact decimal expansion (every double has a
@@ -90,7 +89,8 @@ std::string fnReferenceText(int digits, double value, char separator)
     else if (value < 10000)
         decimals = digits == 3 ? 0 : 1;
     char buffer[1600];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100).ptr;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100)
+                         .ptr;
     std::string exact(buffer, end);
     const std::size_t point = exact.find('.');
     std::string kept = exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
@@ -163,23 +163,17 @@ TEST_P(TextToFloat, ReadsNumbersAndZeroForTheRest)
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, TextToFloat,
-    ::testing::Values(TextToFloatCase{"Empty", ',', "", 0}, TextToFloatCase{"Letters", ',', "abc", 0},
-                      TextToFloatCase{"TwoSeparators", ',', "1,2,3", 0},
-                      TextToFloatCase{"BlanksAround", ',', "  2,5  ", 2.5},
-                      TextToFloatCase{"LoneSeparator", ',', ",", 0}, TextToFloatCase{"LoneSign", ',', "-", 0},
-                      TextToFloatCase{"SignAndSeparator", ',', "-,5", -0.5},
-                      TextToFloatCase{"Exponent", ',', "1,5e3", 1500},
-                      TextToFloatCase{"SignedExponent", ',', "25E-1", 2.5},
-                      TextToFloatCase{"ExponentWithoutDigits", ',', "1e", 0},
-                      TextToFloatCase{"PointOnCommaSystem", ',', "2.5", 0},
-                      TextToFloatCase{"CommaOnPointSystem", '.', "2,5", 0},
-                      TextToFloatCase{"PointSystem", '.', "2.5", 2.5},
-                      TextToFloatCase{"TooLargeForDouble", ',', "1e999", 0},
-                      TextToFloatCase{"HexIsNotANumber", ',', "0x10", 0},
-                      TextToFloatCase{"InfIsNotANumber", ',', "inf", 0},
-                      TextToFloatCase{"NanIsNotANumber", ',', "nan", 0},
-                      TextToFloatCase{"BlankInside", ',', "1 2", 0},
-                      TextToFloatCase{"Cyrillic", ',', "\xD0\xB0", 0}),
+    ::testing::Values(
+        TextToFloatCase{"Empty", ',', "", 0}, TextToFloatCase{"Letters", ',', "abc", 0},
+        TextToFloatCase{"TwoSeparators", ',', "1,2,3", 0}, TextToFloatCase{"BlanksAround", ',', "  2,5  ", 2.5},
+        TextToFloatCase{"LoneSeparator", ',', ",", 0}, TextToFloatCase{"LoneSign", ',', "-", 0},
+        TextToFloatCase{"SignAndSeparator", ',', "-,5", -0.5}, TextToFloatCase{"Exponent", ',', "1,5e3", 1500},
+        TextToFloatCase{"SignedExponent", ',', "25E-1", 2.5}, TextToFloatCase{"ExponentWithoutDigits", ',', "1e", 0},
+        TextToFloatCase{"PointOnCommaSystem", ',', "2.5", 0}, TextToFloatCase{"CommaOnPointSystem", '.', "2,5", 0},
+        TextToFloatCase{"PointSystem", '.', "2.5", 2.5}, TextToFloatCase{"TooLargeForDouble", ',', "1e999", 0},
+        TextToFloatCase{"HexIsNotANumber", ',', "0x10", 0}, TextToFloatCase{"InfIsNotANumber", ',', "inf", 0},
+        TextToFloatCase{"NanIsNotANumber", ',', "nan", 0}, TextToFloatCase{"BlankInside", ',', "1 2", 0},
+        TextToFloatCase{"Cyrillic", ',', "\xD0\xB0", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Typing one character at a time: each step inserts at the caret and runs the
@@ -190,8 +184,7 @@ std::u16string fnType(std::u16string text, const std::u16string& keys, int* care
     for (char16_t key : keys) {
         text.insert(text.begin() + caret, key);
         ++caret;
-        for (int guard = 0; guard < 10 && prEditNumberFilter(text, caret); ++guard) {
-        }
+        for (int guard = 0; guard < 10 && prEditNumberFilter(text, caret); ++guard) {}
     }
     if (caretOut)
         *caretOut = caret;
@@ -216,26 +209,25 @@ TEST_P(NumberFilter, TypingCannotMakeAFieldInvalid)
     EXPECT_EQ(fnType(c.start, c.keys), std::u16string(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typing, NumberFilter,
-    ::testing::Values(FilterCase{"LeadingSeparatorGetsZero", ',', u"", u",5", u"0,5"},
-                      FilterCase{"LoneSeparator", ',', u"", u",", u"0,"},
-                      FilterCase{"LeadingZeroDropped", ',', u"", u"07", u"7"},
-                      FilterCase{"DoubleZero", ',', u"", u"00", u"0"},
-                      FilterCase{"ZeroCommaKept", ',', u"", u"0,5", u"0,5"},
-                      FilterCase{"LetterRemoved", ',', u"", u"1x", u"1"},
-                      FilterCase{"LoneMinusRemoved", ',', u"", u"-", u""},
-                      FilterCase{"SecondSeparatorRemoved", ',', u"", u"1,2,", u"1,2"},
-                      // The decimal key the user meant lands as the system's separator.
-                      FilterCase{"PointOnCommaSystemIsTheSeparator", ',', u"", u"0.5", u"0,5"},
-                      FilterCase{"CommaOnPointSystemIsTheSeparator", '.', u"", u"2,5", u"2.5"},
-                      FilterCase{"LeadingPointOnCommaSystem", ',', u"", u".5", u"0,5"},
-                      FilterCase{"SecondSeparatorAsPointRemoved", ',', u"", u"1,2.", u"1,2"},
-                      FilterCase{"CyrillicRemoved", ',', u"", u"2\u0431", u"2"},
-                      FilterCase{"ZeroPointOnPointSystem", '.', u"", u"0.5", u"0.5"},
-                      FilterCase{"LeadingPointOnPointSystem", '.', u"", u".5", u"0.5"},
-                      FilterCase{"ExponentLetterRemovedWhileIncomplete", ',', u"", u"1e5", u"15"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Typing, NumberFilter,
+                         ::testing::Values(FilterCase{"LeadingSeparatorGetsZero", ',', u"", u",5", u"0,5"},
+                                           FilterCase{"LoneSeparator", ',', u"", u",", u"0,"},
+                                           FilterCase{"LeadingZeroDropped", ',', u"", u"07", u"7"},
+                                           FilterCase{"DoubleZero", ',', u"", u"00", u"0"},
+                                           FilterCase{"ZeroCommaKept", ',', u"", u"0,5", u"0,5"},
+                                           FilterCase{"LetterRemoved", ',', u"", u"1x", u"1"},
+                                           FilterCase{"LoneMinusRemoved", ',', u"", u"-", u""},
+                                           FilterCase{"SecondSeparatorRemoved", ',', u"", u"1,2,", u"1,2"},
+                                           // The decimal key the user meant lands as the system's separator.
+                                           FilterCase{"PointOnCommaSystemIsTheSeparator", ',', u"", u"0.5", u"0,5"},
+                                           FilterCase{"CommaOnPointSystemIsTheSeparator", '.', u"", u"2,5", u"2.5"},
+                                           FilterCase{"LeadingPointOnCommaSystem", ',', u"", u".5", u"0,5"},
+                                           FilterCase{"SecondSeparatorAsPointRemoved", ',', u"", u"1,2.", u"1,2"},
+                                           FilterCase{"CyrillicRemoved", ',', u"", u"2\u0431", u"2"},
+                                           FilterCase{"ZeroPointOnPointSystem", '.', u"", u"0.5", u"0.5"},
+                                           FilterCase{"LeadingPointOnPointSystem", '.', u"", u".5", u"0.5"},
+                                           FilterCase{"ExponentLetterRemovedWhileIncomplete", ',', u"", u"1e5", u"15"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Pasting puts a whole text in at once; the field then runs the filter until
 // it stops rewriting.
@@ -258,34 +250,31 @@ TEST_P(NumberFilterPaste, APastedNumberStaysANumber)
     std::u16string text = c.start;
     text.insert(static_cast<std::size_t>(c.at), c.pasted);
     int caret = c.at + static_cast<int>(std::u16string_view(c.pasted).size());
-    for (int guard = 0; guard < 20 && prEditNumberFilter(text, caret); ++guard) {
-    }
+    for (int guard = 0; guard < 20 && prEditNumberFilter(text, caret); ++guard) {}
     EXPECT_EQ(text, std::u16string(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paste, NumberFilterPaste,
-    ::testing::Values(PasteCase{"LeadingZeroDropped", ',', u"", 0, u"05", u"5"},
-                      // A zero before the exponent is the number's only digit: dropping
-                      // it left "e5", which is no number, and the field emptied itself.
-                      PasteCase{"ZeroBeforeExponentKept", ',', u"", 0, u"0e5", u"0e5"},
-                      PasteCase{"ExponentAfterZeroKept", ',', u"0", 1, u"E-3", u"0E-3"},
-                      PasteCase{"DoubleZeroBeforeExponent", '.', u"", 0, u"00e1", u"0e1"},
-                      PasteCase{"LeadingSeparatorGetsZero", '.', u"", 0, u".5e2", u"0.5e2"},
-                      PasteCase{"PastedPointOnCommaSystem", ',', u"", 0, u"0.5", u"0,5"},
-                      PasteCase{"PastedCommaOnPointSystem", '.', u"", 0, u"2,5", u"2.5"},
-                      PasteCase{"PastedPointIntoANumber", ',', u"12", 1, u".5", u"1,52"},
-                      PasteCase{"PastedPointAfterExponentRemoved", ',', u"", 0, u"1e5.", u"1e5"},
-                      PasteCase{"PastedTwoPointsStayNoNumber", ',', u"", 0, u"1.2.3", u"1,2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paste, NumberFilterPaste,
+                         ::testing::Values(PasteCase{"LeadingZeroDropped", ',', u"", 0, u"05", u"5"},
+                                           // A zero before the exponent is the number's only digit: dropping
+                                           // it left "e5", which is no number, and the field emptied itself.
+                                           PasteCase{"ZeroBeforeExponentKept", ',', u"", 0, u"0e5", u"0e5"},
+                                           PasteCase{"ExponentAfterZeroKept", ',', u"0", 1, u"E-3", u"0E-3"},
+                                           PasteCase{"DoubleZeroBeforeExponent", '.', u"", 0, u"00e1", u"0e1"},
+                                           PasteCase{"LeadingSeparatorGetsZero", '.', u"", 0, u".5e2", u"0.5e2"},
+                                           PasteCase{"PastedPointOnCommaSystem", ',', u"", 0, u"0.5", u"0,5"},
+                                           PasteCase{"PastedCommaOnPointSystem", '.', u"", 0, u"2,5", u"2.5"},
+                                           PasteCase{"PastedPointIntoANumber", ',', u"12", 1, u".5", u"1,52"},
+                                           PasteCase{"PastedPointAfterExponentRemoved", ',', u"", 0, u"1e5.", u"1e5"},
+                                           PasteCase{"PastedTwoPointsStayNoNumber", ',', u"", 0, u"1.2.3", u"1,2"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberFilterCaret, CodeFieldsKeepOnlyTheSystemSeparator)
 {
     SeparatorScope scope(',');
     std::u16string text = u"1.";
     int caret = 2;
-    while (prEditNumberFilter(text, caret, TDecimalKey::SystemOnly)) {
-    }
+    while (prEditNumberFilter(text, caret, TDecimalKey::SystemOnly)) {}
     EXPECT_EQ(text, u"1");
 }
 
@@ -318,11 +307,8 @@ TEST(PromoteRecent, KeepsMostRecentlyUsedOrder)
         const char* expected;
     };
     const Case cases[] = {
-        {"FoundMovesToFront", 'C', "CABD"},
-        {"NewPushesLastOut", 'E', "EABC"},
-        {"EmptyShiftsDown", '\0', "BCD"},
-        {"AlreadyFirstUnchanged", 'A', "ABCD"},
-        {"LastMovesToFront", 'D', "DABC"},
+        {"FoundMovesToFront", 'C', "CABD"},     {"NewPushesLastOut", 'E', "EABC"}, {"EmptyShiftsDown", '\0', "BCD"},
+        {"AlreadyFirstUnchanged", 'A', "ABCD"}, {"LastMovesToFront", 'D', "DABC"},
     };
     for (const auto& c : cases) {
         char list[4] = {'A', 'B', 'C', 'D'};
@@ -370,9 +356,16 @@ TEST(SignedText, SignAndFixedDecimals)
         int decimals;
         const char* text;
     } cases[] = {
-        {',', 3.34, 1, "+3,3"},  {',', -1.26, 1, "-1,3"}, {',', 0.04, 1, "0,0"},   {',', -0.04, 1, "0,0"},
-        {',', 0, 1, "0,0"},      {'.', 12.25, 2, "+12.25"}, {'.', -100, 0, "-100"}, {',', 5, 1, "+5,0"},
-        {',', std::numeric_limits<double>::quiet_NaN(), 1, ""}, {',', std::numeric_limits<double>::infinity(), 1, ""},
+        {',', 3.34, 1, "+3,3"},
+        {',', -1.26, 1, "-1,3"},
+        {',', 0.04, 1, "0,0"},
+        {',', -0.04, 1, "0,0"},
+        {',', 0, 1, "0,0"},
+        {'.', 12.25, 2, "+12.25"},
+        {'.', -100, 0, "-100"},
+        {',', 5, 1, "+5,0"},
+        {',', std::numeric_limits<double>::quiet_NaN(), 1, ""},
+        {',', std::numeric_limits<double>::infinity(), 1, ""},
         {',', 1e300, 1, ""},
     };
     for (const auto& c : cases) {

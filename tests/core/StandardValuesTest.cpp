@@ -29,11 +29,9 @@ std::vector<int> fnEverySecond(const std::vector<int>& members)
 TEST(StandardValues, SeriesAsTheStandardListsThem)
 {
     EXPECT_EQ(fnMembers(TESeries::E3), (std::vector<int>{100, 220, 470}));
-    EXPECT_EQ(fnMembers(TESeries::E12),
-              (std::vector<int>{100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820}));
-    EXPECT_EQ(fnMembers(TESeries::E24),
-              (std::vector<int>{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
-                                330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910}));
+    EXPECT_EQ(fnMembers(TESeries::E12), (std::vector<int>{100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820}));
+    EXPECT_EQ(fnMembers(TESeries::E24), (std::vector<int>{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                                                          330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910}));
     // Each series of three digits is every second member of the next finer one,
     // and the two-digit ones likewise.
     EXPECT_EQ(fnEverySecond(fnMembers(TESeries::E192)), fnMembers(TESeries::E96));
@@ -67,7 +65,7 @@ TEST(StandardValues, NearestMemberByRatioInAnyDecade)
         {"DecadeEdgeUp", 9.9, TESeries::E24, 10},
         {"DecadeEdgeE3", 8.0, TESeries::E3, 10},
         {"JustAboveOne", 1.04, TESeries::E24, 1.0},
-        {"RatioNotDifference", 1.05, TESeries::E24, 1.1},  // 1,05 / 1,0 > 1,1 / 1,05
+        {"RatioNotDifference", 1.05, TESeries::E24, 1.1}, // 1,05 / 1,0 > 1,1 / 1,05
         {"NoFormulaValue", 2.7, TESeries::E24, 2.7},
         {"NinePointTwo", 9.2, TESeries::E192, 9.2},
         {"Megohms", 3.3e6, TESeries::E6, 3.3e6},
@@ -102,16 +100,14 @@ TEST(StandardValues, WireToBuyAndItsGauge)
         int awg;
         int strands;
     } cases[] = {
-        {0.78, 0.800, 20, 1},   // AWG 20 is 0,812 mm, 21 only 0,723
-        {0.80, 0.800, 20, 1},   // exactly a nominal size
-        {0.16, 0.160, 34, 1},   // AWG 34 0,160 mm
-        {0.01, 0.050, 40, 1},   // thinner than the thinnest: the thinnest
-        {2.5, 2.500, 10, 1},
-        {2.51, 0, 10, 2},       // above the table: two strands of 2,5 mm
-        {6.0, 0, 2, 6},         // (6 / 2,5)^2 = 5,76
-        {9.0, 0, -1, 13},       // beyond AWG 0 (8,25 mm)
-        {0, 0, -1, 0},
-        {-1, 0, -1, 0},
+        {0.78, 0.800, 20, 1},                   // AWG 20 is 0,812 mm, 21 only 0,723
+        {0.80, 0.800, 20, 1},                   // exactly a nominal size
+        {0.16, 0.160, 34, 1},                   // AWG 34 0,160 mm
+        {0.01, 0.050, 40, 1},                   // thinner than the thinnest: the thinnest
+        {2.5, 2.500, 10, 1},  {2.51, 0, 10, 2}, // above the table: two strands of 2,5 mm
+        {6.0, 0, 2, 6},                         // (6 / 2,5)^2 = 5,76
+        {9.0, 0, -1, 13},                       // beyond AWG 0 (8,25 mm)
+        {0, 0, -1, 0},        {-1, 0, -1, 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(fnStandardWireMm(c.computedMm), c.nominalMm) << c.computedMm;

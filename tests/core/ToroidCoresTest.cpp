@@ -15,9 +15,9 @@ TEST(ToroidCores, EveryCoreAsItsDatasheetGivesIt)
 {
     const struct {
         const char* name;
-        double al;           // nH / turn^2
+        double al; // nH / turn^2
         double outer, inner, height;
-        double tenTurnsUh;   // AL * 100 nH
+        double tenTurnsUh; // AL * 100 nH
     } cores[] = {
         {"T-37-2", 4.0, 9.53, 5.21, 3.25, 0.40},      {"T-50-2", 4.9, 12.70, 7.70, 4.83, 0.49},
         {"T-68-2", 5.7, 17.53, 9.40, 4.83, 0.57},     {"T-80-2", 5.5, 20.19, 12.57, 6.35, 0.55},
@@ -47,8 +47,8 @@ TEST(ToroidCores, EveryCoreAsItsDatasheetGivesIt)
 
 TEST(ToroidCores, TurnsForAWantedInductance)
 {
-    const TToroidCore& t50 = fnToroidCores()[1];  // T-50-2, AL 4,9
-    const TToroidCore& ft37 = fnToroidCores()[12];  // FT-37-43, AL 420
+    const TToroidCore& t50 = fnToroidCores()[1];   // T-50-2, AL 4,9
+    const TToroidCore& ft37 = fnToroidCores()[12]; // FT-37-43, AL 420
     const struct {
         const TToroidCore* core;
         double wantedUh;
@@ -56,8 +56,8 @@ TEST(ToroidCores, TurnsForAWantedInductance)
         int whole;
         double wholeUh;
     } cases[] = {
-        {&t50, 1.2, 15.6492, 16, 1.2544},    // sqrt(1200 / 4,9)
-        {&t50, 0.001, 0.45175, 1, 0.0049},   // less than one turn: one turn
+        {&t50, 1.2, 15.6492, 16, 1.2544},  // sqrt(1200 / 4,9)
+        {&t50, 0.001, 0.45175, 1, 0.0049}, // less than one turn: one turn
         {&ft37, 100, 15.4303, 15, 94.5},
         {&ft37, 0, 0, 1, 0.42},
     };

@@ -100,14 +100,13 @@ bool fnIsShownNumber(const std::string& text)
 struct TCoreCase {
     const char* name;
     TCore core;
-    int thickness;  // entry of the kind's thickness list
+    int thickness; // entry of the kind's thickness list
     const char* sc;
     const char* sw;
     const char* pmax;
     const char* n1;
 };
 void PrintTo(const TCoreCase& c, std::ostream* os) { *os << c.name; }
-
 
 class TransformerCores : public TransformerEngine, public ::testing::WithParamInterface<TCoreCase> {};
 
@@ -133,28 +132,62 @@ TEST_P(TransformerCores, AreasPowerAndPrimaryTurns)
         EXPECT_FALSE(fnTransEdit(f, static_cast<TTransField>(i)).bad) << fnTransFieldName(static_cast<TTransField>(i));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, TransformerCores,
-    ::testing::Values(
-        // Kc 0,72 (0.1 mm laminations): 0.022*0.95*50*0.72*0.28*4.2*1.2*6*3 = 19.11
-        TCoreCase{"LamEI_20x30_10x30", EI20, 0, "6,00", "3,00", "19,1", "1816"},
-        TCoreCase{"LamUI_25x40_20x50_Kc092", {Kind::LamUI, "25", "40", "20", "50", "0", "0"}, 2, "10,0", "10,0", "136",
-                  "853"},
-        TCoreCase{"TapeEI_16x20_8x24_Kc087", {Kind::LentEI, "16", "20", "8", "24", "0", "0"}, 0, "3,20", "1,92", "7,88",
-                  "2818"},
-        TCoreCase{"TapeUI_32x50_25x64_Kc093", {Kind::LentUI, "32", "50", "25", "64", "0", "0"}, 3, "16,0", "16,0",
-                  "351", "527"},
-        // Ring: Sc = 20*(60-20)/2*0.01, Sw = 20*20*3.14*0.01/4
-        TCoreCase{"Toroid_60x20x20_Kc085", {Kind::Toroid, "0", "20", "0", "0", "60", "20"}, 0, "4,00", "3,14", "15,7",
-                  "2307"},
-        TCoreCase{"Toroid_80x40x25_Kc088", {Kind::Toroid, "0", "25", "0", "0", "80", "40"}, 4, "5,00", "12,6", "81,8",
-                  "1783"},
-        // The ring ignores A, B and C; the E-I core ignores the diameters.
-        TCoreCase{"Toroid_IgnoresLimbAndWindow", {Kind::Toroid, "99", "20", "99", "99", "60", "20"}, 0, "4,00", "3,14",
-                  "15,7", "2307"},
-        TCoreCase{"LamEI_IgnoresDiameters", {Kind::LamEI, "20", "30", "10", "30", "5", "9"}, 0, "6,00", "3,00", "19,1",
-                  "1816"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, TransformerCores,
+                         ::testing::Values(
+                             // Kc 0,72 (0.1 mm laminations): 0.022*0.95*50*0.72*0.28*4.2*1.2*6*3 = 19.11
+                             TCoreCase{"LamEI_20x30_10x30", EI20, 0, "6,00", "3,00", "19,1", "1816"},
+                             TCoreCase{"LamUI_25x40_20x50_Kc092",
+                                       {Kind::LamUI, "25", "40", "20", "50", "0", "0"},
+                                       2,
+                                       "10,0",
+                                       "10,0",
+                                       "136",
+                                       "853"},
+                             TCoreCase{"TapeEI_16x20_8x24_Kc087",
+                                       {Kind::LentEI, "16", "20", "8", "24", "0", "0"},
+                                       0,
+                                       "3,20",
+                                       "1,92",
+                                       "7,88",
+                                       "2818"},
+                             TCoreCase{"TapeUI_32x50_25x64_Kc093",
+                                       {Kind::LentUI, "32", "50", "25", "64", "0", "0"},
+                                       3,
+                                       "16,0",
+                                       "16,0",
+                                       "351",
+                                       "527"},
+                             // Ring: Sc = 20*(60-20)/2*0.01, Sw = 20*20*3.14*0.01/4
+                             TCoreCase{"Toroid_60x20x20_Kc085",
+                                       {Kind::Toroid, "0", "20", "0", "0", "60", "20"},
+                                       0,
+                                       "4,00",
+                                       "3,14",
+                                       "15,7",
+                                       "2307"},
+                             TCoreCase{"Toroid_80x40x25_Kc088",
+                                       {Kind::Toroid, "0", "25", "0", "0", "80", "40"},
+                                       4,
+                                       "5,00",
+                                       "12,6",
+                                       "81,8",
+                                       "1783"},
+                             // The ring ignores A, B and C; the E-I core ignores the diameters.
+                             TCoreCase{"Toroid_IgnoresLimbAndWindow",
+                                       {Kind::Toroid, "99", "20", "99", "99", "60", "20"},
+                                       0,
+                                       "4,00",
+                                       "3,14",
+                                       "15,7",
+                                       "2307"},
+                             TCoreCase{"LamEI_IgnoresDiameters",
+                                       {Kind::LamEI, "20", "30", "10", "30", "5", "9"},
+                                       0,
+                                       "6,00",
+                                       "3,00",
+                                       "19,1",
+                                       "1816"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Windings: secondaries in, turns and wires of every row and the primary out.
@@ -171,14 +204,13 @@ struct TWindingCase {
     std::vector<TSecondary> secondaries;
     const char* ptr;
     bool ptrBad;
-    std::vector<TRowResult> rows;  // rows 2.. in order
+    std::vector<TRowResult> rows; // rows 2.. in order
     const char* v1;
     const char* i1;
     TRowResult primary;
     std::uint32_t status;
 };
 void PrintTo(const TWindingCase& c, std::ostream* os) { *os << c.name; }
-
 
 class TransformerWindings : public TransformerEngine, public ::testing::WithParamInterface<TWindingCase> {};
 
@@ -210,77 +242,108 @@ TEST_P(TransformerWindings, TurnsAndWires)
 
 const TRowResult Zero = {"0,00", "0,00", "0,00"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Loads, TransformerWindings,
-    ::testing::Values(
-        // 12 V 1 A: turns 1816*12/220, S = 1/4.2, d = sqrt(0.24)*1.128; I1 = 12/(220*0.95).
-        TWindingCase{"OneSecondary12V1A", EI20, {{"12", "1"}}, "12,0", false, {{"99,1", "0,24", "0,55"}}, "220", "0,06",
-                     {"1816", "0,01", "0,11"}, TextId::StatusTransDone},
-        // 24 VA on a 19,1 VA core: nothing is wound, the load is marked.
-        TWindingCase{"Overload12V2A", EI20, {{"12", "2"}}, "24", true, {Zero}, "0,00", "0,00", Zero,
-                     TextId::StatusTransCoreTooSmall},
-        TWindingCase{"AllFiveSecondaries",
-                     EI20,
-                     {{"6", "0,2"}, {"9", "0,3"}, {"12", "0,25"}, {"15", "0,1"}, {"24", "0,1"}},
-                     "10,8",
-                     false,
-                     {{"49,5", "0,05", "0,25"},
-                      {"74,3", "0,07", "0,30"},
-                      {"99,1", "0,06", "0,28"},
-                      {"124", "0,02", "0,16"},
-                      {"198", "0,02", "0,16"}},
-                     "220",
-                     "0,05",
-                     {"1816", "0,01", "0,11"},
-                     TextId::StatusTransDone},
-        // Secondaries need not be consecutive; a row with only a voltage is not wound.
-        TWindingCase{"GapsAndHalfRows",
-                     EI20,
-                     {{"", ""}, {"12", "1"}, {"5", ""}, {"", "3"}},
-                     "12,0",
-                     false,
-                     {Zero, {"99,1", "0,24", "0,55"}, Zero, Zero, Zero},
-                     "220",
-                     "0,06",
-                     {"1816", "0,01", "0,11"},
-                     TextId::StatusTransDone},
-        TWindingCase{"NoSecondaries", EI20, {}, "0,00", false, {Zero, Zero, Zero, Zero, Zero}, "220", "0,00", Zero,
-                     TextId::StatusTransCorePower},
-        TWindingCase{"LamUI24V2A",
-                     {Kind::LamUI, "25", "40", "20", "50", "0", "0"},
-                     {{"24", "2"}},
-                     "48,0",
-                     false,
-                     {{"119", "0,48", "0,78"}},
-                     "220",
-                     "0,23",
-                     {"1090", "0,05", "0,25"},
-                     TextId::StatusTransDone},
-        TWindingCase{"ToroidTwoSecondaries",
-                     {Kind::Toroid, "0", "25", "0", "0", "80", "40"},
-                     {{"18", "2"}, {"6", "1"}},
-                     "42,0",
-                     false,
-                     {{"151", "0,48", "0,78"}, {"50,3", "0,24", "0,55"}},
-                     "220",
-                     "0,20",
-                     {"1846", "0,05", "0,25"},
-                     TextId::StatusTransDone},
-        // A small primary current rounds its section, and so its wire, to 0,00.
-        TWindingCase{"TapeEISmallPrimary",
-                     {Kind::LentEI, "16", "20", "8", "24", "0", "0"},
-                     {{"9", "0,5"}},
-                     "4,50",
-                     false,
-                     {{"115", "0,12", "0,39"}},
-                     "220",
-                     "0,02",
-                     {"2818", "0,00", "0,00"},
-                     TextId::StatusTransDone},
-        // Load exactly at the limit still fits.
-        TWindingCase{"LoadEqualsPmax", EI20, {{"19,1", "1"}}, "19,1", false, {{"158", "0,24", "0,55"}}, "220", "0,09",
-                     {"1816", "0,02", "0,16"}, TextId::StatusTransDone}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Loads, TransformerWindings,
+                         ::testing::Values(
+                             // 12 V 1 A: turns 1816*12/220, S = 1/4.2, d = sqrt(0.24)*1.128; I1 = 12/(220*0.95).
+                             TWindingCase{"OneSecondary12V1A",
+                                          EI20,
+                                          {{"12", "1"}},
+                                          "12,0",
+                                          false,
+                                          {{"99,1", "0,24", "0,55"}},
+                                          "220",
+                                          "0,06",
+                                          {"1816", "0,01", "0,11"},
+                                          TextId::StatusTransDone},
+                             // 24 VA on a 19,1 VA core: nothing is wound, the load is marked.
+                             TWindingCase{"Overload12V2A",
+                                          EI20,
+                                          {{"12", "2"}},
+                                          "24",
+                                          true,
+                                          {Zero},
+                                          "0,00",
+                                          "0,00",
+                                          Zero,
+                                          TextId::StatusTransCoreTooSmall},
+                             TWindingCase{"AllFiveSecondaries",
+                                          EI20,
+                                          {{"6", "0,2"}, {"9", "0,3"}, {"12", "0,25"}, {"15", "0,1"}, {"24", "0,1"}},
+                                          "10,8",
+                                          false,
+                                          {{"49,5", "0,05", "0,25"},
+                                           {"74,3", "0,07", "0,30"},
+                                           {"99,1", "0,06", "0,28"},
+                                           {"124", "0,02", "0,16"},
+                                           {"198", "0,02", "0,16"}},
+                                          "220",
+                                          "0,05",
+                                          {"1816", "0,01", "0,11"},
+                                          TextId::StatusTransDone},
+                             // Secondaries need not be consecutive; a row with only a voltage is not wound.
+                             TWindingCase{"GapsAndHalfRows",
+                                          EI20,
+                                          {{"", ""}, {"12", "1"}, {"5", ""}, {"", "3"}},
+                                          "12,0",
+                                          false,
+                                          {Zero, {"99,1", "0,24", "0,55"}, Zero, Zero, Zero},
+                                          "220",
+                                          "0,06",
+                                          {"1816", "0,01", "0,11"},
+                                          TextId::StatusTransDone},
+                             TWindingCase{"NoSecondaries",
+                                          EI20,
+                                          {},
+                                          "0,00",
+                                          false,
+                                          {Zero, Zero, Zero, Zero, Zero},
+                                          "220",
+                                          "0,00",
+                                          Zero,
+                                          TextId::StatusTransCorePower},
+                             TWindingCase{"LamUI24V2A",
+                                          {Kind::LamUI, "25", "40", "20", "50", "0", "0"},
+                                          {{"24", "2"}},
+                                          "48,0",
+                                          false,
+                                          {{"119", "0,48", "0,78"}},
+                                          "220",
+                                          "0,23",
+                                          {"1090", "0,05", "0,25"},
+                                          TextId::StatusTransDone},
+                             TWindingCase{"ToroidTwoSecondaries",
+                                          {Kind::Toroid, "0", "25", "0", "0", "80", "40"},
+                                          {{"18", "2"}, {"6", "1"}},
+                                          "42,0",
+                                          false,
+                                          {{"151", "0,48", "0,78"}, {"50,3", "0,24", "0,55"}},
+                                          "220",
+                                          "0,20",
+                                          {"1846", "0,05", "0,25"},
+                                          TextId::StatusTransDone},
+                             // A small primary current rounds its section, and so its wire, to 0,00.
+                             TWindingCase{"TapeEISmallPrimary",
+                                          {Kind::LentEI, "16", "20", "8", "24", "0", "0"},
+                                          {{"9", "0,5"}},
+                                          "4,50",
+                                          false,
+                                          {{"115", "0,12", "0,39"}},
+                                          "220",
+                                          "0,02",
+                                          {"2818", "0,00", "0,00"},
+                                          TextId::StatusTransDone},
+                             // Load exactly at the limit still fits.
+                             TWindingCase{"LoadEqualsPmax",
+                                          EI20,
+                                          {{"19,1", "1"}},
+                                          "19,1",
+                                          false,
+                                          {{"158", "0,24", "0,55"}},
+                                          "220",
+                                          "0,09",
+                                          {"1816", "0,02", "0,16"},
+                                          TextId::StatusTransDone}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Grid cells as the engine reads and rewrites them.
@@ -288,10 +351,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TransformerEngine, GridInputsAreRewrittenAsNumbers)
 {
     const std::pair<const char*, const char*> cells[] = {
-        {"", "0,00"}, {"abc", "0,00"}, {"-5", "0,00"}, {"1,2,3", "0,00"}, {" 12 ", "12,0"},
-        {"0,5", "0,50"}, {"230", "230"}, {"1e1", "10,0"}, {",", "0,00"},
+        {"", "0,00"},
+        {"abc", "0,00"},
+        {"-5", "0,00"},
+        {"1,2,3", "0,00"},
+        {" 12 ", "12,0"},
+        {"0,5", "0,50"},
+        {"230", "230"},
+        {"1e1", "10,0"},
+        {",", "0,00"},
         // Rounding up over a decade shows the decimals of the rounded value.
-        {"9,996", "10,0"}, {"99,96", "100"},
+        {"9,996", "10,0"},
+        {"99,96", "100"},
     };
     for (const auto& [typed, shown] : cells) {
         TTransformerFields f = fnPage(EI20, {{typed, typed}});
@@ -322,11 +393,10 @@ struct TStatusCase {
     const char* name;
     TCore core;
     std::vector<TSecondary> secondaries;
-    std::pair<TTransField, const char*> change;  // one input changed from its default
+    std::pair<TTransField, const char*> change; // one input changed from its default
     std::uint32_t status;
 };
 void PrintTo(const TStatusCase& c, std::ostream* os) { *os << c.name; }
-
 
 class TransformerStatus : public TransformerEngine, public ::testing::WithParamInterface<TStatusCase> {};
 
@@ -344,22 +414,24 @@ const TCore LimbOnly = {Kind::LamEI, "20", "30", "0", "0", "0", "0"};
 
 INSTANTIATE_TEST_SUITE_P(
     Situations, TransformerStatus,
-    ::testing::Values(TStatusCase{"NothingGiven", NoCore, {}, {TTransField::Vp, "220"}, TextId::StatusTransOpened},
-                      TStatusCase{"LoadWithoutCore", NoCore, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransNoCore},
-                      TStatusCase{"LoadWithHalfACore", LimbOnly, {{"12", "1"}}, {TTransField::Vp, "220"},
-                                  TextId::StatusTransNoCore},
-                      TStatusCase{"CoreWithoutLoad", EI20, {}, {TTransField::Vp, "220"}, TextId::StatusTransCorePower},
-                      TStatusCase{"CoreWithoutFrequency", EI20, {}, {TTransField::F, "0"}, TextId::StatusTransIncomplete},
-                      TStatusCase{"CoreWithoutDensity", EI20, {{"12", "1"}}, {TTransField::J, ""},
-                                  TextId::StatusTransIncomplete},
-                      TStatusCase{"Overload", EI20, {{"12", "2"}}, {TTransField::Vp, "220"}, TextId::StatusTransCoreTooSmall},
-                      TStatusCase{"Complete", EI20, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransDone},
-                      // The core carries the load but without a primary voltage nothing is
-                      // wound: that is not a complete design.
-                      TStatusCase{"LoadFitsButNoPrimaryVoltage", EI20, {{"12", "1"}}, {TTransField::Vp, "0"},
-                                  TextId::StatusTransIncomplete},
-                      TStatusCase{"PrimaryVoltageTooSmallForOneTurn", EI20, {{"12", "1"}}, {TTransField::Vp, "1e-320"},
-                                  TextId::StatusTransIncomplete}),
+    ::testing::Values(
+        TStatusCase{"NothingGiven", NoCore, {}, {TTransField::Vp, "220"}, TextId::StatusTransOpened},
+        TStatusCase{"LoadWithoutCore", NoCore, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransNoCore},
+        TStatusCase{"LoadWithHalfACore", LimbOnly, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransNoCore},
+        TStatusCase{"CoreWithoutLoad", EI20, {}, {TTransField::Vp, "220"}, TextId::StatusTransCorePower},
+        TStatusCase{"CoreWithoutFrequency", EI20, {}, {TTransField::F, "0"}, TextId::StatusTransIncomplete},
+        TStatusCase{"CoreWithoutDensity", EI20, {{"12", "1"}}, {TTransField::J, ""}, TextId::StatusTransIncomplete},
+        TStatusCase{"Overload", EI20, {{"12", "2"}}, {TTransField::Vp, "220"}, TextId::StatusTransCoreTooSmall},
+        TStatusCase{"Complete", EI20, {{"12", "1"}}, {TTransField::Vp, "220"}, TextId::StatusTransDone},
+        // The core carries the load but without a primary voltage nothing is
+        // wound: that is not a complete design.
+        TStatusCase{
+            "LoadFitsButNoPrimaryVoltage", EI20, {{"12", "1"}}, {TTransField::Vp, "0"}, TextId::StatusTransIncomplete},
+        TStatusCase{"PrimaryVoltageTooSmallForOneTurn",
+                    EI20,
+                    {{"12", "1"}},
+                    {TTransField::Vp, "1e-320"},
+                    TextId::StatusTransIncomplete}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
@@ -369,10 +441,9 @@ struct TMarkCase {
     const char* name;
     TCore core;
     std::vector<std::pair<TTransField, const char*>> changes;
-    std::vector<std::pair<TTransField, const char*>> marked;  // field and the text it is rewritten to
+    std::vector<std::pair<TTransField, const char*>> marked; // field and the text it is rewritten to
 };
 void PrintTo(const TMarkCase& c, std::ostream* os) { *os << c.name; }
-
 
 class TransformerMarks : public TransformerEngine, public ::testing::WithParamInterface<TMarkCase> {};
 
@@ -423,16 +494,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {Kind::Toroid, "0", "20", "0", "0", "0", ""},
                   {},
                   {{F::Dmax, "0"}, {F::Dmin, "0"}, {F::Sc, "0"}, {F::Sw, "0"}}},
-        TMarkCase{"ToroidNoHeight",
-                  {Kind::Toroid, "0", "0", "0", "0", "60", "20"},
-                  {},
-                  {{F::H, "0"}, {F::Sc, "0"}}},
+        TMarkCase{"ToroidNoHeight", {Kind::Toroid, "0", "0", "0", "0", "60", "20"}, {}, {{F::H, "0"}, {F::Sc, "0"}}},
         // A core too small to show: 0,1 mm x 0,1 mm rounds to Sc 0,00.
         TMarkCase{"SectionRoundsToZero", {Kind::LamEI, "0,1", "0,1", "10", "30", "0", "0"}, {}, {{F::Sc, "0"}}},
-        TMarkCase{"ElectricalInputs",
-                  EI20,
-                  {{F::Vp, "0"}, {F::F, "-50"}, {F::KPD, ""}, {F::Bi, "x"}, {F::J, "0,0"}, {F::Kc, "0"}, {F::Kw, "-0,5"}},
-                  {{F::Vp, "0"}, {F::F, "-50"}, {F::KPD, "0"}, {F::Bi, "0"}, {F::J, "0"}, {F::Kc, "0"}, {F::Kw, "-0,5"}}},
+        TMarkCase{
+            "ElectricalInputs",
+            EI20,
+            {{F::Vp, "0"}, {F::F, "-50"}, {F::KPD, ""}, {F::Bi, "x"}, {F::J, "0,0"}, {F::Kc, "0"}, {F::Kw, "-0,5"}},
+            {{F::Vp, "0"}, {F::F, "-50"}, {F::KPD, "0"}, {F::Bi, "0"}, {F::J, "0"}, {F::Kc, "0"}, {F::Kw, "-0,5"}}},
         TMarkCase{"PrimaryVoltageOnly", EI20, {{F::Vp, ""}}, {{F::Vp, "0"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -447,8 +516,8 @@ TEST_F(TransformerEngine, PageOpening)
     prCalcOnPage(f);
     prInitDataTrans(f);
     const std::pair<F, const char*> expected[] = {
-        {F::A, "0"}, {F::H, "0"}, {F::B, "0"}, {F::C, "0"}, {F::Sc, "0"}, {F::Sw, "0"},
-        {F::Vp, "220"}, {F::F, "50"}, {F::KPD, "0,95"}, {F::Bi, "1,2"}, {F::J, "4,2"}, {F::Kc, "0,72"}, {F::Kw, "0,28"},
+        {F::A, "0"},  {F::H, "0"},      {F::B, "0"},    {F::C, "0"},   {F::Sc, "0"},    {F::Sw, "0"},    {F::Vp, "220"},
+        {F::F, "50"}, {F::KPD, "0,95"}, {F::Bi, "1,2"}, {F::J, "4,2"}, {F::Kc, "0,72"}, {F::Kw, "0,28"},
     };
     for (const auto& [field, text] : expected)
         EXPECT_EQ(fnTransEdit(f, field).text, text) << fnTransFieldName(field);
@@ -487,7 +556,7 @@ TEST_F(TransformerEngine, LoadTooSmallToShowKeepsThePrimaryTurns)
     TTransformerFields f = fnPage(EI20, {{"0,01", "0,01"}});
     EXPECT_EQ(prCalcOnPage(f), TextId::StatusTransCorePower);
     EXPECT_EQ(f.editPtrVA.text, "0,00");
-    EXPECT_EQ(f.grid[2][3], "0,08");  // 1816 * 0.01 / 220
+    EXPECT_EQ(f.grid[2][3], "0,08"); // 1816 * 0.01 / 220
     EXPECT_EQ(f.grid[1][3], "1816");
     EXPECT_EQ(f.grid[1][2], "0,00");
 }
@@ -499,7 +568,6 @@ struct TOddInputCase {
     std::vector<std::pair<TTransField, const char*>> changes;
 };
 void PrintTo(const TOddInputCase& c, std::ostream* os) { *os << c.name; }
-
 
 class TransformerOddInputs : public TransformerEngine, public ::testing::WithParamInterface<TOddInputCase> {};
 
@@ -514,8 +582,8 @@ TEST_P(TransformerOddInputs, EveryShownTextIsANumber)
     EXPECT_LE(status, TextId::StatusTransDone);
     // Inputs the kind does not use keep whatever was typed; every result is a number.
     for (F field : {F::Sc, F::Sw, F::Pmax, F::Ptr}) {
-        EXPECT_TRUE(fnIsShownNumber(fnTransEdit(f, field).text)) << fnTransFieldName(field) << ": "
-                                                                  << fnTransEdit(f, field).text;
+        EXPECT_TRUE(fnIsShownNumber(fnTransEdit(f, field).text))
+            << fnTransFieldName(field) << ": " << fnTransEdit(f, field).text;
     }
     for (int row = 1; row < TransGridRows; ++row)
         for (int col = 1; col < TransGridCols; ++col)
@@ -580,8 +648,17 @@ TEST_F(TransformerEngine, ThicknessListsAndKc)
 TEST_F(TransformerEngine, GeneralNumberText)
 {
     const std::pair<double, const char*> values[] = {
-        {0, "0"}, {-0.0, "0"}, {220, "220"}, {0.95, "0,95"}, {0.72, "0,72"}, {-5, "-5"}, {1e-5, "1E-5"},
-        {0.0001, "0,0001"}, {1e15, "1E15"}, {123456789012345, "123456789012345"}, {-1.5e-7, "-1,5E-7"},
+        {0, "0"},
+        {-0.0, "0"},
+        {220, "220"},
+        {0.95, "0,95"},
+        {0.72, "0,72"},
+        {-5, "-5"},
+        {1e-5, "1E-5"},
+        {0.0001, "0,0001"},
+        {1e15, "1E15"},
+        {123456789012345, "123456789012345"},
+        {-1.5e-7, "-1,5E-7"},
     };
     for (const auto& [value, text] : values)
         EXPECT_EQ(fnGeneralToText(value), text) << value;
@@ -622,7 +699,7 @@ struct TPhysicsCase {
     const char* name;
     double value;
     double expected;
-    double tolerance;  // relative
+    double tolerance; // relative
 };
 void PrintTo(const TPhysicsCase& c, std::ostream* os) { *os << c.name; }
 
@@ -679,9 +756,11 @@ TEST_P(TransformerFieldPlaces, InsideTheSheetAndApart)
             << fnTransFieldName(place.field);
     }
     // Every dimension the kind computes with is shown, and every result.
-    const std::vector<TTransField> needed =
-        fnIsToroid(kind) ? std::vector<TTransField>{TTransField::H, TTransField::Dmax, TTransField::Dmin}
-                         : std::vector<TTransField>{TTransField::A, TTransField::H, TTransField::B, TTransField::C};
+    const std::vector<TTransField> needed = fnIsToroid(kind)
+                                                ? std::vector<TTransField>{TTransField::H, TTransField::Dmax,
+                                                                           TTransField::Dmin}
+                                                : std::vector<TTransField>{TTransField::A, TTransField::H,
+                                                                           TTransField::B, TTransField::C};
     EXPECT_EQ(shown.size(), needed.size() + 4);
     for (TTransField field : needed)
         EXPECT_NE(geo::fnCoreFieldRect(kind, field), TRect{}) << fnTransFieldName(field);
@@ -724,8 +803,8 @@ TEST(TransformerWire, NominalSizeGaugeAndStrands)
         {0.78, 1, 0.800, 1.9894, 20, 1.9320, 0, 0},
         {0.55, 1, 0.560, 4.0601, 23, 3.8736, 0, 0},
         {0.05, 0.002, 0.050, 1.0186, 40, 0.3992, 0, 0},
-        {3.0, 20, 0, 0, 8, 2.3908, 2, 2.0372},   // (3 / 2,5)^2 = 1,44: two strands
-        {9.0, 150, 0, 0, -1, 0, 13, 2.3506},     // beyond AWG 0 as well
+        {3.0, 20, 0, 0, 8, 2.3908, 2, 2.0372}, // (3 / 2,5)^2 = 1,44: two strands
+        {9.0, 150, 0, 0, -1, 0, 13, 2.3506},   // beyond AWG 0 as well
         {0, 1, 0, 0, -1, 0, 0, 0},
     };
     for (const auto& c : cases) {

@@ -14,12 +14,12 @@
 
 // A broken invariant is a finding: say which one and where, then stop so that
 // libFuzzer keeps the input.
-#define QF_CHECK(condition, message)                                                                   \
-    do {                                                                                               \
-        if (!(condition)) {                                                                            \
-            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, (message));    \
-            std::abort();                                                                              \
-        }                                                                                              \
+#define QF_CHECK(condition, message)                                                                                   \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "invariant broken at %s:%d: %s\n", __FILE__, __LINE__, (message));                    \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace qffuzz {

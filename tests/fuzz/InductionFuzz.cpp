@@ -17,11 +17,12 @@ bool fnKnownStatus(std::uint32_t status)
 {
     using namespace TextId;
     for (std::uint32_t known :
-         {StatusCoilNoKind, StatusToroidNoN, StatusToroidDoNotAboveDi, StatusToroidNoCore, StatusToroidNoCoreNoN,
-          StatusWireDone, StatusWireNoLengthWithH, StatusWireNoLength, StatusSingleNoSizeNoN, StatusSingleNoSize,
-          StatusSolenoidNoN, StatusSingleNoSizeNoL, StatusSolenoidNoL, StatusMultiNoSizeNoN, StatusSingleTurnsDoNotFit,
-          StatusMultiNoSize, StatusMultiTurnsDoNotFit, StatusMultiNoSizeNoL, StatusMeanNotAboveBuild,
-          StatusOuterNotAboveInner, StatusFlatHint, StatusCoilDone})
+         {StatusCoilNoKind,         StatusToroidNoN,      StatusToroidDoNotAboveDi,  StatusToroidNoCore,
+          StatusToroidNoCoreNoN,    StatusWireDone,       StatusWireNoLengthWithH,   StatusWireNoLength,
+          StatusSingleNoSizeNoN,    StatusSingleNoSize,   StatusSolenoidNoN,         StatusSingleNoSizeNoL,
+          StatusSolenoidNoL,        StatusMultiNoSizeNoN, StatusSingleTurnsDoNotFit, StatusMultiNoSize,
+          StatusMultiTurnsDoNotFit, StatusMultiNoSizeNoL, StatusMeanNotAboveBuild,   StatusOuterNotAboveInner,
+          StatusFlatHint,           StatusCoilDone})
         if (status == known)
             return true;
     return false;
@@ -65,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string text = provider.ConsumeRandomLengthString(16);
         if (typed >= 0 && typed < InductionEditCount)
             fields.editInd[static_cast<std::size_t>(typed)] = text;
-        fields.labelResInd = {};  // the page gathers fields afresh, labels are output only
+        fields.labelResInd = {}; // the page gathers fields afresh, labels are output only
 
         TInductionFields after = fields;
         const std::uint32_t status = prEditChangeInd(after, typed);

@@ -14,7 +14,10 @@
 namespace {
 
 // Any double at all, NaN and infinities included.
-double fnAnyDouble(FuzzedDataProvider& provider) { return std::bit_cast<double>(provider.ConsumeIntegral<std::uint64_t>()); }
+double fnAnyDouble(FuzzedDataProvider& provider)
+{
+    return std::bit_cast<double>(provider.ConsumeIntegral<std::uint64_t>());
+}
 
 } // namespace
 

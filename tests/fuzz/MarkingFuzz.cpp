@@ -53,8 +53,10 @@ void prCheckDisplay(const TMarkDisplay& d, int firstUnit, int lastUnit)
     for (const TDisplayItem& item : items) {
         const int width = item.point ? PointWidth : GlyphWidth;
         const int height = item.point ? PointHeight : GlyphHeight;
-        QF_CHECK(item.x >= Interior.Left && item.x + width <= Interior.Right, "a display item outside the interior (x)");
-        QF_CHECK(item.y >= Interior.Top && item.y + height <= Interior.Bottom, "a display item outside the interior (y)");
+        QF_CHECK(item.x >= Interior.Left && item.x + width <= Interior.Right,
+                 "a display item outside the interior (x)");
+        QF_CHECK(item.y >= Interior.Top && item.y + height <= Interior.Bottom,
+                 "a display item outside the interior (y)");
         QF_CHECK(item.glyph >= 0 && item.glyph <= 10, "a display item with a glyph out of range");
     }
 }
@@ -71,8 +73,8 @@ void prCheckCells(const TColorMarkData& data, int mode, std::string_view code)
             const bool allowed = fnCellAllowed(mode, band, fnBandChar(row));
             QF_CHECK(allowed == (state != CellLocked), "a cell locked against its chart mode");
             if (state == CellChosenBase + row)
-                QF_CHECK(static_cast<int>(code.size()) >= band &&
-                             code[static_cast<std::size_t>(band - 1)] == fnBandChar(row),
+                QF_CHECK(static_cast<int>(code.size()) >= band
+                             && code[static_cast<std::size_t>(band - 1)] == fnBandChar(row),
                          "a chosen cell the code does not hold");
         }
     }
@@ -125,8 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case TMarkFamily::Dross: QF_CHECK(mode == 5, "an inductor chart mode out of range"); break;
     }
     const TColorMarkData cleaned = record;
-    QF_CHECK(fnGetMarkMode(family, record) == mode && record.CodeRes == cleaned.CodeRes &&
-                 record.CodeCap == cleaned.CodeCap && record.CodeDross == cleaned.CodeDross,
+    QF_CHECK(fnGetMarkMode(family, record) == mode && record.CodeRes == cleaned.CodeRes
+                 && record.CodeCap == cleaned.CodeCap && record.CodeDross == cleaned.CodeDross,
              "the chart clean-up changed its own result");
     const std::string& active = family == TMarkFamily::Cap     ? record.CodeCap
                                 : family == TMarkFamily::Dross ? record.CodeDross

@@ -19,7 +19,7 @@ struct TFormatter {
     const char* name;
     std::string (*format)(int, double);
     std::initializer_list<std::uint32_t> labels;
-    const char* overflow;  // "" when the ladder has no overflow text
+    const char* overflow; // "" when the ladder has no overflow text
     std::uint32_t overflowLabel;
 };
 

@@ -24,8 +24,8 @@ bool fnSame(const TTransformerFields& a, const TTransformerFields& b)
 {
     for (int k = 0; k < TransFieldCount; ++k) {
         const auto field = static_cast<TTransField>(k);
-        if (fnTransEdit(a, field).text != fnTransEdit(b, field).text ||
-            fnTransEdit(a, field).bad != fnTransEdit(b, field).bad)
+        if (fnTransEdit(a, field).text != fnTransEdit(b, field).text
+            || fnTransEdit(a, field).bad != fnTransEdit(b, field).bad)
             return false;
     }
     return a.kind == b.kind && a.grid == b.grid;

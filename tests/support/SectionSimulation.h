@@ -14,23 +14,23 @@ enum class TPart { R, L, C };
 struct TTwoPortElement {
     TPart part;
     bool shunt;
-    double value;  // Ohm, H, F
+    double value; // Ohm, H, F
 };
 
 // The load voltage for a 1 V source of internal resistance sourceOhm; a
 // loadOhm of 0 stands for an open load.
-inline std::complex<double> fnLoadVoltage(const std::vector<TTwoPortElement>& chain, double sourceOhm,
-                                          double loadOhm, double frequencyHz)
+inline std::complex<double> fnLoadVoltage(const std::vector<TTwoPortElement>& chain, double sourceOhm, double loadOhm,
+                                          double frequencyHz)
 {
     using Z = std::complex<double>;
     const double w = 2 * 3.14159265358979323846 * frequencyHz;
     Z a = 1, b = 0, c = 0, d = 1;
     for (const TTwoPortElement& e : chain) {
         Z z = e.part == TPart::R ? Z(e.value) : e.part == TPart::L ? Z(0, w * e.value) : Z(0, -1 / (w * e.value));
-        if (e.shunt) {  // [a b; c d] * [1 0; 1/z 1]
+        if (e.shunt) { // [a b; c d] * [1 0; 1/z 1]
             a += b / z;
             c += d / z;
-        } else {        // [a b; c d] * [1 z; 0 1]
+        } else { // [a b; c d] * [1 z; 0 1]
             b += a * z;
             d += c * z;
         }

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "calculators/ColorMark/ColorMarkPage.h"
-#include "common/ui/ImageCanvas.h"
 #include "common/core/Numbers.h"
+#include "common/ui/ImageCanvas.h"
 #include "common/ui/UiText.h"
 
 #include <QComboBox>
@@ -58,8 +58,8 @@ protected:
         const QImage shown = page->imagePanelResult->grab().toImage().convertToFormat(QImage::Format_RGB888);
         const int w = piece.Right - piece.Left;
         const int h = piece.Bottom - piece.Top;
-        return shown.copy(place.Left, place.Top, w, h) ==
-               page->bmpColorMark.copy(piece.Left, piece.Top, w, h).convertToFormat(QImage::Format_RGB888);
+        return shown.copy(place.Left, place.Top, w, h)
+               == page->bmpColorMark.copy(piece.Left, piece.Top, w, h).convertToFormat(QImage::Format_RGB888);
     }
 
     // The bands on the body are the chart rows of the code's characters.
@@ -190,7 +190,7 @@ TEST_F(ColorMarkPage, CapacitorCodeWhileItsFieldsHaveTheFocus)
     EXPECT_EQ(page->fnData().CodeCap, "1040FF");
     EXPECT_TRUE(fnDisplayShows(prDecodeCapCode("104", '0').display));
     page->cbCap104M->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(page->cbCap104M, Qt::Key_Down);  // "B"
+    QTest::keyClick(page->cbCap104M, Qt::Key_Down); // "B"
     EXPECT_EQ(page->cbCap104M->currentIndex(), 1);
     EXPECT_EQ(page->fnData().CodeCap, "104BFF");
     EXPECT_TRUE(fnShows(page->fnPlaces().tolerance, page->fnPieces().tolerance[8]));
@@ -252,8 +252,8 @@ TEST_F(ColorMarkPage, HandCursorOverWhatCanBeClicked)
         Qt::CursorShape shape;
     } points[] = {
         {fnCell(4, 1).Left + 5, fnCell(4, 1).Top + 5, Qt::PointingHandCursor},
-        {fnCell(3, 1).Left + 5, fnCell(3, 1).Top + 5, Qt::ArrowCursor},   // black is no first digit
-        {fnCell(1, 6).Left + 5, fnCell(1, 6).Top + 5, Qt::ArrowCursor},   // band 6 closed
+        {fnCell(3, 1).Left + 5, fnCell(3, 1).Top + 5, Qt::ArrowCursor}, // black is no first digit
+        {fnCell(1, 6).Left + 5, fnCell(1, 6).Top + 5, Qt::ArrowCursor}, // band 6 closed
         {page->fnPlaces().reset.Left, page->fnPlaces().reset.Top, Qt::PointingHandCursor},
         {10, 10, Qt::ArrowCursor},
     };

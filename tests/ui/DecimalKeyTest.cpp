@@ -10,8 +10,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,8 +35,8 @@ struct TKeys {
     const char* shown;
 };
 const TKeys Keys[] = {
-    {',', "0.5", false, "0,5"}, {',', "0.5", true, "0,5"}, {',', ".5", false, "0,5"}, {',', "1,5.", false, "1,5"},
-    {'.', "2,5", false, "2.5"}, {'.', "2,5", true, "2.5"},
+    {',', "0.5", false, "0,5"},  {',', "0.5", true, "0,5"},  {',', ".5", false, "0,5"},
+    {',', "1,5.", false, "1,5"}, {'.', "2,5", false, "2.5"}, {'.', "2,5", true, "2.5"},
 };
 
 void prEnterKeys(QWidget* target, const TKeys& k)
@@ -77,9 +77,9 @@ TEST(DecimalKey, LandsAsTheSystemSeparatorInAGridCell)
         form->prMenuTransformerClick();
         auto* grid = form->fnPageControl()->currentWidget()->findChild<QTableWidget*>("sgTransOutput");
         ASSERT_NE(grid, nullptr);
-        const QRect cell = grid->visualItemRect(grid->item(2, 2));  // a secondary's current
+        const QRect cell = grid->visualItemRect(grid->item(2, 2)); // a secondary's current
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);  // opens the cell's editor
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1); // opens the cell's editor
         auto* editor = grid->findChild<QLineEdit*>("sgTransOutputEditor");
         ASSERT_NE(editor, nullptr);
         editor->clear();

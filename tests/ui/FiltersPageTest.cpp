@@ -5,9 +5,9 @@
 #include "support/SectionSimulation.h"
 
 #include "calculators/Filters/FiltersPage.h"
+#include "common/core/Numbers.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
-#include "common/core/Numbers.h"
 #include "common/ui/UiText.h"
 
 #include <QAction>
@@ -56,7 +56,10 @@ protected:
 
     QLabel* fnLabel(const char* name) const { return page->fnTabSheet()->findChild<QLabel*>(name); }
     QString fnValue(const char* name) const { return fnLabel(name)->text(); }
-    static QString fnUnit(const char* number, std::uint32_t unit) { return QString::fromUtf8(number) + " " + fnText(unit); }
+    static QString fnUnit(const char* number, std::uint32_t unit)
+    {
+        return QString::fromUtf8(number) + " " + fnText(unit);
+    }
 
     std::unique_ptr<TMyFormMain> form;
     TMyFiltersPage* page = nullptr;
@@ -72,8 +75,8 @@ TEST_F(FiltersPage, OpensEmptyOnTheLowPass)
     EXPECT_TRUE(page->rbFilterLf->isChecked());
     EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(TextId::FilterLowPassTitle));
     EXPECT_EQ(fnLabel("labelTitleFilters")->parentWidget(), page->PanelResultFilters);
-    const std::map<int, std::pair<int, QPoint>> inputs = {{1, {1, {40, 50}}}, {4, {2, {170, 50}}},
-                                                          {7, {0, {300, 50}}}, {10, {0, {430, 50}}}};
+    const std::map<int, std::pair<int, QPoint>> inputs = {
+        {1, {1, {40, 50}}}, {4, {2, {170, 50}}}, {7, {0, {300, 50}}}, {10, {0, {430, 50}}}};
     for (int slot = 1; slot <= 12; ++slot) {
         auto* edit = page->fnTabSheet()->findChild<QLineEdit*>("editFilter" + QString::number(slot));
         auto* combo = page->fnTabSheet()->findChild<QComboBox*>("comboFilter" + QString::number(slot));
@@ -101,15 +104,15 @@ TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
 {
     prType(I::F, "1");
     EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", TextId::UnitKHz));
-    EXPECT_EQ(fnValue("labelValueC1"), "");  // one value alone derives nothing
+    EXPECT_EQ(fnValue("labelValueC1"), ""); // one value alone derives nothing
     prType(I::C, "1");
     // Low-pass between R and R: sqrt2 L, sqrt2 C; T: L, 2C, L; pi: C, 2L, C.
     const std::map<const char*, QString> lowPass = {
         {"labelValueA1", fnUnit("1,0000", TextId::UnitKHz)}, {"labelValueC1", fnUnit("35,8", TextId::UnitMH)},
-        {"labelValueB1", fnUnit("1,41", TextId::UnitUF)},   {"labelValueC2", fnUnit("25,3", TextId::UnitMH)},
-        {"labelValueC3", fnUnit("25,3", TextId::UnitMH)},   {"labelValueB2", fnUnit("2,00", TextId::UnitUF)},
-        {"labelValueB3", fnUnit("1,00", TextId::UnitUF)},   {"labelValueB4", fnUnit("1,00", TextId::UnitUF)},
-        {"labelValueC4", fnUnit("50,7", TextId::UnitMH)},   {"labelValueD1", fnUnit("159", TextId::UnitOhm)},
+        {"labelValueB1", fnUnit("1,41", TextId::UnitUF)},    {"labelValueC2", fnUnit("25,3", TextId::UnitMH)},
+        {"labelValueC3", fnUnit("25,3", TextId::UnitMH)},    {"labelValueB2", fnUnit("2,00", TextId::UnitUF)},
+        {"labelValueB3", fnUnit("1,00", TextId::UnitUF)},    {"labelValueB4", fnUnit("1,00", TextId::UnitUF)},
+        {"labelValueC4", fnUnit("50,7", TextId::UnitMH)},    {"labelValueD1", fnUnit("159", TextId::UnitOhm)},
         {"labelValueD2", fnUnit("159", TextId::UnitOhm)},    {"labelValueD3", fnUnit("159", TextId::UnitOhm)},
         {"labelValueD4", fnUnit("159", TextId::UnitOhm)},    {"labelValueB8", fnUnit("1,00", TextId::UnitUF)},
     };
@@ -124,9 +127,12 @@ TEST_F(FiltersPage, TwoGivensDeriveTheRestOntoTheSections)
     EXPECT_EQ(fnLabel("labelTitleFilters")->text(), fnText(TextId::FilterHighPassTitle));
     EXPECT_EQ(page->fnEdit(I::F)->text(), "1");
     const std::map<const char*, std::pair<QString, QPoint>> highPass = {
-        {"labelValueB1", {fnUnit("707", TextId::UnitNF), {50, 231}}},   {"labelValueB2", {fnUnit("1,00", TextId::UnitUF), {210, 231}}},
-        {"labelValueC1", {fnUnit("17,9", TextId::UnitMH), {124, 271}}}, {"labelValueC3", {fnUnit("25,3", TextId::UnitMH), {400, 271}}},
-        {"labelValueD3", {fnUnit("159", TextId::UnitOhm), {400, 371}}},  {"labelValueA1", {fnUnit("1,0000", TextId::UnitKHz), {185, 184}}},
+        {"labelValueB1", {fnUnit("707", TextId::UnitNF), {50, 231}}},
+        {"labelValueB2", {fnUnit("1,00", TextId::UnitUF), {210, 231}}},
+        {"labelValueC1", {fnUnit("17,9", TextId::UnitMH), {124, 271}}},
+        {"labelValueC3", {fnUnit("25,3", TextId::UnitMH), {400, 271}}},
+        {"labelValueD3", {fnUnit("159", TextId::UnitOhm), {400, 371}}},
+        {"labelValueA1", {fnUnit("1,0000", TextId::UnitKHz), {185, 184}}},
     };
     for (const auto& [name, expected] : highPass) {
         EXPECT_EQ(fnValue(name), expected.first) << name;
@@ -140,9 +146,10 @@ double fnShownValue(const QString& text)
     const qsizetype blank = text.indexOf(' ');
     if (blank < 0)
         return 0;
-    const std::map<std::uint32_t, double> units = {{TextId::UnitPF, 1e-12}, {TextId::UnitNF, 1e-9}, {TextId::UnitUF, 1e-6}, {TextId::UnitF, 1},
-                                                   {TextId::UnitUH, 1e-6},  {TextId::UnitMH, 1e-3}, {TextId::UnitH, 1},    {TextId::UnitOhm, 1},
-                                                   {TextId::UnitKOhm, 1e3},   {TextId::UnitMOhm, 1e6}};
+    const std::map<std::uint32_t, double> units = {
+        {TextId::UnitPF, 1e-12}, {TextId::UnitNF, 1e-9}, {TextId::UnitUF, 1e-6}, {TextId::UnitF, 1},
+        {TextId::UnitUH, 1e-6},  {TextId::UnitMH, 1e-3}, {TextId::UnitH, 1},     {TextId::UnitOhm, 1},
+        {TextId::UnitKOhm, 1e3}, {TextId::UnitMOhm, 1e6}};
     for (const auto& [id, multiplier] : units)
         if (text.mid(blank + 1) == fnText(id))
             return fnQTextToFloat(text.left(blank)) * multiplier;
@@ -183,13 +190,13 @@ TEST_F(FiltersPage, SectionsBuiltFromTheShownValuesCutOffAtF)
     // the cases stay where every element shows three digits.
     const struct {
         const char* f;
-        int fUnit;  // Hz, kHz, MHz, GHz
+        int fUnit; // Hz, kHz, MHz, GHz
         const char* r;
-        int rUnit;  // Ohm, kOhm, MOhm
+        int rUnit; // Ohm, kOhm, MOhm
         double fHz, rOhm;
     } cases[] = {
-        {"50", 0, "10", 1, 50, 1e4},        {"3,4", 1, "600", 0, 3.4e3, 600}, {"455", 1, "1", 1, 455e3, 1e3},
-        {"7", 2, "50", 0, 7e6, 50},         {"14,2", 2, "75", 0, 14.2e6, 75}, {"30", 2, "600", 0, 30e6, 600},
+        {"50", 0, "10", 1, 50, 1e4}, {"3,4", 1, "600", 0, 3.4e3, 600}, {"455", 1, "1", 1, 455e3, 1e3},
+        {"7", 2, "50", 0, 7e6, 50},  {"14,2", 2, "75", 0, 14.2e6, 75}, {"30", 2, "600", 0, 30e6, 600},
     };
     for (const auto& c : cases) {
         page->rbFilterLf->click();
@@ -230,18 +237,18 @@ TEST_F(FiltersPage, StandardSeriesShowsTheDrawersParts)
     for (int k = 0; k < series->count(); ++k)
         items << series->itemText(k);
     EXPECT_EQ(items, (QStringList{fnText(TextId::SeriesExact), "E6", "E12", "E24", "E48", "E96"}));
-    page->fnCombo(I::F)->setCurrentIndex(2);  // MHz
+    page->fnCombo(I::F)->setCurrentIndex(2); // MHz
     prType(I::F, "7");
     prType(I::R, "50");
-    EXPECT_EQ(fnValue("labelValueB3"), fnUnit("455", TextId::UnitPF));  // the pi section's shunt C, exact
+    EXPECT_EQ(fnValue("labelValueB3"), fnUnit("455", TextId::UnitPF)); // the pi section's shunt C, exact
     EXPECT_FALSE(fnLabel("labelLcCutoff1")->isVisible());
-    series->setCurrentIndex(2);  // E12
+    series->setCurrentIndex(2); // E12
     EXPECT_EQ(page->fnEdit(I::F)->text(), "7");
     EXPECT_EQ(page->fnEdit(I::R)->text(), "50");
     EXPECT_EQ(fnValue("labelValueB3"), fnUnit("470", TextId::UnitPF));
-    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("1,20", TextId::UnitUH));  // 1,137 µH
+    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("1,20", TextId::UnitUH)); // 1,137 µH
     EXPECT_EQ(fnValue("labelValueD1"), fnUnit("47,0", TextId::UnitOhm));
-    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("7,0000", TextId::UnitMHz));  // the cut-off is no part
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("7,0000", TextId::UnitMHz)); // the cut-off is no part
     const QString tip = fnLabel("labelValueB3")->toolTip();
     EXPECT_TRUE(tip.contains(fnUnit("455", TextId::UnitPF))) << tip.toStdString();
     EXPECT_TRUE(tip.contains("+3,4")) << tip.toStdString();
@@ -297,7 +304,7 @@ TEST_F(FiltersPage, TypingAResultMakesItAGiven)
     prType(I::L, "1");
     EXPECT_EQ(page->fnEdit(I::F)->text(), "");
     EXPECT_EQ(page->fnEdit(I::C)->text(), "1");
-    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("159,15", TextId::UnitKHz));  // 1 uH and 1 uF
+    EXPECT_EQ(fnValue("labelValueA1"), fnUnit("159,15", TextId::UnitKHz)); // 1 uH and 1 uF
     // R replaces L (one quantity), and F the front clears C next.
     prType(I::F, "2");
     EXPECT_EQ(page->fnEdit(I::C)->text(), "");
@@ -318,9 +325,9 @@ TEST_F(FiltersPage, UnitsKeepTheGivens)
 {
     prType(I::F, "1");
     prType(I::C, "1");
-    page->fnCombo(I::F)->setCurrentIndex(2);  // 1 MHz
+    page->fnCombo(I::F)->setCurrentIndex(2); // 1 MHz
     EXPECT_EQ(fnValue("labelValueA1"), fnUnit("1,0000", TextId::UnitMHz));
-    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("0,03", TextId::UnitUH));  // L = 25,3 nH in the smallest unit
+    EXPECT_EQ(fnValue("labelValueC2"), fnUnit("0,03", TextId::UnitUH)); // L = 25,3 nH in the smallest unit
     EXPECT_EQ(page->fnData().GivenOrder[0], FilterCode::C);
     EXPECT_EQ(page->fnData().GivenOrder[1], FilterCode::F);
     // 1 GHz with 1 F shows numbers, never nan or inf.

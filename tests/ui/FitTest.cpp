@@ -25,8 +25,8 @@ void prCheckLists(QWidget* sheet, const std::string& view)
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
-        const QRect room =
-            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                          combo);
         for (int k = 0; k < combo->count(); ++k)
             EXPECT_LE(combo->fontMetrics().horizontalAdvance(combo->itemText(k)), room.width())
                 << view << " " << fnName(combo) << " item " << combo->itemText(k).toStdString();
@@ -51,9 +51,9 @@ TEST(Fit, NoListOrFieldCutsItsText)
     auto form = fnShownMainForm();
     (void)QTest::qWaitForWindowActive(form.get());
     prSetDecimalSeparator(',');
-    for (auto open : {&TMyFormMain::prMenuTransformerClick, &TMyFormMain::prMenuCoilClick,
-                      &TMyFormMain::prMenuColorMarkClick, &TMyFormMain::prMenuFilterClick,
-                      &TMyFormMain::prMenuFormulasClick}) {
+    for (auto open :
+         {&TMyFormMain::prMenuTransformerClick, &TMyFormMain::prMenuCoilClick, &TMyFormMain::prMenuColorMarkClick,
+          &TMyFormMain::prMenuFilterClick, &TMyFormMain::prMenuFormulasClick}) {
         (form.get()->*open)();
         QWidget* sheet = form->fnPageControl()->currentWidget();
         for (QRadioButton* radio : sheet->findChildren<QRadioButton*>()) {

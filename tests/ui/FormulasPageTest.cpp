@@ -95,7 +95,7 @@ TEST_F(FormulasPage, OpensOnTheResonance)
 TEST_F(FormulasPage, ResonanceSolvesTheOneLeftAtZero)
 {
     prType(1, "1");
-    EXPECT_EQ(fnResult(1)->text(), "");  // one value alone
+    EXPECT_EQ(fnResult(1)->text(), ""); // one value alone
     prType(2, "1000");
     EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
     // The result stands beside L's unit list.
@@ -107,7 +107,7 @@ TEST_F(FormulasPage, ResonanceSolvesTheOneLeftAtZero)
     EXPECT_EQ(fnResult(1)->text(), fnIs("159,15", TextId::UnitKHz));
     EXPECT_EQ(fnResult(1)->x(), fnCombo(1)->x() + fnCombo(1)->width() + 8);
     // A unit change keeps the givens.
-    fnCombo(3)->setCurrentIndex(1);  // mH
+    fnCombo(3)->setCurrentIndex(1); // mH
     EXPECT_EQ(fnResult(1)->text(), fnIs("5,0329", TextId::UnitKHz));
 }
 
@@ -145,14 +145,14 @@ TEST_F(FormulasPage, SwitchingFormulasClearsEverything)
     for (int slot = 1; slot <= 4; ++slot)
         EXPECT_EQ(fnEdit(slot)->text(), "0") << slot;
     EXPECT_EQ(fnData().GivenOrder[0], 0);
-    EXPECT_FALSE(fnCombo(1)->isVisible());  // the quality factor has no unit
+    EXPECT_FALSE(fnCombo(1)->isVisible()); // the quality factor has no unit
     EXPECT_FALSE(fnCombo(4)->isEnabled());
     EXPECT_EQ(fnResult(1)->text(), "");
 
     prPick(page->rbFizicaF, 0);
     EXPECT_EQ(fnData().listFormulas->count(), 1);
     EXPECT_EQ(page->fnCurrentFormula(), 301);
-    EXPECT_EQ(fnCombo(4)->currentText(), fnText(TextId::UnitKg));  // kilograms first
+    EXPECT_EQ(fnCombo(4)->currentText(), fnText(TextId::UnitKg)); // kilograms first
     prType(2, "5");
     prType(3, "10");
     prType(4, "2");
@@ -198,7 +198,7 @@ TEST_F(FormulasPage, OnlyTypingMakesAQuantityGiven)
     EXPECT_EQ(fnResult(1)->text(), fnIs("25,330", TextId::UnitMH));
     EXPECT_EQ(fnData().GivenOrder[0], 1);
     EXPECT_EQ(fnData().GivenOrder[1], 0);
-    page->prEditChangeFormulas(2);  // field 1 has the focus
+    page->prEditChangeFormulas(2); // field 1 has the focus
     EXPECT_EQ(fnData().GivenOrder[1], 0);
     fnEdit(2)->setFocus(Qt::MouseFocusReason);
     page->prEditChangeFormulas(2);
@@ -211,10 +211,10 @@ TEST_F(FormulasPage, OnlyTypingMakesAQuantityGiven)
 // factor has none); no field stands over another field or a unit list.
 struct TLayoutCase {
     const char* name;
-    int section;  // 1 radio, 2 electrical, 3 physics
+    int section; // 1 radio, 2 electrical, 3 physics
     int row;
     int formula;
-    std::vector<std::uint32_t> hints;  // by slot; 0: none
+    std::vector<std::uint32_t> hints; // by slot; 0: none
     friend void PrintTo(const TLayoutCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -246,21 +246,33 @@ TEST_P(FormulasLayout, EveryQuantityHasItsFieldHintAndUnits)
 
 INSTANTIATE_TEST_SUITE_P(
     Formulas, FormulasLayout,
-    ::testing::Values(
-        TLayoutCase{"Resonance", 1, 0, 101,
-                    {TextId::FormulaHintFrequency, TextId::FormulaHintCapacitance, TextId::FormulaHintInductance}},
-        TLayoutCase{"Wave", 1, 1, 102,
-                    {TextId::FormulaHintVelocity, TextId::FormulaHintWavelength, TextId::FormulaHintPeriod,
-                     TextId::FormulaHintWaveFrequency}},
-        TLayoutCase{"Quality", 1, 2, 103,
-                    {TextId::FormulaHintQuality, TextId::FormulaHintFrequency, TextId::FormulaHintInductance,
-                     TextId::FormulaHintLossResistance}},
-        TLayoutCase{"Resistors", 2, 0, 201, std::vector<std::uint32_t>(8, 0)},
-        TLayoutCase{"Inductors", 2, 1, 202, std::vector<std::uint32_t>(8, 0)},
-        TLayoutCase{"Capacitors", 2, 2, 203, std::vector<std::uint32_t>(8, 0)},
-        TLayoutCase{"Throw", 3, 0, 301,
-                    {TextId::FormulaHintDistance, TextId::FormulaHintHeight, TextId::FormulaHintSpeed,
-                     TextId::FormulaHintMass, TextId::FormulaHintEnergy}}),
+    ::testing::Values(TLayoutCase{"Resonance",
+                                  1,
+                                  0,
+                                  101,
+                                  {TextId::FormulaHintFrequency, TextId::FormulaHintCapacitance,
+                                   TextId::FormulaHintInductance}},
+                      TLayoutCase{"Wave",
+                                  1,
+                                  1,
+                                  102,
+                                  {TextId::FormulaHintVelocity, TextId::FormulaHintWavelength,
+                                   TextId::FormulaHintPeriod, TextId::FormulaHintWaveFrequency}},
+                      TLayoutCase{"Quality",
+                                  1,
+                                  2,
+                                  103,
+                                  {TextId::FormulaHintQuality, TextId::FormulaHintFrequency,
+                                   TextId::FormulaHintInductance, TextId::FormulaHintLossResistance}},
+                      TLayoutCase{"Resistors", 2, 0, 201, std::vector<std::uint32_t>(8, 0)},
+                      TLayoutCase{"Inductors", 2, 1, 202, std::vector<std::uint32_t>(8, 0)},
+                      TLayoutCase{"Capacitors", 2, 2, 203, std::vector<std::uint32_t>(8, 0)},
+                      TLayoutCase{"Throw",
+                                  3,
+                                  0,
+                                  301,
+                                  {TextId::FormulaHintDistance, TextId::FormulaHintHeight, TextId::FormulaHintSpeed,
+                                   TextId::FormulaHintMass, TextId::FormulaHintEnergy}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

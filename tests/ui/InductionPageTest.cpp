@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "calculators/Induction/InductionPage.h"
-#include "common/ui/ImageCanvas.h"
 #include "common/core/Numbers.h"
+#include "common/ui/ImageCanvas.h"
 #include "common/ui/UiText.h"
 
 #include <QCheckBox>
@@ -66,7 +66,10 @@ protected:
             prType(k, text);
     }
 
-    void prClick(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2)); }
+    void prClick(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
 
     static QString fnMicro(const char* number) { return QString::fromUtf8(number) + " " + fnText(TextId::UnitUH); }
 
@@ -141,7 +144,7 @@ TEST_F(InductionPage, TypingComputesAtEveryKeystroke)
 TEST_F(InductionPage, FieldsAreFilteredAndLimitedOnlyWhenTyped)
 {
     prType(OneLen, "1x2,3,4");
-    EXPECT_EQ(fnEdit(OneLen)->text(), "12,3");  // the letter, the second separator and the limit
+    EXPECT_EQ(fnEdit(OneLen)->text(), "12,3"); // the letter, the second separator and the limit
     // Program-written values are never cut: 9000 and 5000 give Do = 14000 in a 4-character field.
     prClick(page->rbCoilManySloi);
     prTypeAll({{ManyD, "9000"}, {ManyC, "5000"}});
@@ -166,7 +169,7 @@ TEST_F(InductionPage, LinkedFieldsFillEachOtherWithoutPingPong)
     prType(ManyC, "5");
     EXPECT_EQ(fnEdit(ManyDo)->text(), "25,0");
     EXPECT_EQ(fnEdit(ManyDi)->text(), "15,0");
-    EXPECT_EQ(fnEdit(ManyD)->text(), "20");  // the rewrite of Do and Di did not rewrite D and c
+    EXPECT_EQ(fnEdit(ManyD)->text(), "20"); // the rewrite of Do and Di did not rewrite D and c
     EXPECT_EQ(fnEdit(ManyC)->text(), "5");
 
     prClick(page->rbCoilPloski);
@@ -225,20 +228,34 @@ TEST_F(InductionPage, EveryViewPlacesItsFields)
 {
     const int listLeft = 418 - 105;
     const std::vector<TViewCase> views = {
-        {"rbCoilOneSloi", TextId::CoilSingleLayerTitle, TextId::StatusSingleNoSizeNoN,
+        {"rbCoilOneSloi",
+         TextId::CoilSingleLayerTitle,
+         TextId::StatusSingleNoSizeNoN,
          {{OneLen, {113, 193}}, {OneD0, {265, 255}}, {OneWire, {144, 348}}},
          {}},
-        {"rbCoilManySloi", TextId::CoilMultiLayerTitle, TextId::StatusMultiNoSizeNoN,
-         {{ManyLen, {207, 163}}, {ManyDi, {146, 241}}, {ManyDo, {75, 209}}, {ManyC, {85, 307}},
-          {ManyD, {318, 271}}, {ManyWire, {236, 381}}},
+        {"rbCoilManySloi",
+         TextId::CoilMultiLayerTitle,
+         TextId::StatusMultiNoSizeNoN,
+         {{ManyLen, {207, 163}},
+          {ManyDi, {146, 241}},
+          {ManyDo, {75, 209}},
+          {ManyC, {85, 307}},
+          {ManyD, {318, 271}},
+          {ManyWire, {236, 381}}},
          {}},
-        {"rbCoilPloski", TextId::CoilFlatTitle, TextId::StatusFlatHint,
+        {"rbCoilPloski",
+         TextId::CoilFlatTitle,
+         TextId::StatusFlatHint,
          {{FlatN, {listLeft, -1}}, {FlatGap, {listLeft, -1}}},
          {FlatN}},
-        {"rbCoilProvod", TextId::CoilWireTitle, TextId::StatusWireNoLength,
+        {"rbCoilProvod",
+         TextId::CoilWireTitle,
+         TextId::StatusWireNoLength,
          {{WireLen, {listLeft, -1}}, {WireH, {listLeft, -1}}},
          {}},
-        {"rbCoilTor", TextId::CoilToroidTitle, TextId::StatusToroidNoCoreNoN,
+        {"rbCoilTor",
+         TextId::CoilToroidTitle,
+         TextId::StatusToroidNoCoreNoN,
          {{TorDo, {265, 167}}, {TorDi, {128, 157}}, {TorH, {265, 220}}, {TorN, {listLeft, -1}}},
          {TorN, TorMu}},
     };
@@ -254,7 +271,8 @@ TEST_F(InductionPage, EveryViewPlacesItsFields)
                 EXPECT_EQ(edit->y(), at.y()) << view.radio << " " << k;
             }
             QComboBox* unit = fnData().comboInd[static_cast<std::size_t>(k)];
-            const bool hidden = std::find(view.hiddenUnits.begin(), view.hiddenUnits.end(), k) != view.hiddenUnits.end();
+            const bool hidden = std::find(view.hiddenUnits.begin(), view.hiddenUnits.end(), k)
+                                != view.hiddenUnits.end();
             EXPECT_EQ(unit->isVisible(), !hidden) << view.radio << " " << k;
             if (!hidden) {
                 EXPECT_EQ(unit->x(), edit->x() + edit->width() + 2);

@@ -43,7 +43,10 @@ protected:
     }
 
     QString fnValue(int element) const { return page->labelLadderValue[static_cast<std::size_t>(element - 1)]->text(); }
-    static QString fnUnit(const char* number, std::uint32_t unit) { return QString::fromUtf8(number) + " " + fnText(unit); }
+    static QString fnUnit(const char* number, std::uint32_t unit)
+    {
+        return QString::fromUtf8(number) + " " + fnText(unit);
+    }
 
     // The ladder the value labels describe, read back from their texts.
     std::vector<TLadderElement> fnShownLadder() const
@@ -146,7 +149,11 @@ TEST_F(LadderPage, AWrongInputSaysWhichItIs)
         {"Butterworth ignores the ripple", [&] { page->rbLadderButterworth->click(); }, TextId::StatusLadderDone},
         {"no impedance", [&] { prType(page->editLadderR, "0"); }, TextId::StatusLadderImpedance},
         {"impedance back", [&] { prType(page->editLadderR, "75"); }, TextId::StatusLadderDone},
-        {"frequency above 10 GHz", [&] { page->comboLadderF->setCurrentIndex(3); prType(page->editLadderF, "20"); },
+        {"frequency above 10 GHz",
+         [&] {
+             page->comboLadderF->setCurrentIndex(3);
+             prType(page->editLadderF, "20");
+         },
          TextId::StatusLadderFrequency},
         {"frequency back", [&] { prType(page->editLadderF, "2"); }, TextId::StatusLadderDone},
     };
@@ -168,17 +175,17 @@ TEST_F(LadderPage, HighPassAndStandardParts)
     page->comboLadderF->setCurrentIndex(2);
     prType(page->editLadderF, "1,8");
     EXPECT_EQ(page->labelLadderLoss2->text(),
-              fnText(TextId::LadderLossAtHalfF).arg(fnUnit("900", TextId::UnitKHz), "30,1"));  // 10 log(1 + 2^10)
+              fnText(TextId::LadderLossAtHalfF).arg(fnUnit("900", TextId::UnitKHz), "30,1")); // 10 log(1 + 2^10)
     EXPECT_EQ(page->labelLadderLoss3->text(),
               fnText(TextId::LadderLossAtThirdF).arg(fnUnit("600", TextId::UnitKHz), "47,7"));
-    EXPECT_EQ(fnValue(1), fnUnit("7,15", TextId::UnitUH));  // shunt L = R / (w g1), g1 = 0,618
-    page->comboSeries->setCurrentIndex(2);  // E12
+    EXPECT_EQ(fnValue(1), fnUnit("7,15", TextId::UnitUH)); // shunt L = R / (w g1), g1 = 0,618
+    page->comboSeries->setCurrentIndex(2);                 // E12
     EXPECT_EQ(fnValue(1), fnUnit("6,80", TextId::UnitUH));
     EXPECT_TRUE(page->labelLadderValue[0]->toolTip().contains(fnUnit("7,15", TextId::UnitUH)));
     const std::vector<TLadderElement> shown = fnShownLadder();
     const double atHalf = fnLadderLossDb(shown, 50, 0.9e6);
     EXPECT_TRUE(page->labelLadderLoss2->text().endsWith(QString::fromStdString(fnFloatToText(3, atHalf)) + " "
-                                                       + fnText(TextId::LadderAxisDb)))
+                                                        + fnText(TextId::LadderAxisDb)))
         << page->labelLadderLoss2->text().toStdString();
 }
 

@@ -64,8 +64,8 @@ TEST(MainWindow, MenuHoldsEveryCommandAndEnablesBuiltCalculators)
         bool enabled;
     };
     const Entry entries[] = {
-        {"menuExit", TextId::MenuExit, true},       {"menuTransformer", TextId::MenuTransformer, true},
-        {"menuCoil", TextId::MenuCoil, true},       {"menuFilter", TextId::MenuFilter, true},
+        {"menuExit", TextId::MenuExit, true},         {"menuTransformer", TextId::MenuTransformer, true},
+        {"menuCoil", TextId::MenuCoil, true},         {"menuFilter", TextId::MenuFilter, true},
         {"menuColorMark", TextId::MenuMarking, true}, {"menuFormulas", TextId::MenuFormulas, true},
         {"menuHelpPage", TextId::MenuAbout, true},
     };
@@ -119,7 +119,7 @@ TEST(MainWindow, KeysCloseTabsShowHelpAndExit)
     EXPECT_FALSE(pages->isTabVisible(filter));
     EXPECT_EQ(form->fnActivePageIndex(), 0);
     QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
-    EXPECT_TRUE(pages->isTabVisible(0));  // the help page stays
+    EXPECT_TRUE(pages->isTabVisible(0)); // the help page stays
     form->prMenuCoilClick();
     form->prClosePage();
     form->prMenuHelpClick();
@@ -249,7 +249,7 @@ TEST(PageManager, DoubleClickOnCloseClosesOneTabAndNeverExits)
         const int second = form->fnActivePageIndex();
         prDoubleClick(*form, pages->widget(second)->findChild<QPushButton*>("btnClose"));
         EXPECT_FALSE(pages->isTabVisible(second));
-        EXPECT_TRUE(pages->isTabVisible(second - 1));  // the neighbour stays open
+        EXPECT_TRUE(pages->isTabVisible(second - 1)); // the neighbour stays open
         // The last calculator closed: the help page comes up under the pointer.
         prDoubleClick(*form, pages->widget(second - 1)->findChild<QPushButton*>("btnClose"));
         EXPECT_TRUE(form->isVisible());
@@ -344,5 +344,3 @@ TEST(HelpPage, ExitButtonAndExitCommandCloseTheWindow)
 }
 
 } // namespace
-
-

@@ -1,5 +1,5 @@
-#include "common/ui/NumberField.h"
 #include "common/core/Numbers.h"
+#include "common/ui/NumberField.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -33,12 +33,9 @@ TEST_P(FilteredEdit, KeepsTheFieldANumberWhileTyping)
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, FilteredEdit,
-                         ::testing::Values(TypingCase{"LeadingComma", ",5", "0,5"},
-                                           TypingCase{"LoneComma", ",", "0,"},
-                                           TypingCase{"LeadingZero", "07", "7"},
-                                           TypingCase{"Letter", "1x", "1"},
-                                           TypingCase{"LoneMinus", "-", ""},
-                                           TypingCase{"Cyrillic", "2\xD0\xB6", "2"},
+                         ::testing::Values(TypingCase{"LeadingComma", ",5", "0,5"}, TypingCase{"LoneComma", ",", "0,"},
+                                           TypingCase{"LeadingZero", "07", "7"}, TypingCase{"Letter", "1x", "1"},
+                                           TypingCase{"LoneMinus", "-", ""}, TypingCase{"Cyrillic", "2\xD0\xB6", "2"},
                                            TypingCase{"Decimal", "12,75", "12,75"},
                                            TypingCase{"SecondComma", "1,2,3", "1,23"}),
                          [](const auto& info) { return std::string(info.param.name); });

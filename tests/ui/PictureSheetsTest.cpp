@@ -1,5 +1,5 @@
-#include "common/ui/ImageCanvas.h"
 #include "common/ui/PictureSheets.h"
+#include "common/ui/ImageCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -74,10 +74,10 @@ TEST(PictureStores, StoreThenRestoreGivesThePictureBack)
 TEST(PictureStores, DirectReaderAgreesWithQtsReaderForEveryStore)
 {
     const TPictureStore stores[] = {
-        TPictureStore::ImageAbout,     TPictureStore::ImageTr01,      TPictureStore::ImageTr02,
-        TPictureStore::ImageTr03,      TPictureStore::ImageTr04,      TPictureStore::ImageTr05,
-        TPictureStore::ImageTr06,      TPictureStore::ImageInduction, TPictureStore::ImageColorMark,
-        TPictureStore::ImageFlt00,     TPictureStore::ImageFormulas00,
+        TPictureStore::ImageAbout, TPictureStore::ImageTr01,       TPictureStore::ImageTr02,
+        TPictureStore::ImageTr03,  TPictureStore::ImageTr04,       TPictureStore::ImageTr05,
+        TPictureStore::ImageTr06,  TPictureStore::ImageInduction,  TPictureStore::ImageColorMark,
+        TPictureStore::ImageFlt00, TPictureStore::ImageFormulas00,
     };
     for (TPictureStore store : stores) {
         QImage expected = QImage(fnStorePath(store)).convertToFormat(QImage::Format_RGB888);
@@ -100,7 +100,7 @@ TEST(ImageCanvas, ShowsWhatWasDrawnAndForgetsWhatIsCovered)
             sheet.setPixel(x, y, qRgb(x * 6, y * 8, 100));
     TMyImageCanvas canvas;
     canvas.prSetSize(50, 40);
-    EXPECT_EQ(canvas.fnRendered().pixel(5, 5), qRgba(0, 0, 0, 0));  // transparent until drawn on
+    EXPECT_EQ(canvas.fnRendered().pixel(5, 5), qRgba(0, 0, 0, 0)); // transparent until drawn on
     canvas.fillRect(fnPlaceRect(0, 0, 50, 40, TRect{}), QColor(212, 208, 200));
     const TRect piece = fnPlaceRect(10, 5, 8, 6, TRect{});
     // A chart redrawn a thousand times keeps one operation per place.
@@ -113,7 +113,8 @@ TEST(ImageCanvas, ShowsWhatWasDrawnAndForgetsWhatIsCovered)
         EXPECT_EQ(shown.copy(2 + 10 * k, 20, 8, 6), sheet.copy(10, 5, 8, 6)) << k;
     EXPECT_EQ(shown.pixel(0, 0), qRgb(212, 208, 200));
     // A piece reaching past the sheet is cut to it, in place.
-    canvas.copyRect(fnPlaceRect(40, 0, 0, 0, fnPlaceRect(35, 0, 10, 4, TRect{})), sheet, fnPlaceRect(35, 0, 10, 4, TRect{}));
+    canvas.copyRect(fnPlaceRect(40, 0, 0, 0, fnPlaceRect(35, 0, 10, 4, TRect{})), sheet,
+                    fnPlaceRect(35, 0, 10, 4, TRect{}));
     const QImage cut = canvas.fnRendered().convertToFormat(QImage::Format_RGB888);
     EXPECT_EQ(cut.copy(40, 0, 5, 4), sheet.copy(35, 0, 5, 4));
     EXPECT_EQ(cut.pixel(46, 1), qRgb(212, 208, 200));

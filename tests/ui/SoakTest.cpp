@@ -19,12 +19,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,8 +159,8 @@ QString fnWidgetName(const QObject* object)
 
 bool fnShowsNanOrInf(const QString& text)
 {
-    return text.contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
-           text.contains(QLatin1String("inf"), Qt::CaseInsensitive);
+    return text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("inf"), Qt::CaseInsensitive);
 }
 
 // The visible widgets under `root`, parents before children, in creation order.
@@ -272,7 +272,10 @@ private:
     int fnBelow(int n) { return n <= 0 ? 0 : static_cast<int>(mRandom() % static_cast<std::uint32_t>(n)); }
     bool fnChance(int percent) { return fnBelow(100) < percent; }
     template <typename T>
-    T fnPick(const QList<T>& items) { return items.at(fnBelow(static_cast<int>(items.size()))); }
+    T fnPick(const QList<T>& items)
+    {
+        return items.at(fnBelow(static_cast<int>(items.size())));
+    }
 
     void prDigest(const QString& text)
     {
@@ -602,9 +605,9 @@ private:
         for (QWidget* widget : fnPageWidgets()) {
             if (!widget->isEnabled())
                 continue;
-            if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
-                (qobject_cast<QPushButton*>(widget) && widget->objectName() != QLatin1String("btnClose") &&
-                 !fnIsExitButton(widget))) {
+            if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)
+                || (qobject_cast<QPushButton*>(widget) && widget->objectName() != QLatin1String("btnClose")
+                    && !fnIsExitButton(widget))) {
                 controls.append(widget);
                 places.append(widget->rect());
             } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
@@ -857,8 +860,8 @@ private:
             // The list opens; the popup answer picks an entry or dismisses it.
             prClickInside(combo, Qt::LeftButton, false, QStringLiteral("unit list"));
         } else {
-            static const Qt::Key Keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
-                                           Qt::Key_PageDown};
+            static const Qt::Key Keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                           Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
             combo->setFocus(Qt::TabFocusReason);
             if (fnChance(70)) {
                 const Qt::Key key = Keys[fnBelow(6)];
@@ -923,8 +926,9 @@ private:
         case 2: number = QString::number(fnBelow(fnChance(50) ? 10 : 1000)); break;
         case 3:
         case 4: number = QString::number(fnBelow(1000)) + point + fnDigits(1 + fnBelow(4)); break;
-        case 5: number = fnDigits(1 + fnBelow(3)) + (fnChance(50) ? "e" : "E") + (fnChance(50) ? "-" : "") +
-                         QString::number(fnBelow(fnChance(50) ? 12 : 400));
+        case 5:
+            number = fnDigits(1 + fnBelow(3)) + (fnChance(50) ? "e" : "E") + (fnChance(50) ? "-" : "")
+                     + QString::number(fnBelow(fnChance(50) ? 12 : 400));
             break;
         case 6: {
             static const char* Zeros[] = {"0", "00", "0,0", "0.", ",0", "-0", "0e0", "0e-5", "", "-", ",", "e"};
@@ -934,24 +938,26 @@ private:
         case 7:
             if (fnChance(60)) {
                 // Short enough for the narrow fields, large or small enough to overflow a product.
-                static const char* Edges[] = {"9e99", "1e-99", "9e9", "1e38", "1e-9", "5e-5", "1e308", "2e308",
-                                              "9e-9", "1e15", "1e-15", "99e9"};
+                static const char* Edges[] = {"9e99",  "1e-99", "9e9",  "1e38", "1e-9",  "5e-5",
+                                              "1e308", "2e308", "9e-9", "1e15", "1e-15", "99e9"};
                 number = QString::fromLatin1(Edges[fnBelow(static_cast<int>(std::size(Edges)))]);
             } else {
                 number = "1" + fnDigits(20 + fnBelow(380));
             }
             break;
         case 8: number = "0" + point + QString(fnBelow(30), '0') + fnDigits(1 + fnBelow(3)); break;
-        default: number = "-" + QString::number(fnBelow(1000)) + (fnChance(50) ? point + fnDigits(2) : QString()); break;
+        default:
+            number = "-" + QString::number(fnBelow(1000)) + (fnChance(50) ? point + fnDigits(2) : QString());
+            break;
         }
         return number;
     }
 
     QString fnRandomPasteText()
     {
-        static const QString Pieces[] = {"1", "2,5", "3.3", "e", "E-9", "-", "+", " ", "1e308", "1e999",
-                                         "nan", "inf", "-inf", "NaN", "0x1F", "μ", "Ом", "кГц", "\t", "12К",
-                                         "R47", "4R7", "01C", "104K", "ё", "€", "½", "\u00a0", "\n", "١٢"};
+        static const QString Pieces[] = {"1",   "2,5", "3.3",  "e",    "E-9",  "-", "+",  " ",      "1e308", "1e999",
+                                         "nan", "inf", "-inf", "NaN",  "0x1F", "μ", "Ом", "кГц",    "\t",    "12К",
+                                         "R47", "4R7", "01C",  "104K", "ё",    "€", "½",  "\u00a0", "\n",    "١٢"};
         QString text;
         const int length = fnChance(10) ? 100 + fnBelow(5000) : 1 + fnBelow(20);
         while (text.size() < length) {

@@ -4,9 +4,9 @@
 #include "UiTestSupport.h"
 
 #include "calculators/Transformer/TransformerPage.h"
+#include "common/core/Numbers.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
-#include "common/core/Numbers.h"
 #include "common/ui/UiText.h"
 
 #include <QApplication>
@@ -93,8 +93,8 @@ protected:
 
     static bool fnMarked(const QLineEdit* edit)
     {
-        return edit->font().bold() && edit->font().strikeOut() &&
-               edit->palette().color(QPalette::Text) == QColor(Qt::red);
+        return edit->font().bold() && edit->font().strikeOut()
+               && edit->palette().color(QPalette::Text) == QColor(Qt::red);
     }
 
     std::unique_ptr<TMyFormMain> form;
@@ -119,9 +119,9 @@ TEST_F(TransformerPage, OpensAsTheMenuOpensIt)
 
     // The first design ran before the defaults: the core fields and areas stay marked.
     const std::vector<std::pair<const char*, QString>> texts = {
-        {"editA", "0"},   {"editH", "0"},      {"editB", "0"},    {"editC", "0"},   {"editSc", "0"},
-        {"editSw", "0"},  {"editVp", "220"},   {"editF", "50"},   {"editKPD", "0,95"}, {"editBi", "1,2"},
-        {"editJ", "4,2"}, {"editKc", "0,72"},  {"editKw", "0,28"}, {"editPmax", "0,00"}, {"editPtr", "0,00"},
+        {"editA", "0"},   {"editH", "0"},     {"editB", "0"},     {"editC", "0"},       {"editSc", "0"},
+        {"editSw", "0"},  {"editVp", "220"},  {"editF", "50"},    {"editKPD", "0,95"},  {"editBi", "1,2"},
+        {"editJ", "4,2"}, {"editKc", "0,72"}, {"editKw", "0,28"}, {"editPmax", "0,00"}, {"editPtr", "0,00"},
     };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(fnEdit(name)->text(), text) << name;
@@ -133,11 +133,11 @@ TEST_F(TransformerPage, OpensAsTheMenuOpensIt)
     for (int row = 1; row < 7; ++row)
         for (int col = 1; col < 6; ++col)
             EXPECT_EQ(fnCell(col, row), "0,00") << col << ',' << row;
-    for (int col = 0; col < 6; ++col)  // 619..624
+    for (int col = 0; col < 6; ++col) // 619..624
         EXPECT_EQ(fnCell(col, 0), fnText(TextId::TransGridWinding + col));
-    for (int row = 1; row < 7; ++row)  // 625..630
+    for (int row = 1; row < 7; ++row) // 625..630
         EXPECT_EQ(fnCell(0, row), fnText(TextId::TransGridPrimary + row - 1));
-    EXPECT_EQ(fnTransPage(0), nullptr);  // the help page is not a transformer page
+    EXPECT_EQ(fnTransPage(0), nullptr); // the help page is not a transformer page
 }
 
 TEST_F(TransformerPage, FieldsAsDrawnAndTyped)
@@ -158,7 +158,7 @@ TEST_F(TransformerPage, FieldsAsDrawnAndTyped)
         EXPECT_TRUE(edit->isReadOnly()) << name;
         EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus) << name;
         EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(239, 237, 209)) << name;
-        EXPECT_GE(edit->maxLength(), 1000) << name;  // a long result is never cut
+        EXPECT_GE(edit->maxLength(), 1000) << name; // a long result is never cut
     }
     int top = 0;
     const int tops[] = {23, 45, 66, 87, 108, 129, 150};
@@ -177,8 +177,8 @@ TEST_F(TransformerPage, Geometry)
 {
     const std::vector<std::pair<QWidget*, QRect>> places = {
         {page->PanelTrans, {10, 10, 180, page->rbTransAdv->y() + page->rbTransAdv->height() + 4}},
-        {page->PanelSerd, {10, page->PanelTrans->geometry().bottom() + 1 + 4, 180,
-                           page->rbSerdO->y() + page->rbSerdO->height() + 4}},
+        {page->PanelSerd,
+         {10, page->PanelTrans->geometry().bottom() + 1 + 4, 180, page->rbSerdO->y() + page->rbSerdO->height() + 4}},
         {page->PanelTransInput, {10, page->PanelSerd->geometry().bottom() + 1 + 4, 180, 220}},
         {page->imageTransInput, {0, 0, 180, 220}},
         {page->PanelCoreShape, {198, 10, 560, 220}},
@@ -292,7 +292,7 @@ TEST_F(TransformerPage, DesignTypedByTheUser)
     EXPECT_EQ(fnCell(1, 2), "12,0");
     EXPECT_EQ(fnCell(2, 2), "1,00");
     const std::vector<std::pair<std::pair<int, int>, QString>> cells = {
-        {{1, 1}, "220"}, {{2, 1}, "0,06"}, {{3, 1}, "1816"}, {{4, 1}, "0,01"}, {{5, 1}, "0,11"},
+        {{1, 1}, "220"},  {{2, 1}, "0,06"}, {{3, 1}, "1816"}, {{4, 1}, "0,01"}, {{5, 1}, "0,11"},
         {{3, 2}, "99,1"}, {{4, 2}, "0,24"}, {{5, 2}, "0,55"}, {{3, 3}, "0,00"},
     };
     for (const auto& [cell, text] : cells)
@@ -324,7 +324,7 @@ TEST_F(TransformerPage, EnterInAGridCellRecalculates)
     prTypeCore({{"editA", "20"}, {"editH", "30"}, {"editB", "10"}, {"editC", "30"}});
     prEnter(fnEdit("editC"));
     const QString before = fnEdit("editPtr")->text();
-    prTypeIntoCell(1, 2, "12");  // typed, then Enter
+    prTypeIntoCell(1, 2, "12"); // typed, then Enter
     prTypeIntoCell(2, 2, "1");
     QApplication::processEvents();
     EXPECT_EQ(fnEdit("editPtr")->text(), "12,0") << before.toStdString();
@@ -339,7 +339,7 @@ TEST_F(TransformerPage, EnterInAGridCellRecalculates)
     fnGrid()->setFocus();
     QTest::keyClick(fnGrid(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(fnCell(5, 2), "0,65");  // 1 A at 3 A/mm2 instead of 4,2
+    EXPECT_EQ(fnCell(5, 2), "0,65"); // 1 A at 3 A/mm2 instead of 4,2
 }
 
 // Every winding's wire diameter points to the wire to buy: the IEC 60317
@@ -354,8 +354,8 @@ TEST_F(TransformerPage, WireDiameterNamesTheWireToBuy)
     const QString tip = fnGrid()->item(2, 5)->toolTip();
     EXPECT_TRUE(tip.contains(fnText(TextId::TransWireIec).arg("0,560", "4,06"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(fnText(TextId::TransWireAwg).arg("23", "0,573", "3,87"))) << tip.toStdString();
-    EXPECT_FALSE(fnGrid()->item(1, 5)->toolTip().isEmpty());  // the primary's too
-    EXPECT_TRUE(fnGrid()->item(4, 5)->toolTip().isEmpty());   // no third secondary, no wire
+    EXPECT_FALSE(fnGrid()->item(1, 5)->toolTip().isEmpty()); // the primary's too
+    EXPECT_TRUE(fnGrid()->item(4, 5)->toolTip().isEmpty());  // no third secondary, no wire
 }
 
 TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
@@ -366,8 +366,8 @@ TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
         const char* shown;
     };
     const TTyping typings[] = {
-        {"editA", "1x", "1"},      {"editA", "1234", "123"}, {"editA", ",5", "0,5"}, {"editH", "07", "7"},
-        {"editB", "-", ""},        {"editVp", "2,2,", "2,2"}, {"editJ", "4.2", "4,2"}, {"editKw", "123456", "12345"},
+        {"editA", "1x", "1"}, {"editA", "1234", "123"},  {"editA", ",5", "0,5"},  {"editH", "07", "7"},
+        {"editB", "-", ""},   {"editVp", "2,2,", "2,2"}, {"editJ", "4.2", "4,2"}, {"editKw", "123456", "12345"},
     };
     for (const auto& t : typings) {
         QLineEdit* edit = fnEdit(t.field);
@@ -411,7 +411,7 @@ TEST_F(TransformerPage, GridCellsRefuseWhatIsNotANumber)
     EXPECT_EQ(fnCell(1, 5), "12");
     page->prTransOutputSetEditText(2, 5, "abc");
     EXPECT_EQ(fnCell(2, 5), "0");
-    page->prTransOutputSetEditText(3, 5, "9");  // a turns cell is the program's
+    page->prTransOutputSetEditText(3, 5, "9"); // a turns cell is the program's
     EXPECT_EQ(fnCell(3, 5), "0,00");
 }
 
@@ -436,7 +436,7 @@ TEST_F(TransformerPage, LeavingTheGridDropsTheSelection)
 struct TKindCase {
     const char* radio;
     TTransCoreKind kind;
-    std::map<std::string, QPoint> places;  // shown fields; the others are hidden
+    std::map<std::string, QPoint> places; // shown fields; the others are hidden
     std::uint32_t labelText;
     std::vector<QString> thickness;
     const char* kc;
@@ -457,8 +457,8 @@ TEST_P(TransformerKinds, FieldsListAndKc)
     EXPECT_TRUE(radio->isChecked());
     EXPECT_EQ(page->fnCoreKind(), c.kind);
 
-    for (const char* name : {"editA", "editH", "editB", "editC", "editDmax", "editDmin", "editSc", "editSw",
-                             "editPmax", "editPtr"}) {
+    for (const char* name :
+         {"editA", "editH", "editB", "editC", "editDmax", "editDmin", "editSc", "editSw", "editPmax", "editPtr"}) {
         QLineEdit* edit = fnEdit(name);
         const auto found = c.places.find(name);
         if (found == c.places.end()) {
@@ -481,35 +481,32 @@ TEST_P(TransformerKinds, FieldsListAndKc)
 
 const std::vector<QString> LamList = {"0.1", "0.2", "0.35"};
 const std::vector<QString> TapeList = {"0.08", "0.15", "0.2", "0.35"};
-const std::map<std::string, QPoint> EIPlaces = {
-    {"editA", {189, 200}}, {"editH", {293, 188}}, {"editB", {38, 104}},   {"editC", {130, 200}},
-    {"editSc", {467, 20}}, {"editSw", {467, 56}}, {"editPmax", {427, 145}}, {"editPtr", {427, 181}}};
-const std::map<std::string, QPoint> UIPlaces = {
-    {"editA", {223, 200}}, {"editH", {289, 191}}, {"editB", {67, 97}},    {"editC", {164, 200}},
-    {"editSc", {467, 20}}, {"editSw", {467, 56}}, {"editPmax", {427, 145}}, {"editPtr", {427, 181}}};
+const std::map<std::string, QPoint> EIPlaces = {{"editA", {189, 200}},    {"editH", {293, 188}},  {"editB", {38, 104}},
+                                                {"editC", {130, 200}},    {"editSc", {467, 20}},  {"editSw", {467, 56}},
+                                                {"editPmax", {427, 145}}, {"editPtr", {427, 181}}};
+const std::map<std::string, QPoint> UIPlaces = {{"editA", {223, 200}},    {"editH", {289, 191}},  {"editB", {67, 97}},
+                                                {"editC", {164, 200}},    {"editSc", {467, 20}},  {"editSw", {467, 56}},
+                                                {"editPmax", {427, 145}}, {"editPtr", {427, 181}}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cores, TransformerKinds,
-    ::testing::Values(TKindCase{"rbSerdLamEI", TTransCoreKind::LamEI, EIPlaces, TextId::TransLamThickness, LamList,
-                                "0,72"},
-                      TKindCase{"rbSerdLentEI", TTransCoreKind::LentEI, EIPlaces, TextId::TransTapeThickness,
-                                TapeList, "0,87"},
-                      TKindCase{"rbSerdLamUI", TTransCoreKind::LamUI, UIPlaces, TextId::TransLamThickness, LamList,
-                                "0,72"},
-                      TKindCase{"rbSerdLentUI", TTransCoreKind::LentUI, UIPlaces, TextId::TransTapeThickness,
-                                TapeList, "0,87"},
-                      TKindCase{"rbSerdO",
-                                TTransCoreKind::Toroid,
-                                {{"editH", {310, 125}},
-                                 {"editDmax", {160, 42}},
-                                 {"editDmin", {59, 155}},
-                                 {"editSc", {476, 20}},
-                                 {"editSw", {476, 56}},
-                                 {"editPmax", {427, 145}},
-                                 {"editPtr", {427, 181}}},
-                                TextId::TransTapeThickness,
-                                {"0.08", "0.1", "0.15", "0.2", "0.35"},
-                                "0,85"}),
+    ::testing::Values(
+        TKindCase{"rbSerdLamEI", TTransCoreKind::LamEI, EIPlaces, TextId::TransLamThickness, LamList, "0,72"},
+        TKindCase{"rbSerdLentEI", TTransCoreKind::LentEI, EIPlaces, TextId::TransTapeThickness, TapeList, "0,87"},
+        TKindCase{"rbSerdLamUI", TTransCoreKind::LamUI, UIPlaces, TextId::TransLamThickness, LamList, "0,72"},
+        TKindCase{"rbSerdLentUI", TTransCoreKind::LentUI, UIPlaces, TextId::TransTapeThickness, TapeList, "0,87"},
+        TKindCase{"rbSerdO",
+                  TTransCoreKind::Toroid,
+                  {{"editH", {310, 125}},
+                   {"editDmax", {160, 42}},
+                   {"editDmin", {59, 155}},
+                   {"editSc", {476, 20}},
+                   {"editSw", {476, 56}},
+                   {"editPmax", {427, 145}},
+                   {"editPtr", {427, 181}}},
+                  TextId::TransTapeThickness,
+                  {"0.08", "0.1", "0.15", "0.2", "0.35"},
+                  "0,85"}),
     [](const auto& info) { return std::string(info.param.radio); });
 
 TEST_F(TransformerPage, ToroidDesign)
@@ -551,7 +548,7 @@ TEST_F(TransformerPage, ThicknessSetsKcWithoutRecalculating)
     EXPECT_EQ(form->fnStatusText(), status);
 
     QTest::mouseClick(page->btnCalc, Qt::LeftButton);
-    EXPECT_EQ(fnEdit("editPmax")->text(), "24,4");  // 19,11 * 0.92 / 0.72
+    EXPECT_EQ(fnEdit("editPmax")->text(), "24,4"); // 19,11 * 0.92 / 0.72
 }
 
 TEST_F(TransformerPage, BadElectricalInputIsMarkedUntilEntered)
@@ -586,7 +583,7 @@ TEST_F(TransformerPage, PagesAreIndependentAndCloseHidesTheTab)
 
     QTest::mouseClick(second->btnClose, Qt::LeftButton);
     EXPECT_FALSE(form->fnPageControl()->isTabVisible(secondIndex));
-    EXPECT_EQ(fnTransPage(secondIndex), second);  // closing only hides
+    EXPECT_EQ(fnTransPage(secondIndex), second); // closing only hides
 }
 
 } // namespace

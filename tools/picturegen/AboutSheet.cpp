@@ -32,8 +32,7 @@ const QColor kNavy(26, 50, 98);
 const QColor kWire(38, 60, 104);
 const QColor kCopperLine(184, 96, 38);
 
-void prWire(QPainter& p, std::initializer_list<QPointF> pts, const QColor& c = kWire,
-            double width = 2.0)
+void prWire(QPainter& p, std::initializer_list<QPointF> pts, const QColor& c = kWire, double width = 2.0)
 {
     QPainterPath path;
     auto it = pts.begin();
@@ -58,8 +57,7 @@ void prDot(QPainter& p, QPointF c, double r = 3.0)
 
 // A winding drawn as `n` half-circle humps from `start` along `dir`
 // (unit vector), bulging to the side `bulge` (unit vector).
-void prHumps(QPainter& p, QPointF start, QPointF dir, QPointF bulge, int n, double radius,
-             const QColor& c)
+void prHumps(QPainter& p, QPointF start, QPointF dir, QPointF bulge, int n, double radius, const QColor& c)
 {
     QPainterPath path;
     path.moveTo(start);
@@ -134,8 +132,7 @@ void prToroid(QPainter& p, QPointF o, double rOut, double rIn)
         const QPointF s = o + u * (rOut + 3.0);
         QPainterPath lead;
         lead.moveTo(s);
-        lead.cubicTo(s + u * 6, s + QPointF(10, a < M_PI ? -3 : 3),
-                     s + QPointF(17, a < M_PI ? -3 : 3));
+        lead.cubicTo(s + u * 6, s + QPointF(10, a < M_PI ? -3 : 3), s + QPointF(17, a < M_PI ? -3 : 3));
         p.save();
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(120, 56, 18), 2.6, Qt::SolidLine, Qt::RoundCap));
@@ -165,8 +162,7 @@ void prResistor(QPainter& p, const QRectF& body)
     p.setPen(Qt::NoPen);
     for (const auto& [at, colour] : bands) {
         p.setBrush(colour);
-        p.drawRect(QRectF(body.left() + body.width() * at - 2.5, body.top() + 0.8, 5.0,
-                          body.height() - 1.6));
+        p.drawRect(QRectF(body.left() + body.width() * at - 2.5, body.top() + 0.8, 5.0, body.height() - 1.6));
     }
     p.setPen(QPen(kWire, 1.6));
     p.setBrush(Qt::NoBrush);
@@ -230,8 +226,7 @@ void prSchematic(QPainter& p)
     p.drawPath(wave);
     p.restore();
     prWire(p, {src - QPointF(0, 11), QPointF(src.x(), top), QPointF(78.5, top), QPointF(78.5, 160.5)});
-    prWire(p, {src + QPointF(0, 11), QPointF(src.x(), bottom), QPointF(78.5, bottom),
-               QPointF(78.5, 200.5)});
+    prWire(p, {src + QPointF(0, 11), QPointF(src.x(), bottom), QPointF(78.5, bottom), QPointF(78.5, 200.5)});
 
     // Transformer: two windings on a core.
     prHumps(p, QPointF(78.5, 160.5), QPointF(0, 1), QPointF(1, 0), 4, 5.0, kCopperLine);
@@ -286,7 +281,9 @@ constexpr const char* kIconRows[16] = {
     "KdddddehhdddddeK",
     "KkkggkkkkkkggkkK",
     "KkkggggggggggkkK",
-    "Kkk" "ssssssssss" "kkK",
+    "Kkk"
+    "ssssssssss"
+    "kkK",
     "KkkkkkkkkkkkkkkK",
     "KKKKKKKKKKKKKKKK",
 };
@@ -318,8 +315,8 @@ QImage fnDrawAbout()
     prBeginPainter(p, img);
 
     // Card with a soft shadow, inside the piece the help page shows.
-    const QRectF card(kShownPiece.left() + 0.5, kShownPiece.top() + 0.5,
-                      kShownPiece.width() - 4.0, kShownPiece.height() - 4.0);
+    const QRectF card(kShownPiece.left() + 0.5, kShownPiece.top() + 0.5, kShownPiece.width() - 4.0,
+                      kShownPiece.height() - 4.0);
     for (int i = 3; i >= 1; --i) {
         p.save();
         p.setPen(Qt::NoPen);

@@ -170,8 +170,7 @@ QImage fnDrawAppIcon(int size)
         p.setPen(Qt::NoPen);
         for (int i = 1; i <= 3; ++i) {
             p.setBrush(QColor(0, 0, 0, 22));
-            p.drawRoundedRect(QRectF(margin, margin + margin * i / 3.0, tile, tile), tile * 0.16,
-                              tile * 0.16);
+            p.drawRoundedRect(QRectF(margin, margin + margin * i / 3.0, tile, tile), tile * 0.16, tile * 0.16);
         }
     }
     p.translate(margin, margin);
@@ -195,8 +194,7 @@ int fnWriteAppIcons(const QString& dir, QTextStream& out, QTextStream& err)
         const QImage icon = fnDrawAppIcon(size);
         const QString path = dir + QStringLiteral("/quillfern-%1.png").arg(size);
         // Written, then read back and compared, as the stores are.
-        if (!icon.save(path, "PNG")
-            || QImage(path).convertToFormat(QImage::Format_ARGB32) != icon) {
+        if (!icon.save(path, "PNG") || QImage(path).convertToFormat(QImage::Format_ARGB32) != icon) {
             err << path << ": not written or not read back as drawn\n";
             ++failures;
             continue;

@@ -136,8 +136,7 @@ const std::array<TRowColour, kChartRows> kRowColour = {{
 // ---------------------------------------------------------------- helpers
 
 // Draws one piece with its own origin, clipped to it, on its background.
-void prPiece(QPainter& p, const QRect& piece, const QColor& back,
-             const std::function<void(QPainter&)>& draw)
+void prPiece(QPainter& p, const QRect& piece, const QColor& back, const std::function<void(QPainter&)>& draw)
 {
     p.save();
     p.setClipRect(piece);
@@ -174,8 +173,7 @@ QLinearGradient fnCylinderGradient(const QColor& base, double top, double bottom
     QLinearGradient g(0, top, 0, bottom);
     constexpr int kStops = 24;
     for (int i = 0; i <= kStops; ++i)
-        g.setColorAt(static_cast<double>(i) / kStops,
-                     fnCylinder(base, static_cast<double>(i) / kStops, metallic));
+        g.setColorAt(static_cast<double>(i) / kStops, fnCylinder(base, static_cast<double>(i) / kStops, metallic));
     return g;
 }
 
@@ -200,10 +198,7 @@ void prTextAt(QPainter& p, QPointF base, const QString& text, const QFont& font,
     p.restore();
 }
 
-double fnTextWidth(const QString& text, const QFont& font)
-{
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
+double fnTextWidth(const QString& text, const QFont& font) { return QFontMetricsF(font).horizontalAdvance(text); }
 
 // ---------------------------------------------------------------- swatches
 
@@ -296,8 +291,8 @@ QPolygonF fnSegment(QPointF a, QPointF b)
     const QPointF n(-u.y(), u.x());
     const double h = kSegThick / 2.0;
     QPolygonF poly;
-    poly << a + u * kSegGap << a + u * (kSegGap + h) + n * h << b - u * (kSegGap + h) + n * h
-         << b - u * kSegGap << b - u * (kSegGap + h) - n * h << a + u * (kSegGap + h) - n * h;
+    poly << a + u * kSegGap << a + u * (kSegGap + h) + n * h << b - u * (kSegGap + h) + n * h << b - u * kSegGap
+         << b - u * (kSegGap + h) - n * h << a + u * (kSegGap + h) - n * h;
     return poly;
 }
 
@@ -326,8 +321,7 @@ void prGlyph(QPainter& p, int glyph)
     const int bits = kSegments[static_cast<std::size_t>(glyph)];
     for (int s = 0; s < 7; ++s)
         if (bits & (1 << s))
-            p.drawPolygon(fnSegment(seg[static_cast<std::size_t>(s)].first,
-                                    seg[static_cast<std::size_t>(s)].second));
+            p.drawPolygon(fnSegment(seg[static_cast<std::size_t>(s)].first, seg[static_cast<std::size_t>(s)].second));
     p.restore();
 }
 
@@ -376,16 +370,14 @@ struct TTolText {
     const char* unit;
 };
 const std::array<TTolText, kTolCount> kTolText = {{
-    {"±20", nullptr, "%"},    {"±10", nullptr, "%"},    {"±5", nullptr, "%"},
-    {"±1", nullptr, "%"},     {"±2", nullptr, "%"},     {"±0,5", nullptr, "%"},
-    {"±0,25", nullptr, "%"},  {"±0,1", nullptr, "%"},   {"±0,05", nullptr, "%"},
-    {"±30", nullptr, "%"},    {"+80", "−20", "%"},      {"+50", "−20", "%"},
-    {"+50", "−10", "%"},      {"+30", "−10", "%"},      {"+100", "−10", "%"},
-    {"±0,25", nullptr, "пФ"}, {"±0,05", nullptr, "пФ"}, {"±0,5", nullptr, "пФ"},
-    {"±0,1", nullptr, "пФ"},  {nullptr, nullptr, nullptr}, {"допуск", nullptr, "?"},
-    {"±3", nullptr, "%"},     {"±4", nullptr, "%"},     {nullptr, nullptr, nullptr},
+    {"±20", nullptr, "%"},    {"±10", nullptr, "%"},   {"±5", nullptr, "%"},    {"±1", nullptr, "%"},
+    {"±2", nullptr, "%"},     {"±0,5", nullptr, "%"},  {"±0,25", nullptr, "%"}, {"±0,1", nullptr, "%"},
+    {"±0,05", nullptr, "%"},  {"±30", nullptr, "%"},   {"+80", "−20", "%"},     {"+50", "−20", "%"},
+    {"+50", "−10", "%"},      {"+30", "−10", "%"},     {"+100", "−10", "%"},    {"±0,25", nullptr, "пФ"},
+    {"±0,05", nullptr, "пФ"}, {"±0,5", nullptr, "пФ"}, {"±0,1", nullptr, "пФ"}, {nullptr, nullptr, nullptr},
+    {"допуск", nullptr, "?"}, {"±3", nullptr, "%"},    {"±4", nullptr, "%"},    {nullptr, nullptr, nullptr},
 }};
-constexpr double kTolRight = 64.0;   // right edge of the text in the piece
+constexpr double kTolRight = 64.0; // right edge of the text in the piece
 constexpr double kTolBaseline = 16.0;
 
 // The tolerance stands right-aligned under the unit.
@@ -401,8 +393,7 @@ void prTolerance(QPainter& p, int t)
     const double gap = 3.0;
     if (tt.lower == nullptr) {
         const QString value = QString::fromUtf8(tt.text);
-        prTextAt(p, QPointF(std::round(unitLeft - gap - fnTextWidth(value, font)), kTolBaseline),
-                 value, font, kLcdInk);
+        prTextAt(p, QPointF(std::round(unitLeft - gap - fnTextWidth(value, font)), kTolBaseline), value, font, kLcdInk);
         return;
     }
     const QFont small = fnLcdFont(10);
@@ -429,8 +420,7 @@ void prExtraBand(QPainter& p, int e)
     const QFont label = fnLcdFont(10, false);
     const QString tke = QStringLiteral("ТКЕ");
     prTextAt(p, QPointF(10.0, 16.0), tke, label, kLcdInk);
-    prTextAt(p, QPointF(std::round(10.0 + fnTextWidth(tke, label) + 3.0), 16.0), group,
-             fnLcdFont(13), kLcdInk);
+    prTextAt(p, QPointF(std::round(10.0 + fnTextWidth(tke, label) + 3.0), 16.0), group, fnLcdFont(13), kLcdInk);
 }
 
 // ---------------------------------------------------------------- display window
@@ -501,8 +491,7 @@ void prDisplayWindow(QPainter& p)
 
     // Reset key in the reset area (its hit test includes the far edges).
     const QPoint key = fnInWindow(kResetPlace.topLeft());
-    prResetKey(p, QRectF(key.x() + 0.5, key.y() + 0.5, kResetPlace.width() - 1.0,
-                         kResetPlace.height() - 1.0));
+    prResetKey(p, QRectF(key.x() + 0.5, key.y() + 0.5, kResetPlace.width() - 1.0, kResetPlace.height() - 1.0));
     // A leader from the "Сброс" label to the key.
     const double labelMid = fnInWindow(QPoint(0, kResetLabelTop)).y() + kResetLabelHeight / 2.0;
     const double keyMid = key.x() + kResetPlace.width() / 2.0;
@@ -522,8 +511,8 @@ void prDisplayWindow(QPainter& p)
 
 // Geometry of body 1 (body coordinates): a straight cylinder between two
 // end caps; the cylinder's inside rows are exactly the band places' rows.
-constexpr int kCylTop = 50;     // first inside row
-constexpr int kCylBottom = 81;  // last inside row
+constexpr int kCylTop = 50;    // first inside row
+constexpr int kCylBottom = 81; // last inside row
 constexpr int kCylLeft = 58;
 constexpr int kCylRight = 142;
 constexpr double kCapOuter = 36.5;
@@ -598,8 +587,7 @@ QImage fnBodyOne(const std::array<int, kBands>& rows)
             for (int k = 1; k <= kBands; ++k) {
                 const QRect place = fnBandPlace(k);
                 const int row = rows[static_cast<std::size_t>(k - 1)];
-                if (row != kNoBandRow && x >= place.left() + kBandMarginLeft
-                    && x <= place.right() - kBandMarginRight) {
+                if (row != kNoBandRow && x >= place.left() + kBandMarginLeft && x <= place.right() - kBandMarginRight) {
                     const TRowColour& rc = kRowColour[static_cast<std::size_t>(row - 1)];
                     c = fnCylinder(rc.colour, t, rc.metallic);
                 }
@@ -609,8 +597,7 @@ QImage fnBodyOne(const std::array<int, kBands>& rows)
     }
     // Outline rows just outside the band places.
     prLine(p, QPointF(kCylLeft, kCylTop - 0.5), QPointF(kCylRight + 1.0, kCylTop - 0.5), kBodyOutline);
-    prLine(p, QPointF(kCylLeft, kCylBottom + 1.5), QPointF(kCylRight + 1.0, kCylBottom + 1.5),
-           kBodyOutline);
+    prLine(p, QPointF(kCylLeft, kCylBottom + 1.5), QPointF(kCylRight + 1.0, kCylBottom + 1.5), kBodyOutline);
     prCap(p, true);
     prCap(p, false);
 
@@ -620,8 +607,7 @@ QImage fnBodyOne(const std::array<int, kBands>& rows)
         const QRect place = fnBandPlace(k);
         const double mid = place.left() + (kBandMarginLeft + place.width() - kBandMarginRight) / 2.0;
         const QString n = QString::number(k);
-        prTextAt(p, QPointF(std::round(mid - fnTextWidth(n, font) / 2.0), kCapTop - 4.0), n, font,
-                 ink::kNote);
+        prTextAt(p, QPointF(std::round(mid - fnTextWidth(n, font) / 2.0), kCapTop - 4.0), n, font, ink::kNote);
     }
     p.end();
     return img;
@@ -636,8 +622,8 @@ void prCodeField(QPainter& p, const QRect& field, const QColor& print)
     prFieldBox(p, field, ink::kInputBack);
     const QFont hint = fnFont(9);
     const QString code = QStringLiteral("код");
-    prTextAt(p, QPointF(std::round(field.center().x() + 0.5 - fnTextWidth(code, hint) / 2.0), field.top() - 4.0),
-             code, hint, print);
+    prTextAt(p, QPointF(std::round(field.center().x() + 0.5 - fnTextWidth(code, hint) / 2.0), field.top() - 4.0), code,
+             hint, print);
 }
 
 constexpr QPointF kDiscCentre(116.0, 70.0);
@@ -727,8 +713,8 @@ void prDiscBody(QPainter& p)
     prDot(p, letterAt, 1.8, ink::kDimension);
     const QString tol = QStringLiteral("допуск");
     const QFont note = fnFont(11);
-    prTextAt(p, QPointF(std::round(kCapLetterList.right() + 1.0 - fnTextWidth(tol, note)),
-                        kCapLetterList.bottom() + 14.0),
+    prTextAt(p,
+             QPointF(std::round(kCapLetterList.right() + 1.0 - fnTextWidth(tol, note)), kCapLetterList.bottom() + 14.0),
              tol, note, ink::kNote);
 }
 
@@ -752,7 +738,7 @@ void prDiscGhost(QPainter& p)
 // printed on its coat) and, above that, from the side.
 constexpr QRectF kChip(9.0, 82.0, 110.0, 44.0);
 constexpr double kChipEnd = 20.0;
-constexpr double kPadOver = 5.0; // how far a pad reaches beyond the chip
+constexpr double kPadOver = 5.0;  // how far a pad reaches beyond the chip
 constexpr double kSideTop = 40.0; // side view: top of the coat
 constexpr double kBoardTop = 58.0;
 
@@ -802,8 +788,8 @@ void prSmdSideView(QPainter& p)
     p.setBrush(QColor(30, 30, 32));
     p.drawRect(QRectF(kChip.left() + kChipEnd, kSideTop, kChip.width() - 2 * kChipEnd, 2.5));
     for (const bool left : {true, false}) {
-        const QRectF end(left ? kChip.left() + 0.5 : kChip.right() - kChipEnd - 0.5, kSideTop + 0.5,
-                         kChipEnd, bodyBottom - kSideTop);
+        const QRectF end(left ? kChip.left() + 0.5 : kChip.right() - kChipEnd - 0.5, kSideTop + 0.5, kChipEnd,
+                         bodyBottom - kSideTop);
         p.setPen(QPen(QColor(104, 108, 116), 1.0));
         p.setBrush(fnTinGradient(end.top(), end.bottom()));
         p.drawRoundedRect(end, 2.5, 2.5);
@@ -940,8 +926,7 @@ QImage fnSheet()
     }
     for (int j = 1; j <= kBandNumberCount; ++j) {
         prPiece(p, fnBandNumberRect(j), ink::kPageBack, [j](QPainter& q) {
-            prText(q, QRectF(0, 0, 15, 15), Qt::AlignCenter, QString::number(j), ink::kText,
-                   fnFont(11, true));
+            prText(q, QRectF(0, 0, 15, 15), Qt::AlignCenter, QString::number(j), ink::kText, fnFont(11, true));
         });
     }
     prPiece(p, kIconRect[0], ink::kPageBack, prIconResistor);
@@ -1015,9 +1000,8 @@ QList<TFieldPlace> fnColorMarkOverlay()
     add(QStringLiteral("reset area"), QRect(window + fnInWindow(kResetPlace.topLeft()), kResetPlace.size()));
     const double labelWidth = fnTextWidth(QStringLiteral("Сброс"), fnFont(11));
     const int labelLeft = kResetLabelRight - static_cast<int>(std::ceil(labelWidth));
-    add(QStringLiteral("label Сброс"),
-        QRect(window + fnInWindow(QPoint(labelLeft, kResetLabelTop)),
-              QSize(kResetLabelRight - labelLeft, kResetLabelHeight)));
+    add(QStringLiteral("label Сброс"), QRect(window + fnInWindow(QPoint(labelLeft, kResetLabelTop)),
+                                             QSize(kResetLabelRight - labelLeft, kResetLabelHeight)));
     add(QStringLiteral("shown unit"), QRect(window + fnInWindow(kUnitPlace), fnUnitRect(1).size()));
     add(QStringLiteral("shown tolerance"), QRect(window + fnInWindow(kTolPlace), fnTolRect(1).size()));
     add(QStringLiteral("shown extra band"), QRect(window + fnInWindow(kExtraPlace), fnExtraRect(1).size()));

@@ -30,8 +30,7 @@ bool fnClipToRect(QPointF a, QPointF b, const QRectF& r, double& t0, double& t1)
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
     const double pk[4] = {-dx, dx, -dy, dy};
-    const double qk[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(),
-                          r.bottom() - a.y()};
+    const double qk[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
     for (int i = 0; i < 4; ++i) {
         if (pk[i] == 0.0) {
             if (qk[i] < 0)
@@ -94,9 +93,7 @@ void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap, const QCo
     p.setPen(QPen(c, 1.0, Qt::SolidLine, Qt::FlatCap));
     double t0 = 0;
     double t1 = 0;
-    if (!gap.isEmpty()
-        && fnClipToRect(s, e, gap.adjusted(-kGapMargin, -kGapMargin, kGapMargin, kGapMargin),
-                        t0, t1)) {
+    if (!gap.isEmpty() && fnClipToRect(s, e, gap.adjusted(-kGapMargin, -kGapMargin, kGapMargin, kGapMargin), t0, t1)) {
         const QPointF d = e - s;
         if (t0 > 0)
             p.drawLine(QLineF(s, s + d * t0));
@@ -137,8 +134,7 @@ void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c)
     p.restore();
 }
 
-void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg,
-             const QColor& c, double width)
+void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg, const QColor& c, double width)
 {
     const QRectF box = area.boundingRect();
     const double rad = angleDeg * M_PI / 180.0;
@@ -219,8 +215,7 @@ double fnCaptionWidth(const TCaption& cap, int pixelSize)
     return parts.wMain + parts.wSub + parts.wTail;
 }
 
-void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY, const QColor& c,
-                   int pixelSize)
+void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY, const QColor& c, int pixelSize)
 {
     const TCaptionParts parts = fnCaptionParts(cap, pixelSize);
     const QFontMetricsF fm(parts.tail);
@@ -242,14 +237,12 @@ void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY, c
     p.restore();
 }
 
-void prCaptionRight(QPainter& p, const TCaption& cap, double right, double midY, const QColor& c,
-                    int pixelSize)
+void prCaptionRight(QPainter& p, const TCaption& cap, double right, double midY, const QColor& c, int pixelSize)
 {
     prCaptionLeft(p, cap, std::round(right - fnCaptionWidth(cap, pixelSize)), midY, c, pixelSize);
 }
 
-void prText(QPainter& p, const QRectF& box, int flags, const QString& text, const QColor& c,
-            const QFont& font)
+void prText(QPainter& p, const QRectF& box, int flags, const QString& text, const QColor& c, const QFont& font)
 {
     p.save();
     p.setPen(c);

@@ -66,8 +66,7 @@ void prArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& c);
 // A dimension line from a to b with arrowheads at both ends pointing out
 // to a and b. The part of the line inside `gap` (grown by 2 px) is left
 // out: that is where the value field sits. An empty gap draws the whole line.
-void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap,
-                 const QColor& c = ink::kDimension);
+void prDimension(QPainter& p, QPointF a, QPointF b, const QRectF& gap, const QColor& c = ink::kDimension);
 
 // A straight line of a given colour and width, square-ended.
 void prLine(QPainter& p, QPointF a, QPointF b, const QColor& c, double width = 1.0);
@@ -78,8 +77,8 @@ void prDot(QPainter& p, QPointF centre, double r, const QColor& c);
 void prExtension(QPainter& p, QPointF from, QPointF to, const QColor& c = ink::kDimension);
 
 // Parallel lines at `angleDeg` every `spacing` px, clipped to `area`.
-void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg,
-             const QColor& c, double width = 1.0);
+void prHatch(QPainter& p, const QPainterPath& area, double spacing, double angleDeg, const QColor& c,
+             double width = 1.0);
 
 // A cut face: the block filled crisp, hatched with each set of lines in turn
 // (spacing, angle, colour), and outlined 1 px inside its edge.
@@ -104,13 +103,12 @@ struct TCaption {
     bool italicSymbol = true;
 };
 double fnCaptionWidth(const TCaption& cap, int pixelSize = 11);
-void prCaptionRight(QPainter& p, const TCaption& cap, double right, double midY,
-                    const QColor& c = ink::kText, int pixelSize = 11);
-void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY,
-                   const QColor& c = ink::kText, int pixelSize = 11);
+void prCaptionRight(QPainter& p, const TCaption& cap, double right, double midY, const QColor& c = ink::kText,
+                    int pixelSize = 11);
+void prCaptionLeft(QPainter& p, const TCaption& cap, double left, double midY, const QColor& c = ink::kText,
+                   int pixelSize = 11);
 
 // One line of plain text, aligned within a box.
-void prText(QPainter& p, const QRectF& box, int flags, const QString& text,
-            const QColor& c, const QFont& font);
+void prText(QPainter& p, const QRectF& box, int flags, const QString& text, const QColor& c, const QFont& font);
 
 } // namespace picturegen

@@ -108,9 +108,9 @@ std::vector<TSection> fnSections()
 // Section geometry, in section coordinates (pixel rows and columns).
 constexpr int kTopWire = 14;
 constexpr int kGroundWire = 60;
-constexpr int kBodyMid = 37;       // shunt bodies are centred on this row
-constexpr int kTerminalIn = 4;     // column of the input terminals
-constexpr int kTerminalOut = 126;  // column of the output terminals
+constexpr int kBodyMid = 37;      // shunt bodies are centred on this row
+constexpr int kTerminalIn = 4;    // column of the input terminals
+constexpr int kTerminalOut = 126; // column of the output terminals
 constexpr double kTerminalRadius = 2.5;
 
 // Symbol sizes.
@@ -180,13 +180,13 @@ double fnGain(bool lowPass, double decadesFromCutoff)
 // Where a response is drawn: the K axis, the f axis, the level K = 1 and the
 // cut-off, and the span of frequency per pixel.
 struct TPlot {
-    double axisX;      // K axis
-    double axisY;      // f axis (K = 0)
-    double unityY;     // K = 1
-    double cutoffX;    // f = fc
+    double axisX;   // K axis
+    double axisY;   // f axis (K = 0)
+    double unityY;  // K = 1
+    double cutoffX; // f = fc
     double pxPerDecade;
-    double left;       // the curve runs from here
-    double right;      // to here
+    double left;  // the curve runs from here
+    double right; // to here
 };
 
 double fnPlotY(const TPlot& plot, double k) { return plot.axisY - k * (plot.axisY - plot.unityY); }
@@ -246,17 +246,16 @@ void prResponse(QPainter& p, bool lowPass)
     // K = 1 on the K axis.
     prLine(p, QPointF(plot.axisX - 3, plot.unityY), QPointF(plot.axisX, plot.unityY), kWire);
     const QFont small = fnFont(10);
-    prText(p, QRectF(0, plot.unityY - 7, plot.axisX - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
-           QStringLiteral("1"), ink::kText, small);
+    prText(p, QRectF(0, plot.unityY - 7, plot.axisX - 4, 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("1"),
+           ink::kText, small);
 
     // The −3 dB level and the cut-off.
     prDashed(p, QPointF(plot.axisX + 1, y3), QPointF(plot.cutoffX - 3, y3), ink::kDimension);
     prDashed(p, QPointF(plot.cutoffX, y3 + 3), QPointF(plot.cutoffX, plot.axisY - 1), ink::kDimension);
-    prLine(p, QPointF(plot.cutoffX, plot.axisY - 3), QPointF(plot.cutoffX, plot.axisY + 4),
-           ink::kDimension);
+    prLine(p, QPointF(plot.cutoffX, plot.axisY - 3), QPointF(plot.cutoffX, plot.axisY + 4), ink::kDimension);
     prDot(p, QPointF(plot.cutoffX, fnPlotY(plot, k3)), 2.3, ink::kDimension);
-    prText(p, QRectF(plot.axisX + 4, y3 - 14, 40, 12), Qt::AlignLeft | Qt::AlignBottom,
-           QStringLiteral("−3 дБ"), ink::kDimension, small);
+    prText(p, QRectF(plot.axisX + 4, y3 - 14, 40, 12), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("−3 дБ"),
+           ink::kDimension, small);
 
     // Axis letters.
     TCaption k{QStringLiteral("K"), QString(), QString(), true};
@@ -268,8 +267,7 @@ void prResponse(QPainter& p, bool lowPass)
     const QFontMetricsF label(fnFont(11));
     const double baseline = kCutoffLabel.y() + std::round(label.ascent());
     const TCaption cutoff{QStringLiteral("F"), QStringLiteral("ср"), QStringLiteral(" ="), true};
-    prCaptionRight(p, cutoff, kCutoffLabel.x() - 3, baseline - label.capHeight() / 2.0,
-                   ink::kText, 11);
+    prCaptionRight(p, cutoff, kCutoffLabel.x() - 3, baseline - label.capHeight() / 2.0, ink::kText, 11);
 }
 
 // A small copy of the response for the selection list.
@@ -307,10 +305,7 @@ constexpr double kBarOverhang = 2.0;
 TMath fnSym(const QString& s) { return {TMath::TKind::Text, s, true, {}}; }
 TMath fnUpright(const QString& s) { return {TMath::TKind::Text, s, false, {}}; }
 TMath fnRow(std::vector<TMath> parts) { return {TMath::TKind::Row, {}, false, std::move(parts)}; }
-TMath fnFraction(TMath num, TMath den)
-{
-    return {TMath::TKind::Fraction, {}, false, {std::move(num), std::move(den)}};
-}
+TMath fnFraction(TMath num, TMath den) { return {TMath::TKind::Fraction, {}, false, {std::move(num), std::move(den)}}; }
 TMath fnRoot(TMath body) { return {TMath::TKind::Root, {}, false, {std::move(body)}}; }
 
 QFont fnMathFont(bool italic) { return fnFont(kMathPx, false, italic); }
@@ -324,8 +319,7 @@ TBox fnMeasure(const TMath& m)
     case TMath::TKind::Text: {
         const QFontMetricsF fm(fnMathFont(m.italic));
         // Letters and digits only: the cap height is the ink above the baseline.
-        return {fm.horizontalAdvance(m.text) + (m.italic ? 1.0 : 0.0), std::ceil(fm.capHeight()),
-                1.0};
+        return {fm.horizontalAdvance(m.text) + (m.italic ? 1.0 : 0.0), std::ceil(fm.capHeight()), 1.0};
     }
     case TMath::TKind::Row: {
         TBox box;
@@ -341,8 +335,7 @@ TBox fnMeasure(const TMath& m)
         const TBox num = fnMeasure(m.parts[0]);
         const TBox den = fnMeasure(m.parts[1]);
         const double axis = fnMathAxis();
-        return {std::max(num.width, den.width) + 2 * kBarOverhang,
-                axis + kFractionGap + num.descent + num.ascent + 0.5,
+        return {std::max(num.width, den.width) + 2 * kBarOverhang, axis + kFractionGap + num.descent + num.ascent + 0.5,
                 kFractionGap + den.ascent + den.descent - axis + 0.5};
     }
     case TMath::TKind::Root: {
@@ -382,12 +375,9 @@ void prMath(QPainter& p, const TMath& m, QPointF at, const QColor& c)
         p.fillRect(QRectF(std::round(at.x()), bar, std::round(box.width), 1.0), c);
         p.restore();
         prMath(p, m.parts[0],
-               QPointF(std::round(at.x() + (box.width - num.width) / 2.0), bar - kFractionGap - num.descent),
-               c);
+               QPointF(std::round(at.x() + (box.width - num.width) / 2.0), bar - kFractionGap - num.descent), c);
         prMath(p, m.parts[1],
-               QPointF(std::round(at.x() + (box.width - den.width) / 2.0),
-                       bar + 1.0 + kFractionGap + den.ascent),
-               c);
+               QPointF(std::round(at.x() + (box.width - den.width) / 2.0), bar + 1.0 + kFractionGap + den.ascent), c);
         return;
     }
     case TMath::TKind::Root: {
@@ -458,8 +448,8 @@ void prFormulas(QPainter& p, const QSize& size)
         prMath(p, l.left, QPointF(x0 + leftWidth - lb.width, baseline), ink::kText);
         prMath(p, right, QPointF(x0 + leftWidth, baseline), ink::kText);
         if (!l.tag.isEmpty())
-            prText(p, QRectF(x0 - tagWidth - 2, baseline - 10, tagWidth, 12),
-                   Qt::AlignLeft | Qt::AlignBottom, l.tag, ink::kNote, tagFont);
+            prText(p, QRectF(x0 - tagWidth - 2, baseline - 10, tagWidth, 12), Qt::AlignLeft | Qt::AlignBottom, l.tag,
+                   ink::kNote, tagFont);
         y += r.ascent + r.descent + gap;
     }
 }
@@ -475,10 +465,8 @@ struct TSpan {
 TSpan fnSeriesSpan(const TElement& e)
 {
     switch (e.part) {
-    case TPart::Inductor:
-        return {e.label.x() + 2, e.label.x() + 1 + kCoilLength};
-    case TPart::Resistor:
-        return {e.label.x() + 2, e.label.x() + 2 + kResistorLength};
+    case TPart::Inductor: return {e.label.x() + 2, e.label.x() + 1 + kCoilLength};
+    case TPart::Resistor: return {e.label.x() + 2, e.label.x() + 2 + kResistorLength};
     case TPart::Capacitor: {
         const int c = e.label.x() + 10; // gap centre, under the start of the value
         const int half = kPlateGap / 2 + 2;
@@ -493,12 +481,9 @@ TSpan fnSeriesSpan(const TElement& e)
 int fnShuntColumn(const TElement& e)
 {
     switch (e.part) {
-    case TPart::Inductor:
-        return e.label.x() - 5;
-    case TPart::Resistor:
-        return e.label.x() - 9;
-    case TPart::Capacitor:
-        return e.label.x() - 12;
+    case TPart::Inductor: return e.label.x() - 5;
+    case TPart::Resistor: return e.label.x() - 9;
+    case TPart::Capacitor: return e.label.x() - 12;
     }
     return 0;
 }
@@ -512,8 +497,7 @@ void prHumps(QPainter& p, QPointF start, QPointF dir, QPointF bulge)
         const QPointF centre = start + dir * (kHumpRadius * (2 * i + 1));
         for (int s = 1; s <= 16; ++s) {
             const double t = M_PI * s / 16.0;
-            path.lineTo(centre - dir * (kHumpRadius * std::cos(t))
-                        + bulge * (kHumpRadius * std::sin(t)));
+            path.lineTo(centre - dir * (kHumpRadius * std::cos(t)) + bulge * (kHumpRadius * std::sin(t)));
         }
     }
     p.save();
@@ -528,9 +512,7 @@ void prSeriesElement(QPainter& p, const TElement& e)
     const TSpan s = fnSeriesSpan(e);
     const double wire = kTopWire + 0.5;
     switch (e.part) {
-    case TPart::Inductor:
-        prHumps(p, QPointF(s.first, wire), QPointF(1, 0), QPointF(0, -1));
-        break;
+    case TPart::Inductor: prHumps(p, QPointF(s.first, wire), QPointF(1, 0), QPointF(0, -1)); break;
     case TPart::Resistor:
         p.save();
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -683,8 +665,7 @@ QList<TFieldPlace> fnFilterOverlay()
     for (const TSection& s : fnSections()) {
         out.push_back({s.name, QRect(s.origin, kSectionSize)});
         for (int i = 0; i < s.count; ++i)
-            out.push_back({QStringLiteral("value label"),
-                           QRect(s.origin + s.elements[i].label, kValueLabel)});
+            out.push_back({QStringLiteral("value label"), QRect(s.origin + s.elements[i].label, kValueLabel)});
     }
     for (const TInputIcon& icon : kInputIcons)
         out.push_back({QString::fromLatin1(icon.name), icon.rect});

@@ -90,8 +90,8 @@ struct TAreaWidget {
 struct TFormulaPlaces {
     int id;
     QList<const TPiece*> pieces;
-    QList<QPoint> edits;        // edit box top-left per slot
-    QList<TAreaWidget> others;  // result labels
+    QList<QPoint> edits;       // edit box top-left per slot
+    QList<TAreaWidget> others; // result labels
 };
 
 // Result labels of the combinations: the sum and the reciprocal sum.
@@ -112,9 +112,8 @@ QList<QPoint> fnQPoints(const std::array<TPoint, Count>& points)
 QList<TFormulaPlaces> fnFormulaPlaces()
 {
     const QList<QPoint> combination = fnQPoints(geo::PartFields);
-    const QList<TAreaWidget> combinationResults = {
-        {"sum", QRect(kSumLabel, kResultSize)},
-        {"reciprocal sum", QRect(kReciprocalLabel, kResultSize)}};
+    const QList<TAreaWidget> combinationResults = {{"sum", QRect(kSumLabel, kResultSize)},
+                                                   {"reciprocal sum", QRect(kReciprocalLabel, kResultSize)}};
     QList<TAreaWidget> wave;
     for (const TPoint& label : geo::WaveResultLabels)
         wave.push_back({"result", QRect(fnQPoint(label), kResultSize)});
@@ -150,21 +149,15 @@ struct TRun {
     QString text;
     bool italic = false;
     int size = kMathSize;
-    double rise = 0;   // baseline shift up (exponents), px
-    double after = 0;  // extra room after the run, px
-    double before = 0; // extra room before the run, px
+    double rise = 0;           // baseline shift up (exponents), px
+    double after = 0;          // extra room after the run, px
+    double before = 0;         // extra room before the run, px
     bool parallelMark = false; // "∥" drawn as two strokes: the font's glyph blurs
 };
 using TRuns = QList<TRun>;
 
-TRun fnSym(const QString& s, int size = kMathSize, double after = 1.0)
-{
-    return {s, true, size, 0, after};
-}
-TRun fnUp(const QString& s, int size = kMathSize, double after = 0.0)
-{
-    return {s, false, size, 0, after};
-}
+TRun fnSym(const QString& s, int size = kMathSize, double after = 1.0) { return {s, true, size, 0, after}; }
+TRun fnUp(const QString& s, int size = kMathSize, double after = 0.0) { return {s, false, size, 0, after}; }
 // An operator with a quarter em on both sides; `closing` leaves the room
 // after it out (a lead-in ends there and the page's label follows).
 TRun fnOp(const QString& s, int size = kMathSize, bool closing = false)
@@ -191,8 +184,7 @@ double fnRunsWidth(const TRuns& runs)
 }
 
 // Draws the runs from `left` on `baseline`; returns the x where they end.
-double prRuns(QPainter& p, const TRuns& runs, double left, double baseline,
-              const QColor& c = ink::kText)
+double prRuns(QPainter& p, const TRuns& runs, double left, double baseline, const QColor& c = ink::kText)
 {
     p.save();
     p.setPen(c);
@@ -273,8 +265,7 @@ void prFraction(QPainter& p, double left, int barRow, const TRuns& num, const TR
     const int size = num.isEmpty() ? kMathSize : num.first().size;
     prRule(p, static_cast<int>(left), static_cast<int>(left + w) - 1, barRow);
     prRuns(p, num, std::round(left + (w - fnRunsWidth(num)) / 2.0), barRow - 3);
-    prRuns(p, den, std::round(left + (w - fnRunsWidth(den)) / 2.0),
-           barRow + 4 + std::round(fnCapHeight(size)));
+    prRuns(p, den, std::round(left + (w - fnRunsWidth(den)) / 2.0), barRow + 4 + std::round(fnCapHeight(size)));
 }
 
 // Room a radical sign takes left of its content, px.
@@ -352,12 +343,9 @@ struct TElementShape {
 TElementShape fnShape(TElement e)
 {
     switch (e) {
-    case TElement::Resistor:
-        return {24, 4};
-    case TElement::Inductor:
-        return {32, 4};
-    case TElement::Capacitor:
-        return {7, 7};
+    case TElement::Resistor: return {24, 4};
+    case TElement::Inductor: return {32, 4};
+    case TElement::Capacitor: return {7, 7};
     }
     return {0, 0};
 }
@@ -407,21 +395,15 @@ void prElement(QPainter& p, TElement e, QPoint start, bool down)
 QString fnElementSymbol(TElement e)
 {
     switch (e) {
-    case TElement::Resistor:
-        return QStringLiteral("R");
-    case TElement::Inductor:
-        return QStringLiteral("L");
-    case TElement::Capacitor:
-        return QStringLiteral("C");
+    case TElement::Resistor: return QStringLiteral("R");
+    case TElement::Inductor: return QStringLiteral("L");
+    case TElement::Capacitor: return QStringLiteral("C");
     }
     return {};
 }
 
 // The element label "R₁": italic letter, upright subscript.
-TCaption fnElementLabel(TElement e, int index)
-{
-    return {fnElementSymbol(e), QString::number(index), QString(), true};
-}
+TCaption fnElementLabel(TElement e, int index) { return {fnElementSymbol(e), QString::number(index), QString(), true}; }
 
 // Which three of the eight are drawn: the first two and the last; dots
 // stand for the rest. Both connections put them in the same columns.
@@ -647,11 +629,10 @@ void prWaveResults(QPainter& p, const TPiece& piece)
 void prWaveFormula(QPainter& p)
 {
     const TRuns lines[2] = {
-        {fnSym(QStringLiteral("λ"), 13, 0.5), fnOp(QStringLiteral("="), 12),
-         fnSym(QStringLiteral("v"), 13, 0), fnUp(QStringLiteral("/"), 12, 0.5),
+        {fnSym(QStringLiteral("λ"), 13, 0.5), fnOp(QStringLiteral("="), 12), fnSym(QStringLiteral("v"), 13, 0),
+         fnUp(QStringLiteral("/"), 12, 0.5), fnSym(QStringLiteral("f"), 13)},
+        {fnSym(QStringLiteral("T"), 13, 0.5), fnOp(QStringLiteral("="), 12), fnUp(QStringLiteral("1/"), 12, 0.5),
          fnSym(QStringLiteral("f"), 13)},
-        {fnSym(QStringLiteral("T"), 13, 0.5), fnOp(QStringLiteral("="), 12),
-         fnUp(QStringLiteral("1/"), 12, 0.5), fnSym(QStringLiteral("f"), 13)},
     };
     prRuns(p, lines[0], 2, 14);
     prRuns(p, lines[1], 2, 30);
@@ -680,10 +661,10 @@ void prQualityFormula(QPainter& p, const TPiece& piece)
 // distance s; its kinetic energy E = mv²/2 stands in the free upper corner.
 void prThrow(QPainter& p, const TPiece& piece)
 {
-    const int ground = 110;              // ground surface row
-    const QPointF launch(38.5, 24.5);    // centre of the body
+    const int ground = 110;           // ground surface row
+    const QPointF launch(38.5, 24.5); // centre of the body
     const double rBody = 8.0;
-    const double landX = 196.5;          // where the path meets the ground
+    const double landX = 196.5; // where the path meets the ground
     const int towerL = 20;
     const int towerR = static_cast<int>(launch.x() + rBody) - 1;
     const int towerTop = static_cast<int>(launch.y() + rBody) + 1;
@@ -767,8 +748,8 @@ void prThrow(QPainter& p, const TPiece& piece)
     p.restore();
     {
         const TCaption m{QStringLiteral("m"), QString(), QString(), true};
-        prCaptionLeft(p, m, std::round(launch.x() - fnCaptionWidth(m, 10) / 2.0) - 0.5, launch.y() - 1.5,
-                      ink::kText, 10);
+        prCaptionLeft(p, m, std::round(launch.x() - fnCaptionWidth(m, 10) / 2.0) - 0.5, launch.y() - 1.5, ink::kText,
+                      10);
     }
 
     // Velocity v.
@@ -781,8 +762,7 @@ void prThrow(QPainter& p, const TPiece& piece)
         p.restore();
         prArrowHead(p, b, QPointF(1, 0), kVectorInk);
         const TCaption v{QStringLiteral("v"), QString(), QString(), true};
-        prCaptionLeft(p, v, std::round((a.x() + b.x()) / 2.0 - fnCaptionWidth(v) / 2.0), launch.y() - 10,
-                      kVectorInk);
+        prCaptionLeft(p, v, std::round((a.x() + b.x()) / 2.0 - fnCaptionWidth(v) / 2.0), launch.y() - 10, kVectorInk);
     }
 
     // E = mv²/2.
@@ -809,8 +789,8 @@ void prThrow(QPainter& p, const TPiece& piece)
 // the edit box and raised to sit level with the edit box's text.
 void prIcon(QPainter& p, const TIcon& icon)
 {
-    const TCaption cap{QString::fromUtf8(icon.symbol),
-                       icon.sub ? QString(QChar::fromLatin1(icon.sub)) : QString(), QString(), true};
+    const TCaption cap{QString::fromUtf8(icon.symbol), icon.sub ? QString(QChar::fromLatin1(icon.sub)) : QString(),
+                       QString(), true};
     prCaptionRight(p, cap, kIconSize.width() - 3, 5.5, ink::kText, 12);
 }
 
@@ -857,8 +837,8 @@ QImage fnDrawFormulasSheet()
 QList<TFieldPlace> fnFormulasOverlay()
 {
     QList<TFieldPlace> out;
-    for (const TPiece* piece : {&kLcFormula, &kLcTank, &kWaveResults, &kWaveFormula, &kQualityFormula,
-                                &kResistors, &kInductors, &kCapacitors, &kThrow})
+    for (const TPiece* piece : {&kLcFormula, &kLcTank, &kWaveResults, &kWaveFormula, &kQualityFormula, &kResistors,
+                                &kInductors, &kCapacitors, &kThrow})
         out.push_back({QString::fromUtf8(piece->name), piece->sheet});
     for (const TIcon& icon : fnIcons())
         out.push_back({QStringLiteral("icon ") + QString::fromUtf8(icon.symbol)

@@ -28,8 +28,8 @@ namespace picturegen {
 namespace {
 
 namespace geo = induction::geometry;
-using induction::TCoilKind;
 using geo::TSymbol;
+using induction::TCoilKind;
 namespace IndEdit = induction::IndEdit;
 namespace IndResult = induction::IndResult;
 namespace IndCaption = induction::IndCaption;
@@ -54,12 +54,12 @@ struct TSymbolPiece {
     TSymbol piece;
 };
 constexpr TSymbolPiece kSymbols[] = {
-    {"symbol 1 L", "L", "", TSymbol::L},       {"symbol 2 N", "N", "", TSymbol::N},
-    {"symbol 3 mu", "μ", "", TSymbol::Mu},     {"symbol 4 Do", "D", "o", TSymbol::Do},
-    {"symbol 5 Di", "D", "i", TSymbol::Di},    {"symbol 6 Dm", "D", "m", TSymbol::Dm},
-    {"symbol 7 W", "W", "", TSymbol::W},       {"symbol 8 w", "w", "", TSymbol::Track},
-    {"symbol 9 s", "s", "", TSymbol::Gap},     {"symbol 10 l", "l", "", TSymbol::Length},
-    {"symbol d", "d", "", TSymbol::Wire},      {"symbol h", "h", "", TSymbol::Height},
+    {"symbol 1 L", "L", "", TSymbol::L},    {"symbol 2 N", "N", "", TSymbol::N},
+    {"symbol 3 mu", "μ", "", TSymbol::Mu},  {"symbol 4 Do", "D", "o", TSymbol::Do},
+    {"symbol 5 Di", "D", "i", TSymbol::Di}, {"symbol 6 Dm", "D", "m", TSymbol::Dm},
+    {"symbol 7 W", "W", "", TSymbol::W},    {"symbol 8 w", "w", "", TSymbol::Track},
+    {"symbol 9 s", "s", "", TSymbol::Gap},  {"symbol 10 l", "l", "", TSymbol::Length},
+    {"symbol d", "d", "", TSymbol::Wire},   {"symbol h", "h", "", TSymbol::Height},
 };
 const double kSymbolRight = geo::SymbolWidth - 2.0;
 const double kSymbolMidY = -geo::SymbolOffset.Y + geo::EditHeight / 2.0;
@@ -148,12 +148,9 @@ const QPoint kEResult = fnResult(TCoilKind::Tor, IndResult::Tor);
 QRect fnWidgetRect(const TWidget& w)
 {
     switch (w.kind) {
-    case TWidgetKind::Edit:
-        return QRect(w.at, kEditSize);
-    case TWidgetKind::Combo:
-        return QRect(w.at, kComboSize);
-    case TWidgetKind::Result:
-        return QRect(w.at, kResultSize);
+    case TWidgetKind::Edit: return QRect(w.at, kEditSize);
+    case TWidgetKind::Combo: return QRect(w.at, kComboSize);
+    case TWidgetKind::Result: return QRect(w.at, kResultSize);
     case TWidgetKind::Caption: {
         const QFontMetricsF fm(fnFont(11));
         const int width = static_cast<int>(std::ceil(fm.horizontalAdvance(w.text)));
@@ -170,13 +167,13 @@ const QColor kFerrite(92, 94, 100);
 const QColor kFerriteLight(122, 125, 132);
 const QColor kFerriteHatch(146, 149, 156);
 const QColor kFormerDark(176, 158, 112);  // shaded side of the former
-const QColor kFormerLight(238, 228, 196);  // lit side of the former
-const QColor kFormerHatch(150, 130, 88);   // section lines of pressboard
-const QColor kBore(118, 102, 72);          // inside of the former tube
-const QColor kCopperDeep(120, 56, 20);     // shaded side of a round wire
-const QColor kVarnish(214, 186, 150);      // between the wires of a section
-const QColor kBoard(226, 214, 176);        // board under a printed spiral
-const QColor kLeader(70, 74, 84);          // callout circles and their leaders
+const QColor kFormerLight(238, 228, 196); // lit side of the former
+const QColor kFormerHatch(150, 130, 88);  // section lines of pressboard
+const QColor kBore(118, 102, 72);         // inside of the former tube
+const QColor kCopperDeep(120, 56, 20);    // shaded side of a round wire
+const QColor kVarnish(214, 186, 150);     // between the wires of a section
+const QColor kBoard(226, 214, 176);       // board under a printed spiral
+const QColor kLeader(70, 74, 84);         // callout circles and their leaders
 
 // ---------------------------------------------------------------- helpers
 
@@ -252,8 +249,7 @@ void prResultTag(QPainter& p, QPoint result)
 }
 
 // Copper of a round conductor seen from the side, lit from above.
-QLinearGradient fnRodShading(double top, double bottom, const QColor& lit, const QColor& mid,
-                             const QColor& deep)
+QLinearGradient fnRodShading(double top, double bottom, const QColor& lit, const QColor& mid, const QColor& deep)
 {
     QLinearGradient g(0, top, 0, bottom);
     g.setColorAt(0.0, mid);
@@ -370,9 +366,7 @@ QPolygonF fnSpiralLine(const TSpiral& s)
     }
     const double step = 360.0 / s.sides;
     auto normal = [&](int k) { return fnUnitAt(s.firstNormalDeg + k * step); };
-    auto offset = [&](int k) {
-        return s.a - s.pitch * std::floor(static_cast<double>(k + 1) / s.sides);
-    };
+    auto offset = [&](int k) { return s.a - s.pitch * std::floor(static_cast<double>(k + 1) / s.sides); };
     // Corner where side k meets side k + 1.
     auto corner = [&](int k) {
         const QPointF n1 = normal(k);
@@ -380,8 +374,7 @@ QPolygonF fnSpiralLine(const TSpiral& s)
         const double o1 = offset(k);
         const double o2 = offset(k + 1);
         const double det = n1.x() * n2.y() - n1.y() * n2.x();
-        return s.centre
-               + QPointF((o1 * n2.y() - o2 * n1.y()) / det, (n1.x() * o2 - n2.x() * o1) / det);
+        return s.centre + QPointF((o1 * n2.y() - o2 * n1.y()) / det, (n1.x() * o2 - n2.x() * o1) / det);
     };
     // The first side starts half a track before the previous side's line,
     // so the outer end is flush with the outline.
@@ -517,9 +510,8 @@ void prIconSpiral(QPainter& p)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     QPolygon line;
-    line << QPoint(3, 4) << QPoint(28, 4) << QPoint(28, 28) << QPoint(8, 28) << QPoint(8, 9)
-         << QPoint(23, 9) << QPoint(23, 23) << QPoint(13, 23) << QPoint(13, 14) << QPoint(18, 14)
-         << QPoint(18, 18);
+    line << QPoint(3, 4) << QPoint(28, 4) << QPoint(28, 28) << QPoint(8, 28) << QPoint(8, 9) << QPoint(23, 9)
+         << QPoint(23, 23) << QPoint(13, 23) << QPoint(13, 14) << QPoint(18, 14) << QPoint(18, 18);
     p.setPen(QPen(ink::kCopper, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(line);
@@ -579,10 +571,10 @@ void prDrawSingleLayer(QPainter& p)
 {
     // Axis level with the middle of the D0 field.
     const double cy = kAEditFormer.top() + kAEditFormer.height() / 2.0;
-    constexpr double rFormer = 40.0;  // D0 = 80 px
-    constexpr double xLeft = 12.0;    // former's ends
+    constexpr double rFormer = 40.0; // D0 = 80 px
+    constexpr double xLeft = 12.0;   // former's ends
     constexpr double xRight = 176.0;
-    constexpr double endRx = 7.0;     // the end faces are seen slightly from the right
+    constexpr double endRx = 7.0; // the end faces are seen slightly from the right
     constexpr double wire = 6.0;
     constexpr double pitch = 7.0;
     constexpr int turns = 19;
@@ -627,8 +619,7 @@ void prDrawSingleLayer(QPainter& p)
     }
 
     // Turns: the front half of each, slanting half a pitch.
-    const QLinearGradient shade = fnRodShading(yTop - wire, yBottom + wire, ink::kCopperTop,
-                                               ink::kCopper, kCopperDeep);
+    const QLinearGradient shade = fnRodShading(yTop - wire, yBottom + wire, ink::kCopperTop, ink::kCopper, kCopperDeep);
     for (int i = 0; i < turns; ++i) {
         const QPointF a(firstTop + pitch * i, yTop - wire / 2.0);
         const QPointF b(firstTop + pitch * i + pitch / 2.0, yBottom + wire / 2.0);
@@ -690,7 +681,7 @@ void prDrawSingleLayer(QPainter& p)
 void prDrawMultiLayer(QPainter& p)
 {
     constexpr double cy = 100.0;
-    constexpr double x0 = 148.0; // winding ends
+    constexpr double x0 = 148.0;  // winding ends
     constexpr double pitch = 9.0; // wire diameter in the section
     constexpr int columns = 15;
     constexpr int layers = 4;
@@ -717,8 +708,7 @@ void prDrawMultiLayer(QPainter& p)
         p.restore();
         for (int j = 0; j < layers; ++j)
             for (int i = 0; i < columns; ++i)
-                prWireDot(p, QPointF(s.left() + pitch * (i + 0.5), s.top() + pitch * (j + 0.5)),
-                          pitch / 2.0);
+                prWireDot(p, QPointF(s.left() + pitch * (i + 0.5), s.top() + pitch * (j + 0.5)), pitch / 2.0);
         p.save();
         p.setPen(QPen(ink::kOutline, 1.0));
         p.setBrush(Qt::NoBrush);
@@ -790,7 +780,7 @@ void prDrawMultiLayer(QPainter& p)
 // The annotated square spiral (left), the detail of its winding band (top
 // middle) and the four outlines with their results.
 constexpr QPointF kSquareCentre(110, 98);
-constexpr double kSquareA = 66.0;     // outer turn's centre line
+constexpr double kSquareA = 66.0; // outer turn's centre line
 constexpr double kSquarePitch = 14.0;
 constexpr double kSquareTrack = 8.0;
 constexpr int kSquareTurns = 4;
@@ -807,7 +797,7 @@ void prDrawSquareAnnotated(QPainter& p)
     s.lastFraction = 26.0 / 34.0; // the via sits clear of the Di arrow
     const double cx = kSquareCentre.x();
     const double cy = kSquareCentre.y();
-    const double outer = kSquareA + kSquareTrack / 2.0;                             // 70
+    const double outer = kSquareA + kSquareTrack / 2.0;                                     // 70
     const double inner = kSquareA - kSquarePitch * (kSquareTurns - 1) - kSquareTrack / 2.0; // 20
     const double mean = (outer + inner) / 2.0;
 
@@ -829,21 +819,20 @@ void prDrawSquareAnnotated(QPainter& p)
     const double xDo = 14.5;
     const double yTop = cy - outer + 0.5;
     const double yBottom = cy + outer - 0.5;
-    const double xStart = cx - outer;                       // the flush outer end
+    const double xStart = cx - outer;                                               // the flush outer end
     const double xBottomLeft = cx - (kSquareA - kSquarePitch) - kSquareTrack / 2.0; // stepped side
     prExtension(p, QPointF(xStart - 2, yTop), QPointF(xDo - 4, yTop));
     prExtension(p, QPointF(xBottomLeft - 2, yBottom), QPointF(xDo - 4, yBottom));
-    prLetteredDimension(p, QPointF(xDo, yTop), QPointF(xDo, yBottom), QPointF(xDo, cy - 24),
-                        fnLetter("D", "o"));
+    prLetteredDimension(p, QPointF(xDo, yTop), QPointF(xDo, yBottom), QPointF(xDo, cy - 24), fnLetter("D", "o"));
 
     // Dm on the left, taken off the mean outline.
     const double xDm = 31.5;
     prCentreLine(p, QPointF(meanRect.left() - 2, meanRect.top()), QPointF(xDm - 4, meanRect.top()),
                  QColor(40, 60, 110));
-    prCentreLine(p, QPointF(meanRect.left() - 2, meanRect.bottom()),
-                 QPointF(xDm - 4, meanRect.bottom()), QColor(40, 60, 110));
-    prLetteredDimension(p, QPointF(xDm, meanRect.top()), QPointF(xDm, meanRect.bottom()),
-                        QPointF(xDm, cy + 22), fnLetter("D", "m"));
+    prCentreLine(p, QPointF(meanRect.left() - 2, meanRect.bottom()), QPointF(xDm - 4, meanRect.bottom()),
+                 QColor(40, 60, 110));
+    prLetteredDimension(p, QPointF(xDm, meanRect.top()), QPointF(xDm, meanRect.bottom()), QPointF(xDm, cy + 22),
+                        fnLetter("D", "m"));
 
     // Di inside the hole.
     const double xDi = cx + 8.5;
@@ -926,8 +915,8 @@ void prDrawBandDetail(QPainter& p, QPointF calloutAt, double calloutR)
     const double yW = 97.5;
     prExtension(p, QPointF(left + 0.5, bottom + 4), QPointF(left + 0.5, yW + 4));
     prExtension(p, QPointF(right - 0.5, bottom + 4), QPointF(right - 0.5, yW + 4));
-    prLetteredDimension(p, QPointF(left + 0.5, yW), QPointF(right - 0.5, yW),
-                        QPointF((left + right) / 2.0, yW), fnLetter("W"));
+    prLetteredDimension(p, QPointF(left + 0.5, yW), QPointF(right - 0.5, yW), QPointF((left + right) / 2.0, yW),
+                        fnLetter("W"));
 
     // Turns counted from the outer one.
     const char* names[] = {"N", "…", "2", "1"};
@@ -987,8 +976,8 @@ void prDrawStraight(QPainter& p)
         const double yl = 68.5;
         prExtension(p, QPointF(x0 + 0.5, cy + r + 3), QPointF(x0 + 0.5, yl + 4));
         prExtension(p, QPointF(x1 + 0.5, cy + r + 3), QPointF(x1 + 0.5, yl + 4));
-        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 + 0.5, yl),
-                            QPointF((x0 + x1) / 2.0, yl), fnLetter("l"));
+        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 + 0.5, yl), QPointF((x0 + x1) / 2.0, yl),
+                            fnLetter("l"));
         const double xd = 350.5;
         prExtension(p, QPointF(x1 + 5, cy - r + 0.5), QPointF(xd + 4, cy - r + 0.5));
         prExtension(p, QPointF(x1 + 5, cy + r - 0.5), QPointF(xd + 4, cy + r - 0.5));
@@ -1009,14 +998,14 @@ void prDrawStraight(QPainter& p)
         prRoundRod(p, x0, x1, cy, r);
         const double xh = 213.5;
         prCentreLine(p, QPointF(x1 + 5, cy + 0.5), QPointF(xh + 4, cy + 0.5));
-        prLetteredDimension(p, QPointF(xh, cy + 0.5), QPointF(xh, plane.top()),
-                            QPointF(xh, (cy + plane.top()) / 2.0), fnLetter("h"));
+        prLetteredDimension(p, QPointF(xh, cy + 0.5), QPointF(xh, plane.top()), QPointF(xh, (cy + plane.top()) / 2.0),
+                            fnLetter("h"));
 
         const double yl = 124.5;
         prExtension(p, QPointF(x0 + 0.5, cy - r - 3), QPointF(x0 + 0.5, yl - 4));
         prExtension(p, QPointF(x1 + 0.5, cy - r - 3), QPointF(x1 + 0.5, yl - 4));
-        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 + 0.5, yl),
-                            QPointF((x0 + x1) / 2.0, yl), fnLetter("l"));
+        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 + 0.5, yl), QPointF((x0 + x1) / 2.0, yl),
+                            fnLetter("l"));
 
         const double xd = 14.5;
         prExtension(p, QPointF(x0 - 6, cy - r + 0.5), QPointF(xd - 4, cy - r + 0.5));
@@ -1067,8 +1056,8 @@ void prDrawStraight(QPainter& p)
         const double yl = 156.5;
         prExtension(p, QPointF(x0 + 0.5, top + d + 3), QPointF(x0 + 0.5, yl + 4));
         prExtension(p, QPointF(x1 - 0.5, top + d + 3), QPointF(x1 - 0.5, yl + 4));
-        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 - 0.5, yl),
-                            QPointF((x0 + x1) / 2.0, yl), fnLetter("l"));
+        prLetteredDimension(p, QPointF(x0 + 0.5, yl), QPointF(x1 - 0.5, yl), QPointF((x0 + x1) / 2.0, yl),
+                            fnLetter("l"));
 
         const double xd = 250.5;
         prExtension(p, QPointF(x0 - 3, top + 0.5), QPointF(xd - 4, top + 0.5));
@@ -1109,8 +1098,8 @@ void prDrawToroid(QPainter& p)
     prLine(p, QPointF(xIn0, top + 0.5), QPointF(xIn1, top + 0.5), ink::kOutline);
     prLine(p, QPointF(xIn0, bottom - 0.5), QPointF(xIn1, bottom - 0.5), ink::kOutline);
 
-    for (const QRectF& s : {QRectF(xOut0, top, xIn0 - xOut0, bottom - top),
-                            QRectF(xIn1, top, xOut1 - xIn1, bottom - top)}) {
+    for (const QRectF& s :
+         {QRectF(xOut0, top, xIn0 - xOut0, bottom - top), QRectF(xIn1, top, xOut1 - xIn1, bottom - top)}) {
         prSectionBlock(p, s, kFerrite, {{4.0, 45.0, kFerriteHatch}});
         // The wires of the winding all round the section, clear of the
         // corners so the extension lines pass between them.
@@ -1232,8 +1221,8 @@ QImage fnDrawInductionSheet()
     prBeginPainter(p, img);
 
     // In TCoilKind order.
-    void (*const icons[geo::IconCount])(QPainter&) = {prIconSolenoid, prIconMultiLayer, prIconSpiral,
-                                                      prIconStraight, prIconToroid};
+    void (*const icons[geo::IconCount])(QPainter&) = {prIconSolenoid, prIconMultiLayer, prIconSpiral, prIconStraight,
+                                                      prIconToroid};
     for (int k = 0; k < geo::IconCount; ++k)
         prPiece(p, fnIconRect(k), icons[k]);
 

@@ -109,15 +109,14 @@ QImage fnSnapToPalette(const QImage& drawing, const QList<QColor>& keys, int max
     // pixels, then refine them (k-means over the histogram; keys stay put).
     std::vector<long long> nearestD(hist.size());
     for (std::size_t i = 0; i < hist.size(); ++i)
-        nearestD[i] = palette.empty() ? std::numeric_limits<long long>::max()
-                                      : fnDistance(hist[i].rgb, palette[static_cast<std::size_t>(
-                                                                    fnNearest(hist[i].rgb, palette))]);
+        nearestD[i] = palette.empty()
+                          ? std::numeric_limits<long long>::max()
+                          : fnDistance(hist[i].rgb, palette[static_cast<std::size_t>(fnNearest(hist[i].rgb, palette))]);
     while (static_cast<int>(palette.size()) < maxColours) {
         std::size_t pick = hist.size();
         double bestScore = 0;
         for (std::size_t i = 0; i < hist.size(); ++i) {
-            const double score = static_cast<double>(nearestD[i])
-                                 * std::sqrt(static_cast<double>(hist[i].count));
+            const double score = static_cast<double>(nearestD[i]) * std::sqrt(static_cast<double>(hist[i].count));
             if (score > bestScore) {
                 bestScore = score;
                 pick = i;
@@ -131,8 +130,7 @@ QImage fnSnapToPalette(const QImage& drawing, const QList<QColor>& keys, int max
     }
 
     for (int round = 0; round < 12; ++round) {
-        std::vector<double> sr(palette.size()), sg(palette.size()), sb(palette.size()),
-            sw(palette.size());
+        std::vector<double> sr(palette.size()), sg(palette.size()), sb(palette.size()), sw(palette.size());
         for (const TWeighted& h : hist) {
             const auto k = static_cast<std::size_t>(fnNearest(h.rgb, palette));
             const double w = static_cast<double>(h.count);
@@ -191,9 +189,7 @@ bool fnWriteStore(const QImage& shown, const QString& path, TStoreKind kind, QSt
     const QImage rgb32 = rows.convertToFormat(QImage::Format_RGB32);
     const std::vector<TWeighted> hist = fnHistogram(rgb32);
     if (hist.size() > static_cast<std::size_t>(kPaletteSize)) {
-        error = QStringLiteral("%1: %2 colours do not fit a 256-colour palette")
-                    .arg(path)
-                    .arg(hist.size());
+        error = QStringLiteral("%1: %2 colours do not fit a 256-colour palette").arg(path).arg(hist.size());
         return false;
     }
     QList<QRgb> table;
@@ -220,8 +216,7 @@ bool fnWriteStore(const QImage& shown, const QString& path, TStoreKind kind, QSt
     return true;
 }
 
-bool fnCheckStore(const QString& path, const QImage& shown, TStoreKind kind, QImage& restored,
-                  QString& error)
+bool fnCheckStore(const QString& path, const QImage& shown, TStoreKind kind, QImage& restored, QString& error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

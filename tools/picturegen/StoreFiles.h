@@ -13,7 +13,7 @@ namespace picturegen {
 
 // How a store is written.
 struct TStoreKind {
-    int bitsPerPixel = 24; // 24, or 8 with a 256-entry palette
+    int bitsPerPixel = 24;  // 24, or 8 with a 256-entry palette
     bool storedForm = true; // rows kept as prStoreRows leaves them
 };
 
@@ -31,7 +31,6 @@ bool fnWriteStore(const QImage& shown, const QString& path, TStoreKind kind, QSt
 // Reads `path` back, checks the file's header (size, bits per pixel,
 // uncompressed, bottom-up), restores the rows when stored, and compares
 // with `shown`. On success `restored` holds the picture read back.
-bool fnCheckStore(const QString& path, const QImage& shown, TStoreKind kind, QImage& restored,
-                  QString& error);
+bool fnCheckStore(const QString& path, const QImage& shown, TStoreKind kind, QImage& restored, QString& error);
 
 } // namespace picturegen

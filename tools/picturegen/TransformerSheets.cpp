@@ -136,7 +136,7 @@ void prCoilSection(QPainter& p, const QRect& area, bool limbOnLeft)
 
 // A core with rectangular windows, front face in the picture plane.
 struct TFrameCore {
-    int left = 0;   // front face, pixel boundaries
+    int left = 0; // front face, pixel boundaries
     int right = 0;
     int top = 0;
     int bottom = 0;
@@ -144,9 +144,9 @@ struct TFrameCore {
     int depthX = 0;       // the stack recedes by (depthX, -depthY)
     int depthY = 0;
     bool tape = false;
-    int joint = 0;            // y of the plate joint or of the tape cut
-    QList<QRect> rings;       // tape: outer outline of each wound ring
-    QList<int> ringSplits;    // tape: x where two rings touch
+    int joint = 0;         // y of the plate joint or of the tape cut
+    QList<QRect> rings;    // tape: outer outline of each wound ring
+    QList<int> ringSplits; // tape: x where two rings touch
 };
 
 QRect fnFront(const TFrameCore& c) { return QRect(c.left, c.top, c.right - c.left, c.bottom - c.top); }
@@ -164,15 +164,15 @@ QPainterPath fnFrontFace(const TFrameCore& c)
 QPolygonF fnTopFace(const TFrameCore& c)
 {
     const QPointF d(c.depthX, -c.depthY);
-    return fnQuad(QPointF(c.left, c.top), QPointF(c.left, c.top) + d,
-                  QPointF(c.right, c.top) + d, QPointF(c.right, c.top));
+    return fnQuad(QPointF(c.left, c.top), QPointF(c.left, c.top) + d, QPointF(c.right, c.top) + d,
+                  QPointF(c.right, c.top));
 }
 
 QPolygonF fnSideFace(const TFrameCore& c)
 {
     const QPointF d(c.depthX, -c.depthY);
-    return fnQuad(QPointF(c.right, c.top), QPointF(c.right, c.top) + d,
-                  QPointF(c.right, c.bottom) + d, QPointF(c.right, c.bottom));
+    return fnQuad(QPointF(c.right, c.top), QPointF(c.right, c.top) + d, QPointF(c.right, c.bottom) + d,
+                  QPointF(c.right, c.bottom));
 }
 
 // How many plate edges are drawn across the depth of the stack.
@@ -199,10 +199,8 @@ void prDrawFrameCore(QPainter& p, const TFrameCore& c)
         p.setClipPath(clip);
         p.fillRect(w, ink::kPageBack);
         const QPolygonF wall = fnQuad(QPointF(w.left(), w.top()), QPointF(w.left(), w.top()) + d,
-                                      QPointF(w.left(), w.bottom() + 1) + d,
-                                      QPointF(w.left(), w.bottom() + 1));
-        const QPolygonF floor = fnQuad(QPointF(w.left(), w.bottom() + 1),
-                                       QPointF(w.left(), w.bottom() + 1) + d,
+                                      QPointF(w.left(), w.bottom() + 1) + d, QPointF(w.left(), w.bottom() + 1));
+        const QPolygonF floor = fnQuad(QPointF(w.left(), w.bottom() + 1), QPointF(w.left(), w.bottom() + 1) + d,
                                        QPointF(w.right() + 1, w.bottom() + 1) + d,
                                        QPointF(w.right() + 1, w.bottom() + 1));
         prFillPolygon(p, wall, ink::kSteelDeep);
@@ -214,12 +212,10 @@ void prDrawFrameCore(QPainter& p, const TFrameCore& c)
                 const double y = std::round(w.bottom() + 1 - t * c.depthY) + 0.5;
                 prLine(p, QPointF(x, w.top() - t * c.depthY), QPointF(x, w.bottom() + 1 - t * c.depthY),
                        QColor(70, 75, 83));
-                prLine(p, QPointF(w.left() + t * c.depthX, y), QPointF(w.right() + 1, y),
-                       ink::kPlateLineDark);
+                prLine(p, QPointF(w.left() + t * c.depthX, y), QPointF(w.right() + 1, y), ink::kPlateLineDark);
             }
         }
-        prLine(p, QPointF(w.left(), w.bottom() + 1), QPointF(w.left(), w.bottom() + 1) + d,
-               ink::kOutline);
+        prLine(p, QPointF(w.left(), w.bottom() + 1), QPointF(w.left(), w.bottom() + 1) + d, ink::kOutline);
         p.restore();
     }
 
@@ -244,19 +240,16 @@ void prDrawFrameCore(QPainter& p, const TFrameCore& c)
         }
         for (int x : c.ringSplits) {
             prLine(p, QPointF(x + 0.5, c.top), QPointF(x + 0.5, c.bottom), ink::kPlateLineDark);
-            prLine(p, QPointF(x + 0.5, c.top + 0.5), QPointF(x + 0.5, c.top + 0.5) + d,
-                   ink::kPlateLine);
+            prLine(p, QPointF(x + 0.5, c.top + 0.5), QPointF(x + 0.5, c.top + 0.5) + d, ink::kPlateLine);
         }
     } else {
         // Plate edges: parallel to the front edges, spread over the depth.
         for (int i = 1; i < kPlateLines; ++i) {
             const double t = static_cast<double>(i) / kPlateLines;
             const double y = std::round(c.top - t * c.depthY) + 0.5;
-            prLine(p, QPointF(c.left + t * c.depthX, y), QPointF(c.right + t * c.depthX, y),
-                   ink::kPlateLine);
+            prLine(p, QPointF(c.left + t * c.depthX, y), QPointF(c.right + t * c.depthX, y), ink::kPlateLine);
             const double x = std::round(c.right + t * c.depthX) + 0.5;
-            prLine(p, QPointF(x, c.top - t * c.depthY), QPointF(x, c.bottom - t * c.depthY),
-                   ink::kPlateLineDark);
+            prLine(p, QPointF(x, c.top - t * c.depthY), QPointF(x, c.bottom - t * c.depthY), ink::kPlateLineDark);
         }
     }
 
@@ -333,13 +326,17 @@ void prResultsColumn(QPainter& p, TTransCoreKind kind)
         QString note;
     };
     const TRow rows[] = {
-        {TTransField::Sc, {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
+        {TTransField::Sc,
+         {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
          toroid ? QStringLiteral("сечение кольца") : QStringLiteral("сечение керна")},
-        {TTransField::Sw, {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
+        {TTransField::Sw,
+         {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
          QStringLiteral("площадь окна")},
-        {TTransField::Pmax, {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
+        {TTransField::Pmax,
+         {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
          QStringLiteral("габаритная мощность")},
-        {TTransField::Ptr, {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
+        {TTransField::Ptr,
+         {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
          QStringLiteral("мощность нагрузки")},
     };
     // Each caption ends 5 px before its field; the explanatory words above a
@@ -354,8 +351,8 @@ void prResultsColumn(QPainter& p, TTransCoreKind kind)
         for (int i = 2 * pair; i < 2 * pair + 2; ++i) {
             const QRect f = fnFieldRect(kind, rows[i].field);
             prCaptionRight(p, rows[i].cap, f.left() - kGap, f.top() + f.height() / 2.0);
-            prText(p, QRectF(noteLeft, f.top() - 16, kSheetWidth - noteLeft, 14),
-                   Qt::AlignLeft | Qt::AlignVCenter, rows[i].note, ink::kNote, note);
+            prText(p, QRectF(noteLeft, f.top() - 16, kSheetWidth - noteLeft, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   rows[i].note, ink::kNote, note);
         }
     }
 }
@@ -377,11 +374,11 @@ void prCoreFieldBoxes(QPainter& p, TTransCoreKind kind)
 // C (window) and A (limb) on one line under the core, H along the receding
 // bottom edge of the side face.
 struct TFrameDims {
-    double bFromX;        // B's extension lines start here (the window's left edge)
+    double bFromX; // B's extension lines start here (the window's left edge)
     int windowTop;
     int windowBottom;
-    double cLeft;         // x of the extension lines: C from cLeft to cRight,
-    double cRight;        // A from cRight to aRight
+    double cLeft;  // x of the extension lines: C from cLeft to cRight,
+    double cRight; // A from cRight to aRight
     double aRight;
     double letterRise;    // C and A letters stand this far above their fields
     double hDrop;         // H's dimension line runs this far below the core
@@ -445,8 +442,7 @@ void prDrawEI(QPainter& p, TTransCoreKind kind)
     prCoilSection(p, QRect(123, wt + 1, 161 - 123, wb - wt - 2), false);
     prCoilSection(p, QRect(220, wt + 1, 258 - 220, wb - wt - 2), true);
 
-    prFrameDimensions(p, c, kind,
-                      TFrameDims{117, wt, wb, 119.5, 161.5, 219.5, 7, 21.5, QPointF(8, 1)});
+    prFrameDimensions(p, c, kind, TFrameDims{117, wt, wb, 119.5, 161.5, 219.5, 7, 21.5, QPointF(8, 1)});
 }
 
 // ---------------------------------------------------------------- U-I
@@ -476,8 +472,7 @@ void prDrawUI(QPainter& p, TTransCoreKind kind)
     prCoilSection(p, QRect(178, wt + 1, 204 - 178, wb - wt - 2), false);
     prCoilBox(p, QRect(268, wt + 1, 294 - 268, wb - wt - 2), d);
 
-    prFrameDimensions(p, c, kind,
-                      TFrameDims{147, wt, wb, 149.5, 204.5, 267.5, 6, 27.0, QPointF(9, -1)});
+    prFrameDimensions(p, c, kind, TFrameDims{147, wt, wb, 149.5, 204.5, 267.5, 6, 27.0, QPointF(9, -1)});
 }
 
 // ---------------------------------------------------------------- toroid
@@ -608,8 +603,7 @@ void prDrawToroid(QPainter& p)
     prExtension(p, QPointF(xl, o.y() - 3), QPointF(xl, yMax - 4));
     prExtension(p, QPointF(xr, o.y() - 3), QPointF(xr, yMax - 4));
     prDimension(p, QPointF(xl, yMax), QPointF(xr, yMax), fMax);
-    prDimLetter(p, QPointF(fMax.center().x() + 0.5, fMax.top() - 8), QStringLiteral("D"),
-                QStringLiteral("max"));
+    prDimLetter(p, QPointF(fMax.center().x() + 0.5, fMax.top() - 8), QStringLiteral("D"), QStringLiteral("max"));
 
     // Dmin at the left, from the top and bottom of the hole.
     const QRect fMin = fnFieldRect(kind, TTransField::Dmin);
@@ -619,8 +613,7 @@ void prDrawToroid(QPainter& p)
     prExtension(p, QPointF(o.x() - 3, yt), QPointF(xMin - 4, yt));
     prExtension(p, QPointF(o.x() - 3, yb), QPointF(xMin - 4, yb));
     prDimension(p, QPointF(xMin, yt), QPointF(xMin, yb), fMin);
-    prDimLetter(p, QPointF(fMin.left() - 15, fMin.center().y() + 0.5), QStringLiteral("D"),
-                QStringLiteral("min"));
+    prDimLetter(p, QPointF(fMin.left() - 15, fMin.center().y() + 0.5), QStringLiteral("D"), QStringLiteral("min"));
 }
 
 } // namespace
@@ -643,19 +636,18 @@ QList<TFieldPlace> fnInputPanelFields()
 {
     QList<TFieldPlace> out;
     for (const geo::TInputFieldPlace& place : geo::InputFieldPlaces)
-        out.push_back({QString::fromLatin1(transformer::fnTransFieldName(place.field)),
-                       fnQRect(geo::fnInputFieldRect(place))});
+        out.push_back(
+            {QString::fromLatin1(transformer::fnTransFieldName(place.field)), fnQRect(geo::fnInputFieldRect(place))});
     return out;
 }
 
 QList<QColor> fnTransformerKeyColours()
 {
-    return {ink::kPageBack,     ink::kResultBack,    ink::kInputBack,   ink::kOutline,
-            ink::kDimension,    ink::kText,          ink::kNote,        ink::kFieldFrame,
-            ink::kSeparator,    ink::kHighlight,     ink::kSteelFront,  ink::kSteelTop,
-            ink::kSteelSide,    ink::kSteelDeep,     ink::kPlateLine,   ink::kPlateLineDark,
-            ink::kTapeLine,     ink::kCopper,        ink::kCopperHatch, ink::kCopperTop,
-            ink::kCopperSide,   ink::kFormer};
+    return {ink::kPageBack,      ink::kResultBack, ink::kInputBack,  ink::kOutline,     ink::kDimension,
+            ink::kText,          ink::kNote,       ink::kFieldFrame, ink::kSeparator,   ink::kHighlight,
+            ink::kSteelFront,    ink::kSteelTop,   ink::kSteelSide,  ink::kSteelDeep,   ink::kPlateLine,
+            ink::kPlateLineDark, ink::kTapeLine,   ink::kCopper,     ink::kCopperHatch, ink::kCopperTop,
+            ink::kCopperSide,    ink::kFormer};
 }
 
 QImage fnDrawCoreSheet(TCoreKind kind)
@@ -666,16 +658,10 @@ QImage fnDrawCoreSheet(TCoreKind kind)
     prBeginPainter(p, img);
     switch (transKind) {
     case TTransCoreKind::LamEI:
-    case TTransCoreKind::LentEI:
-        prDrawEI(p, transKind);
-        break;
+    case TTransCoreKind::LentEI: prDrawEI(p, transKind); break;
     case TTransCoreKind::LamUI:
-    case TTransCoreKind::LentUI:
-        prDrawUI(p, transKind);
-        break;
-    case TTransCoreKind::Toroid:
-        prDrawToroid(p);
-        break;
+    case TTransCoreKind::LentUI: prDrawUI(p, transKind); break;
+    case TTransCoreKind::Toroid: prDrawToroid(p); break;
     }
     prResultsColumn(p, transKind);
     prCoreFieldBoxes(p, transKind);
@@ -706,17 +692,19 @@ QImage fnDrawInputPanel()
     }
 
     const TCaption symbols[] = {
-        {QStringLiteral("U"), QStringLiteral("1"), QString()},
-        {QStringLiteral("f"), QString(), QString()},
-        {QStringLiteral("η"), QString(), QString()},
-        {QStringLiteral("B"), QString(), QString()},
-        {QStringLiteral("j"), QString(), QString()},
-        {QStringLiteral("K"), QStringLiteral("c"), QString()},
+        {QStringLiteral("U"), QStringLiteral("1"), QString()}, {QStringLiteral("f"), QString(), QString()},
+        {QStringLiteral("η"), QString(), QString()},           {QStringLiteral("B"), QString(), QString()},
+        {QStringLiteral("j"), QString(), QString()},           {QStringLiteral("K"), QStringLiteral("c"), QString()},
         {QStringLiteral("K"), QStringLiteral("w"), QString()},
     };
     // Rows without a unit label get a word of explanation instead.
-    const QString notes[] = {QString(), QString(), QStringLiteral("КПД"), QString(), QString(),
-                             QStringLiteral("сталь в пакете"), QStringLiteral("медь в окне")};
+    const QString notes[] = {QString(),
+                             QString(),
+                             QStringLiteral("КПД"),
+                             QString(),
+                             QString(),
+                             QStringLiteral("сталь в пакете"),
+                             QStringLiteral("медь в окне")};
     const QFont noteFont = fnFont(11);
     for (int i = 0; i < kInputRows; ++i) {
         const double mid = fnInputTop(i) + geo::FieldHeight / 2.0;

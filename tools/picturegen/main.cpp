@@ -46,13 +46,15 @@ QList<TJob> fnJobs()
         const char* name;
         TCoreKind kind;
     } cores[] = {
-        {"ImageTr01", TCoreKind::LaminatedEI}, {"ImageTr02", TCoreKind::TapeEI},
-        {"ImageTr03", TCoreKind::LaminatedUI}, {"ImageTr04", TCoreKind::TapeUI},
-        {"ImageTr05", TCoreKind::Toroid},
+        {"ImageTr01", TCoreKind::LaminatedEI}, {"ImageTr02", TCoreKind::TapeEI}, {"ImageTr03", TCoreKind::LaminatedUI},
+        {"ImageTr04", TCoreKind::TapeUI},      {"ImageTr05", TCoreKind::Toroid},
     };
     for (const auto& core : cores)
-        jobs.push_back({QString::fromLatin1(core.name), [kind = core.kind] { return fnDrawCoreSheet(kind); },
-                        {8, true}, true, [kind = core.kind] { return fnCoreFields(kind); }});
+        jobs.push_back({QString::fromLatin1(core.name),
+                        [kind = core.kind] { return fnDrawCoreSheet(kind); },
+                        {8, true},
+                        true,
+                        [kind = core.kind] { return fnCoreFields(kind); }});
     jobs.push_back({QStringLiteral("ImageTr06"), fnDrawInputPanel, {8, true}, true, fnInputPanelFields});
     jobs.push_back({QStringLiteral("Icon16"), fnDrawIcon16, {8, false}, false, {}});
     jobs.push_back({QStringLiteral("ImageInduction"), fnDrawInductionSheet, {24, true}, false, fnInductionOverlay});
@@ -127,15 +129,13 @@ int main(int argc, char** argv)
         const QString path = outDir + QLatin1Char('/') + job.name + QStringLiteral(".bmp");
         QString error;
         QImage restored;
-        if (!fnWriteStore(shown, path, job.kind, error)
-            || !fnCheckStore(path, shown, job.kind, restored, error)) {
+        if (!fnWriteStore(shown, path, job.kind, error) || !fnCheckStore(path, shown, job.kind, restored, error)) {
             err << error << '\n';
             ++failures;
             continue;
         }
-        out << path << ": " << shown.width() << " x " << shown.height() << ", "
-            << job.kind.bitsPerPixel << " bits" << (job.kind.storedForm ? ", stored form" : "")
-            << ", " << fnCountColours(shown) << " colours\n";
+        out << path << ": " << shown.width() << " x " << shown.height() << ", " << job.kind.bitsPerPixel << " bits"
+            << (job.kind.storedForm ? ", stored form" : "") << ", " << fnCountColours(shown) << " colours\n";
         if (!previewDir.isEmpty())
             prWritePreviews(previewDir, job, restored);
     }

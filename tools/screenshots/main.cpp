@@ -9,9 +9,9 @@
 #include "calculators/Formulas/FormulasPage.h"
 #include "calculators/Induction/InductionPage.h"
 #include "calculators/Ladder/LadderPage.h"
-#include "common/ui/NumberField.h"
-#include "common/ui/ImageCanvas.h"
 #include "calculators/Transformer/TransformerPage.h"
+#include "common/ui/ImageCanvas.h"
+#include "common/ui/NumberField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,8 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <initializer_list>
