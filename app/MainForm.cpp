@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>

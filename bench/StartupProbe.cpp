@@ -19,7 +19,6 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>

@@ -2,7 +2,6 @@
 
 #include "common/core/LcLadder.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace ladder {

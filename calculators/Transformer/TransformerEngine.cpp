@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <utility>
 
 namespace transformer {

@@ -26,7 +26,6 @@
 #include <QTableWidget>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <utility>

@@ -1,7 +1,6 @@
 #include "common/core/StandardValues.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {

@@ -13,7 +13,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -25,7 +24,6 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include <cmath>
 #include <utility>
 
 namespace {

@@ -6,7 +6,6 @@
 #include <QResource>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 #include <vector>
 
 namespace {

@@ -22,7 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <string>
 #include <vector>
 
 using namespace filters;

@@ -15,7 +15,6 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
 
 namespace {
