@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 class QAction;

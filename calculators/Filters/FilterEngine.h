@@ -8,7 +8,6 @@
 #include "common/core/StandardValues.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 namespace filters {

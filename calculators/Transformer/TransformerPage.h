@@ -9,13 +9,11 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QPainter>
-#include <QPointer>
 #include <QString>
 #include <QStyleOptionViewItem>
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
 class QComboBox;
 class QFrame;

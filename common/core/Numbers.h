@@ -6,7 +6,6 @@
 
 #include "common/core/Rect.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
