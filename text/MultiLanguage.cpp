@@ -40,3 +40,20 @@ std::string fnGetText(std::uint32_t id, int mode)
 std::size_t fnCatalogueSize() { return std::size(kCatalogue); }
 
 std::uint32_t fnCatalogueId(std::size_t index) { return index < std::size(kCatalogue) ? kCatalogue[index].id : 0; }
+
+std::string fnFillText(std::string pattern, std::initializer_list<std::string> values)
+{
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        const char next = k + 1 < pattern.size() ? pattern[k + 1] : '\0';
+        const auto index = static_cast<std::size_t>(next - '1');
+        if (pattern[k] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            out += *(values.begin() + index);
+            ++k;
+        } else {
+            out += pattern[k];
+        }
+    }
+    return out;
+}

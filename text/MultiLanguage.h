@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 // Mode 1 gives the text ready to show; any other mode the stored form. Both are
@@ -13,6 +14,9 @@ std::string fnGetText(std::uint32_t id, int mode);
 // How many texts the catalogue holds, and the id of the k-th (in id order).
 std::size_t fnCatalogueSize();
 std::uint32_t fnCatalogueId(std::size_t index);
+
+// A catalogue text with its placeholders %1, %2, ... (up to %9) filled in.
+std::string fnFillText(std::string pattern, std::initializer_list<std::string> values);
 
 // Exchanges characters 1 and 2, 3 and 4, ...; a last odd character stays.
 std::string fnSwapNeighbours(std::string text);

@@ -1,6 +1,7 @@
 #include "calculators/Induction/InductionEngine.h"
 
 #include "calculators/Induction/InductionPhysics.h"
+#include "calculators/Induction/ToroidCores.h"
 #include "common/core/Numbers.h"
 #include "text/Quantities.h"
 #include "text/TextIds.h"
@@ -163,9 +164,11 @@ void prCalcOneSloi(TInductionFields& fields, std::uint32_t& status)
             status = TextId::StatusSolenoidNoN;
         else {
             inductanceUh = singleLayerInductanceUh(turns, mu, formerMm, wireMm, lengthMm);
-            if (inductanceUh > 0)
+            if (inductanceUh > 0) {
                 status = singleLayerTooLong(turns, wireMm, lengthMm) ? TextId::StatusSingleTurnsDoNotFit
                                                                      : TextId::StatusCoilDone;
+                fields.solved = {turns, static_cast<double>(inductanceUh), mu};
+            }
         }
         coil.inductanceShown = inductanceUh > 0 ? fnInductanceText(3, inductanceUh) : std::string("0");
     } else {
@@ -177,9 +180,11 @@ void prCalcOneSloi(TInductionFields& fields, std::uint32_t& status)
             status = TextId::StatusSolenoidNoL;
         else {
             turns = singleLayerTurns(inductanceUh, mu, formerMm, wireMm, lengthMm);
-            if (turns > 0)
+            if (turns > 0) {
                 status = singleLayerTooLong(turns, wireMm, lengthMm) ? TextId::StatusSingleTurnsDoNotFit
                                                                      : TextId::StatusCoilDone;
+                fields.solved = {static_cast<double>(turns), static_cast<double>(inductanceUh), mu};
+            }
         }
         coil.turnsShown = fnTurnsText(turns);
     }
@@ -220,16 +225,20 @@ void prCalcManySloi(TInductionFields& fields, std::uint32_t& status)
         long double solvedUh = 0;
         if (usable && turns > 0) {
             solvedUh = multiLayerInductanceUh(turns, mu, meanMm, lengthMm, buildMm);
-            if (solvedUh > 0)
+            if (solvedUh > 0) {
                 status = fitStatus(turns);
+                fields.solved = {turns, static_cast<double>(solvedUh), mu};
+            }
         }
         coil.inductanceShown = solvedUh > 0 ? fnInductanceText(3, solvedUh) : std::string("0");
     } else {
         long double solvedTurns = 0;
         if (usable && inductanceUh > 0) {
             solvedTurns = multiLayerTurns(inductanceUh, mu, meanMm, lengthMm, buildMm);
-            if (solvedTurns > 0)
+            if (solvedTurns > 0) {
                 status = fitStatus(solvedTurns);
+                fields.solved = {static_cast<double>(solvedTurns), static_cast<double>(inductanceUh), mu};
+            }
         }
         coil.turnsShown = fnTurnsText(solvedTurns);
     }
@@ -253,11 +262,11 @@ void prCalcPloski(TInductionFields& fields, std::uint32_t& status)
     const bool usable = turns > 0 && outerMm > 0 && innerMm > 0 && outerMm > innerMm;
     for (int k = 0; k < SpiralOutlineCount; ++k) {
         const auto outline = static_cast<TSpiralOutline>(k);
-        flat.outlinesShown[static_cast<std::size_t>(k)] = usable ? fnInductanceText(
-                                                              3,
-                                                              flatSpiralInductanceUh(outline, turns, outerMm, innerMm))
-                                                                 : std::string("0");
+        const long double inductanceUh = usable ? flatSpiralInductanceUh(outline, turns, outerMm, innerMm) : 0;
+        flat.outlinesShown[static_cast<std::size_t>(k)] = usable ? fnInductanceText(3, inductanceUh) : std::string("0");
+        fields.solved.spiralUh[static_cast<std::size_t>(k)] = static_cast<double>(inductanceUh);
     }
+    fields.solved.turns = usable ? turns : 0;
     if (usable)
         status = TextId::StatusCoilDone;
 }
@@ -274,19 +283,73 @@ void prCalcProvod(TInductionFields& fields, std::uint32_t& status)
         wire.roundShown = wire.overPlaneShown = wire.barShown = std::string("0");
         return;
     }
-    wire.roundShown = fnInductanceText(5, roundWireInductanceUh(lengthMm, wireMm));
+    const long double roundUh = roundWireInductanceUh(lengthMm, wireMm);
+    wire.roundShown = fnInductanceText(5, roundUh);
+    fields.solved.conductorUh[0] = static_cast<double>(roundUh);
     status = TextId::StatusWireDone;
     if (!(heightMm > 0)) {
         wire.overPlaneShown = wire.barShown = std::string("0");
         return;
     }
-    wire.overPlaneShown = fnInductanceText(5, wireOverPlaneInductanceUh(lengthMm, wireMm, heightMm));
+    const long double overPlaneUh = wireOverPlaneInductanceUh(lengthMm, wireMm, heightMm);
+    wire.overPlaneShown = fnInductanceText(5, overPlaneUh);
     // The bar's section has the sides d and h.
-    wire.barShown = fnInductanceText(5, rectangularBarInductanceUh(lengthMm, wireMm, heightMm));
+    const long double barUh = rectangularBarInductanceUh(lengthMm, wireMm, heightMm);
+    wire.barShown = fnInductanceText(5, barUh);
+    fields.solved.conductorUh[1] = static_cast<double>(overPlaneUh);
+    fields.solved.conductorUh[2] = static_cast<double>(barUh);
+}
+
+namespace {
+
+// A toroid on a core by name: its datasheet AL already holds the core's real
+// shape and material, so L = AL N^2 (or N for a wanted L) - no formula, no mu.
+void prCalcNamedToroid(TInductionFields& fields, const TToroidCore& core, std::uint32_t& status)
+{
+    const TToroidFields tor = fnToroidFields(fields);
+    tor.inductanceShown = std::string();
+    if (fields.toroidFromN) {
+        const double turns = fnRead(tor.turns);
+        if (!(turns > 0)) {
+            status = TextId::StatusToroidNoN;
+            return;
+        }
+        const double inductanceUh = toroidCoreInductanceUh(core, turns);
+        tor.inductanceShown = fnInductanceText(5, inductanceUh);
+        if (inductanceUh > 0) {
+            status = TextId::StatusCoilDone;
+            fields.solved.turns = turns;
+            fields.solved.inductanceUh = inductanceUh;
+        }
+        return;
+    }
+    const double wantedUh = fnRead(fields.toroidLUh);
+    const double turns = toroidCoreTurns(core, wantedUh);
+    if (!(turns > 0)) {
+        status = TextId::StatusToroidCoreNoL;
+        return;
+    }
+    status = TextId::StatusCoilDone;
+    fields.solved.turns = turns;
+    fields.solved.inductanceUh = wantedUh;
+}
+
+} // namespace
+
+const TToroidCore* fnChosenCore(const TInductionFields& fields)
+{
+    const auto cores = fnToroidCores();
+    return fields.toroidCore >= 1 && fields.toroidCore <= static_cast<int>(cores.size())
+               ? &cores[static_cast<std::size_t>(fields.toroidCore - 1)]
+               : nullptr;
 }
 
 void prCalcCoilTor(TInductionFields& fields, std::uint32_t& status)
 {
+    if (const TToroidCore* core = fnChosenCore(fields)) {
+        prCalcNamedToroid(fields, *core, status);
+        return;
+    }
     const TToroidFields tor = fnToroidFields(fields);
     const double turns = fnRead(tor.turns);
     const double mu = fnPermeability(tor.mu, tor.muTyped);
@@ -306,8 +369,10 @@ void prCalcCoilTor(TInductionFields& fields, std::uint32_t& status)
     if (core && turns > 0 && outerMm > innerMm) {
         const long double inductanceH = toroidInductanceH(turns, mu, wireMm, outerMm, innerMm, heightMm);
         tor.inductanceShown = fnFormatInductance(5, static_cast<double>(inductanceH));
-        if (inductanceH > 0)
+        if (inductanceH > 0) {
             status = TextId::StatusCoilDone;
+            fields.solved = {turns, static_cast<double>(inductanceH / MicroToHenry), mu};
+        }
     } else {
         tor.inductanceShown = std::string("0");
     }
@@ -315,6 +380,7 @@ void prCalcCoilTor(TInductionFields& fields, std::uint32_t& status)
 
 std::uint32_t prCalcInduction(TInductionFields& fields)
 {
+    fields.solved = {};
     std::uint32_t status = TextId::StatusCoilNoKind;
     switch (fields.kind) {
     case TCoilKind::OneSloi: prCalcOneSloi(fields, status); break;

@@ -81,6 +81,17 @@ inline constexpr int InductionResultCount = 13; // result labels 1-13
 using TFieldText = std::string;
 using TResultText = std::optional<std::string>;
 
+// What a run solved, unrounded, for what the page shows beside the formula's
+// results (the wire's length and resistance, the value by exact physics). 0
+// where the run solved nothing.
+struct TCoilSolved {
+    double turns = 0;                    // solenoids, toroid: N as typed or as solved
+    double inductanceUh = 0;             // solenoids, toroid: the formula's L, as typed or as solved
+    double mu = 1;                       // the permeability the formula took
+    std::array<double, 4> spiralUh{};    // flat spiral, by outline
+    std::array<double, 3> conductorUh{}; // round wire, wire over a plane, bar
+};
+
 // The page's record: its fields and result labels numbered as the page
 // publishes them (editInd, labelResInd), and the choices that steer a run.
 struct TInductionFields {
@@ -89,10 +100,17 @@ struct TInductionFields {
     bool oneLInMilli = false;  // single-layer L selector on millihenries
     bool manyLInMilli = false; // multi-layer L selector on millihenries
     int focusedEdit = -1;      // the field being typed in, -1 when none
+    // The toroid's core by name: 0 for the core's own sizes, k for core k of
+    // fnToroidCores() (1-based); with a named core the toroid solves L from N
+    // or, toroidFromN false, N from the wanted inductance toroidLUh (µH).
+    int toroidCore = 0;
+    bool toroidFromN = true;
+    TFieldText toroidLUh;
 
     std::array<TFieldText, InductionEditCount> editInd{};
     // labelResInd[k], k = 1..13 (index 0 unused).
     std::array<TResultText, InductionResultCount + 1> labelResInd{};
+    TCoilSolved solved;
 };
 
 // Each kind's fields and results by name: views into a record, which the
@@ -157,6 +175,10 @@ TMultiLayerFields fnMultiLayerFields(TInductionFields& fields);
 TFlatSpiralFields fnFlatSpiralFields(TInductionFields& fields);
 TConductorFields fnConductorFields(TInductionFields& fields);
 TToroidFields fnToroidFields(TInductionFields& fields);
+
+struct TToroidCore;
+// The toroid's core chosen by name; null for the core's own sizes.
+const TToroidCore* fnChosenCore(const TInductionFields& fields);
 
 // The whole recalculation for the selected kind: its result labels, the "1"
 // written into a permeability field below 1 (unless it is being typed in), and

@@ -44,8 +44,8 @@ TElliptic fnEllipticKE(double modulus2, double complement2)
 {
     double a = 1;
     double b = std::sqrt(complement2);
-    double c2 = modulus2;  // c_n^2 = a_n^2 - b_n^2, each from the last without cancelling
-    double weight = 0.5;   // 2^(n-1)
+    double c2 = modulus2; // c_n^2 = a_n^2 - b_n^2, each from the last without cancelling
+    double weight = 0.5;  // 2^(n-1)
     double sum = weight * c2;
     for (int n = 0; n < 40 && c2 > 1e-32 * a * a; ++n) {
         const double mean = (a + b) / 2;
@@ -66,7 +66,7 @@ TElliptic fnEllipticKE(double modulus2, double complement2)
 // With p = 1 it is a K + (b - a)(K - E) / k^2; otherwise it carries the third kind.
 double fnBulirschCel(double kc, double p, double a, double b)
 {
-    double mean = 1;      // arithmetic mean of the moduli, starting from 1 and kc
+    double mean = 1;       // arithmetic mean of the moduli, starting from 1 and kc
     double geometric = kc; // kc times the mean, whose root doubled is the next kc
     p = std::sqrt(p);
     b /= p;
@@ -99,9 +99,9 @@ double fnNagaoka(double ratio)
         const double x = 1 / ratio;
         const double x2 = x * x;
         const double log4 = std::log(4 / x);
-        return 2 / Pi * x *
-               ((log4 - 0.5) + x2 / 8 * (log4 + 0.25) - x2 * x2 / 64 * (log4 - 2.0 / 3) +
-                5 * x2 * x2 * x2 / 1024 * (log4 - 109.0 / 120));
+        return 2 / Pi * x
+               * ((log4 - 0.5) + x2 / 8 * (log4 + 0.25) - x2 * x2 / 64 * (log4 - 2.0 / 3)
+                  + 5 * x2 * x2 * x2 / 1024 * (log4 - 109.0 / 120));
     }
     if (ratio < 0.02) {
         const double r2 = ratio * ratio;
@@ -148,8 +148,8 @@ double fnCirclesMutualSlope(double a, double b, double z)
     const double k2 = 4 * a * b / sum2;
     const double kc2 = ((a - b) * (a - b) + z * z) / sum2;
     const TElliptic e = fnEllipticKE(k2, kc2);
-    return Mu0UhPerMm * z * std::sqrt(k2) * ((2 - k2) * e.firstLessSecond - k2 * e.first) /
-           (4 * std::sqrt(a * b) * kc2);
+    return Mu0UhPerMm * z * std::sqrt(k2) * ((2 - k2) * e.firstLessSecond - k2 * e.first)
+           / (4 * std::sqrt(a * b) * kc2);
 }
 
 // ---- single layer: Rosa's corrections ----
@@ -255,7 +255,7 @@ double fnSheetsMutual(double a, double b, double length)
 
     // integral of cos phi sqrt(rho^2 + L^2) over phi, at L = l and at L = 0.
     const double longTerm = 4 * span / 3 * (2 * kc2 * ends.firstLessSecond / k2 - ends.second());
-    double flatTerm = -4 * sum / 3;  // equal radii: E(1) = 1, k'^2 K -> 0
+    double flatTerm = -4 * sum / 3; // equal radii: E(1) = 1, k'^2 K -> 0
     if (p > 0) {
         const TElliptic circles = fnEllipticKE(product4 / (sum * sum), p);
         flatTerm = 4 * sum / 3 * (2 * p * circles.firstLessSecond * sum * sum / product4 - circles.second());
@@ -355,9 +355,9 @@ double fnRectangleGmd(double a, double b)
 {
     const double ab = a / b;
     const double ba = b / a;
-    const double log = std::log(std::hypot(a, b)) - ab * ab / 12 * std::log1p(ba * ba) -
-                       ba * ba / 12 * std::log1p(ab * ab) + 2.0 / 3 * ab * std::atan(ba) +
-                       2.0 / 3 * ba * std::atan(ab) - 25.0 / 12;
+    const double log = std::log(std::hypot(a, b)) - ab * ab / 12 * std::log1p(ba * ba)
+                       - ba * ba / 12 * std::log1p(ab * ab) + 2.0 / 3 * ab * std::atan(ba)
+                       + 2.0 / 3 * ba * std::atan(ab) - 25.0 / 12;
     return std::exp(log);
 }
 
@@ -372,16 +372,16 @@ double fnNagaokaCoefficient(double diameterOverLength)
 
 double fnSingleLayerExactUh(double turns, double lengthMm, double wireMm, double formerMm, double mu)
 {
-    if (!fnTurns(turns) || !fnLength(lengthMm) || !fnOptionalLength(wireMm) || !fnLength(formerMm) ||
-        !fnPermeability(mu) || !fnWireFits(turns, lengthMm, wireMm))
+    if (!fnTurns(turns) || !fnLength(lengthMm) || !fnOptionalLength(wireMm) || !fnLength(formerMm)
+        || !fnPermeability(mu) || !fnWireFits(turns, lengthMm, wireMm))
         return 0;
     return fnResult(mu * fnSingleLayerAir(turns, lengthMm, wireMm, formerMm));
 }
 
 double fnSingleLayerExactTurns(double inductanceUh, double lengthMm, double wireMm, double formerMm, double mu)
 {
-    if (!(std::isfinite(inductanceUh) && inductanceUh > 0 && inductanceUh <= MaxInput) || !fnLength(lengthMm) ||
-        !fnOptionalLength(wireMm) || !fnLength(formerMm) || !fnPermeability(mu))
+    if (!(std::isfinite(inductanceUh) && inductanceUh > 0 && inductanceUh <= MaxInput) || !fnLength(lengthMm)
+        || !fnOptionalLength(wireMm) || !fnLength(formerMm) || !fnPermeability(mu))
         return 0;
     const double wanted = inductanceUh / mu;
     const double radius = (formerMm + wireMm) / 2;
@@ -429,19 +429,18 @@ double fnMultiLayerExactUh(double turns, double lengthMm, double meanDiameterMm,
 {
     if (!fnTurns(turns) || !fnPermeability(mu) || !fnMultiLayerGeometry(lengthMm, meanDiameterMm, buildMm))
         return 0;
-    const double perTurn2 =
-        fnMultiLayerPerTurn2(lengthMm, (meanDiameterMm - buildMm) / 2, (meanDiameterMm + buildMm) / 2);
+    const double perTurn2 = fnMultiLayerPerTurn2(lengthMm, (meanDiameterMm - buildMm) / 2,
+                                                 (meanDiameterMm + buildMm) / 2);
     return fnResult(mu * turns * turns * perTurn2);
 }
 
-double fnMultiLayerExactTurns(double inductanceUh, double lengthMm, double meanDiameterMm, double buildMm,
-                              double mu)
+double fnMultiLayerExactTurns(double inductanceUh, double lengthMm, double meanDiameterMm, double buildMm, double mu)
 {
-    if (!(std::isfinite(inductanceUh) && inductanceUh > 0 && inductanceUh <= MaxInput) || !fnPermeability(mu) ||
-        !fnMultiLayerGeometry(lengthMm, meanDiameterMm, buildMm))
+    if (!(std::isfinite(inductanceUh) && inductanceUh > 0 && inductanceUh <= MaxInput) || !fnPermeability(mu)
+        || !fnMultiLayerGeometry(lengthMm, meanDiameterMm, buildMm))
         return 0;
-    const double perTurn2 =
-        fnMultiLayerPerTurn2(lengthMm, (meanDiameterMm - buildMm) / 2, (meanDiameterMm + buildMm) / 2);
+    const double perTurn2 = fnMultiLayerPerTurn2(lengthMm, (meanDiameterMm - buildMm) / 2,
+                                                 (meanDiameterMm + buildMm) / 2);
     if (!(perTurn2 > 0))
         return 0;
     const double turns = std::sqrt(inductanceUh / (mu * perTurn2));
@@ -472,8 +471,8 @@ double fnBarExactUh(double lengthMm, double sideAMm, double sideBMm)
 
 double fnToroidExactH(double turns, double mu, double wireMm, double outerMm, double innerMm, double heightMm)
 {
-    if (!fnTurns(turns) || !fnPermeability(mu) || !fnOptionalLength(wireMm) || !fnLength(outerMm) ||
-        !fnLength(innerMm) || !fnLength(heightMm) || outerMm <= innerMm || innerMm - wireMm <= 0)
+    if (!fnTurns(turns) || !fnPermeability(mu) || !fnOptionalLength(wireMm) || !fnLength(outerMm) || !fnLength(innerMm)
+        || !fnLength(heightMm) || outerMm <= innerMm || innerMm - wireMm <= 0)
         return 0;
     // mu0 / (2 pi) = 2e-7 H/m = 2e-10 H/mm.
     const double height = heightMm + wireMm;

@@ -40,8 +40,7 @@ double fnSingleLayerExactTurns(double inductanceUh, double lengthMm, double wire
 double fnMultiLayerExactUh(double turns, double lengthMm, double meanDiameterMm, double buildMm, double mu);
 
 // The turns for an inductance: L is exactly proportional to N^2 here.
-double fnMultiLayerExactTurns(double inductanceUh, double lengthMm, double meanDiameterMm, double buildMm,
-                              double mu);
+double fnMultiLayerExactTurns(double inductanceUh, double lengthMm, double meanDiameterMm, double buildMm, double mu);
 
 // Straight round wire of length l and diameter d: the mutual inductance of two
 // parallel filaments of length l at the geometric mean distance of the round

@@ -1,6 +1,9 @@
 #include "calculators/Induction/InductionPage.h"
 
+#include "calculators/Induction/InductionExtras.h"
 #include "calculators/Induction/InductionGeometry.h"
+#include "calculators/Induction/ToroidCores.h"
+#include "common/core/Numbers.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
 #include "common/ui/PageHost.h"
@@ -41,6 +44,8 @@ constexpr int SolenoidFieldLeft = 250;
 // The list views keep this far from the panel's left edge (captions) and
 // right edge (unit lists); the direction buttons line up with the captions.
 constexpr int ListMargin = 25;
+// The flat spiral's exact values: the free strip under its list, left of the track's close-up.
+constexpr int FlatExactWidth = 232;
 
 // The unit lists are the page kit's: the geometry gives them the kit's height.
 static_assert(geo::UnitListHeight == KitComboHeight);
@@ -285,7 +290,46 @@ void TMyInductionPage::prCreatePanelInduction()
         mData.editInd[static_cast<std::size_t>(k)]->setAccessibleName(caption ? fnText(caption)
                                                                               : "editInd" + QString::number(k));
     }
+    prCreateExtras();
     PanelInduction->show();
+}
+
+void TMyInductionPage::prCreateExtras()
+{
+    mData.labelWireCaption = prCreateLabelInd("labelWireCaption", fnText(TextId::CoilWireCaption));
+    mData.labelWireLength = prCreateLabelInd("labelWireLength", QString());
+    mData.labelWireResistance = prCreateLabelInd("labelWireResistance", QString());
+    mData.labelExactInd = prCreateLabelInd("labelExactInd", QString());
+    mData.labelExactInd->setWordWrap(true);
+    for (QLabel* label : {mData.labelWireLength, mData.labelWireResistance, mData.labelExactInd}) {
+        prSetResultColour(label);
+        prAddCopyMenu(label);
+    }
+
+    mData.labelToroidCore = prCreateLabelInd("labelToroidCore", fnText(TextId::CoilToroidCoreCaption));
+    mData.comboToroidCore = new QComboBox(PanelInduction);
+    mData.comboToroidCore->setObjectName("comboToroidCore");
+    mData.comboToroidCore->addItem(fnText(TextId::CoilToroidOwnSizes));
+    for (const TToroidCore& core : fnToroidCores())
+        mData.comboToroidCore->addItem(QString::fromLatin1(core.name));
+    mData.comboToroidCore->setAccessibleName(mData.labelToroidCore->text());
+    mData.comboToroidCore->resize(110, KitComboHeight);
+    connect(mData.comboToroidCore, &QComboBox::currentIndexChanged, this, &TMyInductionPage::prToroidCoreChosen);
+    mData.labelToroidAL = prCreateLabelInd("labelToroidAL", QString());
+    auto* wanted = new TMyNumberField(PanelInduction, "editToroidL", 6);
+    wanted->setFrame(false);
+    wanted->resize(geo::EditWidth + 12, mData.editInd[0]->height());
+    wanted->setAccessibleName(fnText(TextId::CoilCaptionL));
+    connect(wanted, &TMyNumberField::edited, this, [this] { prCalcInduction(); });
+    mData.editToroidL = wanted;
+    mData.labelToroidLCaption = prCreateLabelInd("labelToroidLCaption", fnText(TextId::CoilCaptionL));
+    mData.labelToroidLUnit = prCreateLabelInd("labelToroidLUnit", fnText(TextId::UnitUH));
+    mData.labelToroidN = prCreateLabelInd("labelToroidN", QString());
+    mData.labelToroidTurns = prCreateLabelInd("labelToroidTurns", QString());
+    for (QLabel* label : {mData.labelToroidAL, mData.labelToroidN, mData.labelToroidTurns}) {
+        prSetResultColour(label);
+        prAddCopyMenu(label);
+    }
 }
 
 void TMyInductionPage::prClearPanelInduction()
@@ -303,6 +347,14 @@ void TMyInductionPage::prClearPanelInduction()
     mData.rbIndFromN->hide();
     mData.rbNFromInd->hide();
     mData.checkMpCoil->hide();
+    for (QWidget* extra :
+         {static_cast<QWidget*>(mData.labelWireCaption), static_cast<QWidget*>(mData.labelWireLength),
+          static_cast<QWidget*>(mData.labelWireResistance), static_cast<QWidget*>(mData.labelExactInd),
+          static_cast<QWidget*>(mData.labelToroidCore), static_cast<QWidget*>(mData.comboToroidCore),
+          static_cast<QWidget*>(mData.labelToroidAL), static_cast<QWidget*>(mData.editToroidL),
+          static_cast<QWidget*>(mData.labelToroidLUnit), static_cast<QWidget*>(mData.labelToroidN),
+          static_cast<QWidget*>(mData.labelToroidLCaption), static_cast<QWidget*>(mData.labelToroidTurns)})
+        extra->hide();
 }
 
 void TMyInductionPage::prDrawPiece(const TRect& piece, TPoint at)
@@ -345,10 +397,10 @@ void TMyInductionPage::prShowResult(int index, TPoint at)
     label->show();
 }
 
-int TMyInductionPage::prShowList(std::span<const geo::TListRow> rows, bool stacked)
+int TMyInductionPage::prShowList(std::span<const geo::TListRow> rows, bool stacked, int firstRow)
 {
     const QLineEdit* above = nullptr;
-    int row = 0;
+    int row = firstRow;
     for (const geo::TListRow& r : rows) {
         const int top = fnListRowTop(row++);
         prShowCaption(r.caption, {ListMargin, top});
@@ -439,6 +491,12 @@ void TMyInductionPage::prShowSolenoidBlock(bool oneSloi)
     mData.checkMpCoil->show();
     prShowField(fieldMu, {SolenoidFieldLeft, mData.checkMpCoil->y()}, false, TSymbol::Mu);
 
+    // The wire to cut and the value by exact physics, on the rows under the block.
+    const int wireTop = fnBottom(mData.checkMpCoil) + 8;
+    mData.labelWireCaption->move(ListMargin, wireTop);
+    mData.labelWireLength->move(SolenoidFieldLeft, wireTop);
+    prPlaceExact(wireTop + 18, 8, PanelInduction->width() - 2 * ListMargin);
+
     // The view's remembered direction and permeability.
     const bool byTurns = oneSloi ? mData.bFromNOneSloi : mData.bFromNManySloi;
     (byTurns ? fromN : nFromL)->setChecked(true);
@@ -470,24 +528,142 @@ void TMyInductionPage::prSetManySloi()
 void TMyInductionPage::prSetPloski()
 {
     prBeginView(TextId::CoilFlatTitle, TCoilKind::Ploski);
-    prShowDrawing(TCoilKind::Ploski, prShowList(geo::FlatSpiralList, false));
+    const int listBottom = prShowList(geo::FlatSpiralList, false);
+    prShowDrawing(TCoilKind::Ploski, listBottom);
+    // The four outlines' exact values in two lines of small print, in the
+    // strip the drawing leaves free left of its close-up of the track.
+    prPlaceExact(listBottom + 4, 7, FlatExactWidth);
     prCalcInduction();
 }
 
 void TMyInductionPage::prSetProvod()
 {
     prBeginView(TextId::CoilWireTitle, TCoilKind::Provod);
-    prShowList(geo::ConductorList, false);
+    const int listBottom = prShowList(geo::ConductorList, false);
     prShowDrawing(TCoilKind::Provod);
+    prPlaceExact(listBottom + 6, 8, PanelInduction->width() - 2 * ListMargin);
     prCalcInduction();
+}
+
+void TMyInductionPage::prPlaceExact(int top, int points, int width)
+{
+    QLabel* exact = mData.labelExactInd;
+    prSetFontPoints(exact, points);
+    exact->move(ListMargin, top);
+    exact->setFixedWidth(width);
 }
 
 void TMyInductionPage::prSetCoilTor()
 {
     prBeginView(TextId::CoilToroidTitle, TCoilKind::Tor);
-    prShowList(geo::ToroidList, true);
+    prShowToroidRows();
     prShowDrawing(TCoilKind::Tor);
     prCalcInduction();
+}
+
+// Row 0 the core: own sizes or one by name with its AL. Own sizes: N, mu and
+// d below it, as the formula needs them. A named core: the direction, then N
+// or the wanted inductance (the turns that give it under it).
+void TMyInductionPage::prShowToroidRows()
+{
+    for (QWidget* row : {static_cast<QWidget*>(mData.rbIndFromN), static_cast<QWidget*>(mData.rbNFromInd),
+                         static_cast<QWidget*>(mData.editToroidL), static_cast<QWidget*>(mData.labelToroidLCaption),
+                         static_cast<QWidget*>(mData.labelToroidLUnit), static_cast<QWidget*>(mData.labelToroidN),
+                         static_cast<QWidget*>(mData.labelToroidTurns), static_cast<QWidget*>(mData.labelExactInd),
+                         static_cast<QWidget*>(mData.labelToroidAL)})
+        row->hide();
+    for (const geo::TListRow& r : geo::ToroidList) {
+        mData.labelInd[static_cast<std::size_t>(r.caption)]->hide();
+        mData.editInd[static_cast<std::size_t>(r.edit)]->hide();
+        mData.comboInd[static_cast<std::size_t>(r.edit)]->hide();
+    }
+    // The rows' symbols are drawn on the panel: the old ones go first.
+    const int coreTop = fnListRowTop(0);
+    imageResultInd->fillRect(
+        fnRectAt(0, coreTop - 4, imageResultInd->width(), geo::fnDrawing(TCoilKind::Tor).place.Y - coreTop + 4),
+        PictureBackground);
+    mData.labelToroidCore->move(ListMargin, coreTop);
+    mData.labelToroidCore->show();
+    QComboBox* cores = mData.comboToroidCore;
+    cores->move(PanelInduction->width() - ListMargin - cores->width(),
+                coreTop - (cores->height() - mData.labelToroidCore->height()) / 2);
+    cores->show();
+    mData.labelToroidAL->move(fnRight(mData.labelToroidCore) + 12, coreTop);
+
+    if (cores->currentIndex() == 0) {
+        const int bottom = prShowList(geo::ToroidList, true, 1);
+        prPlaceExact(bottom + 6, 8, PanelInduction->width() - 2 * ListMargin);
+        return;
+    }
+    mData.labelToroidAL->show();
+    QRadioButton* fromN = mData.rbIndFromN;
+    QRadioButton* nFromL = mData.rbNFromInd;
+    const int directionTop = fnListRowTop(1);
+    fromN->move(ListMargin, directionTop);
+    nFromL->move(ListMargin + DirectionWidth + 20, directionTop);
+    (mData.bFromNTor ? fromN : nFromL)->setChecked(true);
+    fromN->show();
+    nFromL->show();
+    if (mData.bFromNTor) {
+        prShowList(std::span(geo::ToroidList).first(1), true, 2);
+        return;
+    }
+    const int wantedTop = fnListRowTop(2);
+    mData.labelToroidLCaption->move(ListMargin, wantedTop);
+    mData.labelToroidLCaption->show();
+    mData.editToroidL->move(fnListFieldLeft(), wantedTop);
+    mData.editToroidL->show();
+    mData.labelToroidLUnit->move(fnRight(mData.editToroidL) + 4, wantedTop);
+    mData.labelToroidLUnit->show();
+    mData.labelToroidN->move(ListMargin, fnListRowTop(3));
+}
+
+void TMyInductionPage::prToroidCoreChosen(int index)
+{
+    // A named core gives its sizes to the drawing's fields.
+    if (index > 0) {
+        const TToroidCore& core = fnToroidCores()[static_cast<std::size_t>(index - 1)];
+        fnField(IndEdit::TorDo)->prWrite(QString::fromStdString(fnFloatToText(3, core.outerMm)));
+        fnField(IndEdit::TorDi)->prWrite(QString::fromStdString(fnFloatToText(3, core.innerMm)));
+        fnField(IndEdit::TorH)->prWrite(QString::fromStdString(fnFloatToText(3, core.heightMm)));
+    }
+    if (fnKind() == TCoilKind::Tor) {
+        prShowToroidRows();
+        prCalcInduction();
+    }
+}
+
+void TMyInductionPage::prShowExtras(const TInductionFields& fields)
+{
+    const TCoilExtras extras = fnCoilExtras(fields);
+    const TCoilKind kind = fields.kind;
+    const bool solenoid = kind == TCoilKind::OneSloi || kind == TCoilKind::ManySloi;
+    prSetLabelText(mData.labelWireLength, fnQString(extras.wireLength));
+    prSetLabelText(mData.labelWireResistance, fnQString(extras.wireResistance));
+    mData.labelWireResistance->move(fnRight(mData.labelWireLength) + 10, mData.labelWireLength->y());
+    const bool wire = solenoid && !extras.wireLength.empty();
+    mData.labelWireCaption->setVisible(wire);
+    mData.labelWireLength->setVisible(solenoid);
+    mData.labelWireResistance->setVisible(solenoid);
+
+    // Word-wrapped in the width its view gives it: a spiral's four outlines take two lines.
+    QLabel* exact = mData.labelExactInd;
+    exact->setText(fnQString(extras.exact));
+    exact->setAccessibleName(exact->text());
+    exact->setFixedHeight(exact->heightForWidth(exact->width()));
+    exact->setVisible(!extras.exact.empty());
+
+    if (kind == TCoilKind::Tor) {
+        prSetLabelText(mData.labelToroidAL, fnQString(extras.toroidAl));
+        const bool turns = !extras.toroidTurns.empty();
+        prSetLabelText(mData.labelToroidN,
+                       turns ? fnText(TextId::CoilToroidN).arg(fnQString(extras.toroidTurns)) : QString());
+        prSetLabelText(mData.labelToroidTurns, fnQString(extras.toroidWholeTurns));
+        mData.labelToroidTurns->move(fnRight(mData.labelToroidN) + 12, mData.labelToroidN->y());
+        const bool wanted = mData.comboToroidCore->currentIndex() > 0 && !mData.bFromNTor;
+        mData.labelToroidN->setVisible(wanted && turns);
+        mData.labelToroidTurns->setVisible(wanted && turns);
+    }
 }
 
 void TMyInductionPage::prSetRbInd()
@@ -503,6 +679,9 @@ void TMyInductionPage::prSetRbInd()
         mData.editInd[at(one ? IndEdit::OneN : IndEdit::ManyN)]->setVisible(byTurns);
         mData.labelResInd[at(one ? IndResult::OneN : IndResult::ManyN)]->setVisible(!byTurns);
         (one ? mData.bFromNOneSloi : mData.bFromNManySloi) = byTurns;
+    } else if (kind == TCoilKind::Tor) {
+        mData.bFromNTor = byTurns;
+        prShowToroidRows();
     }
     prCalcInduction();
 }
@@ -515,6 +694,13 @@ void TMyInductionPage::prEditChangeInd(int index)
 
 void TMyInductionPage::prOnEdited(int index, bool byUser)
 {
+    // A core's sizes typed over are no longer that core's.
+    if (byUser && (index == IndEdit::TorDo || index == IndEdit::TorDi || index == IndEdit::TorH)
+        && mData.comboToroidCore->currentIndex() > 0) {
+        const QSignalBlocker quiet(mData.comboToroidCore);
+        mData.comboToroidCore->setCurrentIndex(0);
+        prShowToroidRows();
+    }
     // A permeability the user typed comes back when the core is switched on again.
     if (byUser) {
         if (index == IndEdit::OneMu)
@@ -552,6 +738,9 @@ TInductionFields TMyInductionPage::fnGatherFields() const
     fields.fromN = mData.rbIndFromN->isChecked();
     fields.oneLInMilli = mData.comboInd[IndEdit::OneL]->currentIndex() == 1;
     fields.manyLInMilli = mData.comboInd[IndEdit::ManyL]->currentIndex() == 1;
+    fields.toroidCore = mData.comboToroidCore ? mData.comboToroidCore->currentIndex() : 0;
+    fields.toroidFromN = mData.bFromNTor;
+    fields.toroidLUh = mData.editToroidL ? mData.editToroidL->text().toStdString() : std::string();
     for (int k = 0; k < InductionEditCount; ++k) {
         const QLineEdit* edit = mData.editInd[static_cast<std::size_t>(k)];
         fields.editInd[static_cast<std::size_t>(k)] = edit->text().toStdString();
@@ -577,6 +766,7 @@ void TMyInductionPage::prRecalculate(int typedEdit)
     const std::uint32_t status = typedEdit >= 0 ? induction::prEditChangeInd(fields, typedEdit)
                                                 : induction::prCalcInduction(fields);
     prShowFields(fields);
+    prShowExtras(fields);
     mHost->prNewTextStatusBar(fnText(status));
 }
 

@@ -47,6 +47,22 @@ struct TInductionData {
     bool bMpManySloi = false; // the same for the multi-layer view
     QString sMpOneSloi = "1"; // last permeability typed in the single-layer view
     QString sMpManySloi = "1";
+
+    // Beside the formula's results: the solenoids' wire, the value by exact physics.
+    QLabel* labelWireCaption = nullptr;
+    QLabel* labelWireLength = nullptr;
+    QLabel* labelWireResistance = nullptr;
+    QLabel* labelExactInd = nullptr;
+    // The toroid's core by name, and the turns for a wanted inductance on it.
+    QLabel* labelToroidCore = nullptr;
+    QComboBox* comboToroidCore = nullptr;
+    QLabel* labelToroidAL = nullptr;
+    QLineEdit* editToroidL = nullptr;
+    QLabel* labelToroidLCaption = nullptr;
+    QLabel* labelToroidLUnit = nullptr;
+    QLabel* labelToroidN = nullptr;
+    QLabel* labelToroidTurns = nullptr;
+    bool bFromNTor = true; // toroid on a named core: inductance from turns
 };
 
 class TMyInductionPage : public QObject {
@@ -100,6 +116,13 @@ private:
     void prOnEdited(int index, bool byUser);
     induction::TInductionFields fnGatherFields() const;
     void prShowFields(const induction::TInductionFields& fields);
+    void prShowExtras(const induction::TInductionFields& fields);
+    void prCreateExtras();
+    // The toroid view's core row, and with a named core its direction and turns.
+    void prShowToroidRows();
+    void prToroidCoreChosen(int index);
+    // labelExactInd at a row of the view, in a font size and wrapped in a width.
+    void prPlaceExact(int top, int points, int width);
     // Runs the engine (after linking, when `typedEdit` is being typed in) and shows the outcome.
     void prRecalculate(int typedEdit);
     void prBeginView(std::uint32_t titleId, induction::TCoilKind kind);
@@ -111,7 +134,7 @@ private:
     void prShowResult(int index, TPoint at);
     // A list view's rows (each field on its caption's row, or stacked under the
     // field above); returns the bottom of its last caption.
-    int prShowList(std::span<const induction::geometry::TListRow> rows, bool stacked);
+    int prShowList(std::span<const induction::geometry::TListRow> rows, bool stacked, int firstRow = 0);
     // A kind's drawing at its place, with the fields, results and captions on it.
     void prShowDrawing(induction::TCoilKind kind, int listBottom = 0);
     // Copies a piece of the sheet onto the result panel with its top-left corner at `at`.

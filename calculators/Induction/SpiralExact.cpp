@@ -60,10 +60,7 @@ double fnCrossingAntiderivative(double s, double t, double cosine, double sine2)
 
 // Antiderivative of 1/r over two parallel lines a distance d apart, in the
 // offset x of the two points along them.
-double fnParallelAntiderivative(double x, double d)
-{
-    return x * std::asinh(x / d) - std::hypot(x, d);
-}
+double fnParallelAntiderivative(double x, double d) { return x * std::asinh(x / d) - std::hypot(x, d); }
 
 // Neumann's integral of dl . dl' / r over two coplanar straight filaments
 // p0 -> p1 and q0 -> q1 (Grover's parallel and inclined filaments), in the
@@ -77,7 +74,7 @@ double fnFilamentPair(TPoint p0, TPoint p1, TPoint q0, TPoint q1)
     const double cosine = u.x * v.x + u.y * v.y;
     const double sine = u.x * v.y - u.y * v.x;
     if (std::abs(cosine) < 1e-12)
-        return 0;  // crossing at right angles: no mutual flux
+        return 0; // crossing at right angles: no mutual flux
     const TPoint w{q0.x - p0.x, q0.y - p0.y};
     if (std::abs(sine) < 1e-9) {
         // Parallel: q's ends as offsets along p's direction.
@@ -85,10 +82,10 @@ double fnFilamentPair(TPoint p0, TPoint p1, TPoint q0, TPoint q1)
         const double a = w.x * u.x + w.y * u.y;
         const double b = a + cosine * lengthQ;
         const double low = std::min(a, b), high = std::max(a, b);
-        const double integral = fnParallelAntiderivative(lengthP - low, distance) +
-                                fnParallelAntiderivative(-high, distance) -
-                                fnParallelAntiderivative(lengthP - high, distance) -
-                                fnParallelAntiderivative(-low, distance);
+        const double integral = fnParallelAntiderivative(lengthP - low, distance)
+                                + fnParallelAntiderivative(-high, distance)
+                                - fnParallelAntiderivative(lengthP - high, distance)
+                                - fnParallelAntiderivative(-low, distance);
         return cosine * integral;
     }
     // Inclined: both filaments as ranges along their lines from the crossing point.
@@ -97,9 +94,10 @@ double fnFilamentPair(TPoint p0, TPoint p1, TPoint q0, TPoint q1)
     const double s0 = -alpha, s1 = lengthP - alpha;
     const double t0 = -beta, t1 = lengthQ - beta;
     const double sine2 = sine * sine;
-    const double integral =
-        fnCrossingAntiderivative(s1, t1, cosine, sine2) - fnCrossingAntiderivative(s0, t1, cosine, sine2) -
-        fnCrossingAntiderivative(s1, t0, cosine, sine2) + fnCrossingAntiderivative(s0, t0, cosine, sine2);
+    const double integral = fnCrossingAntiderivative(s1, t1, cosine, sine2)
+                            - fnCrossingAntiderivative(s0, t1, cosine, sine2)
+                            - fnCrossingAntiderivative(s1, t0, cosine, sine2)
+                            + fnCrossingAntiderivative(s0, t0, cosine, sine2);
     return cosine * integral;
 }
 
@@ -178,7 +176,7 @@ public:
             // ... and about the interval's start, y = e + u.
             const double e = i - first;
             mPiece[static_cast<std::size_t>(i)] = {p0 + e * (p1 + e * (p2 + e * p3)), p1 + e * (2 * p2 + 3 * e * p3),
-                                                  p2 + 3 * e * p3, p3};
+                                                   p2 + 3 * e * p3, p3};
         }
     }
 
@@ -193,7 +191,7 @@ public:
 
 private:
     double mScale = 0;
-    std::vector<std::array<double, 4>> mPiece;  // per interval, ascending powers of the offset in it
+    std::vector<std::array<double, 4>> mPiece; // per interval, ascending powers of the offset in it
 };
 
 // Gauss-Legendre rules: two nodes on [-1/2, 1/2] (equal weights), eight on [0, 1].
@@ -210,8 +208,8 @@ constexpr std::array<double, 8> Gauss8Weight{0.0506142681451881, 0.1111905172266
 // c is twice the perimeter over the apothem, the weight of ln(1 / distance)
 // of two close turns, and h, what is left, is smooth enough to table.
 struct TOutlineTables {
-    double logWeight = 0;  // c
-    TCubicTable ratio;     // h over t = a / b
+    double logWeight = 0; // c
+    TCubicTable ratio;    // h over t = a / b
 
     // A turn of flat track with itself: mu0 / 4 pi * a (self(w / a) - c ln(w / a)).
     TCubicTable self;
@@ -258,10 +256,10 @@ double fnTrackSelf(const TOutlineTables& tables, double epsilon)
 
 TOutlineTables fnBuildTables(TSpiralOutline outline)
 {
-    const int sides = outline == TSpiralOutline::Square ? 4
+    const int sides = outline == TSpiralOutline::Square      ? 4
                       : outline == TSpiralOutline::Hexagonal ? 6
                       : outline == TSpiralOutline::Octagonal ? 8
-                                                           : 0;
+                                                             : 0;
     TOutlineTables tables;
     tables.logWeight = sides > 0 ? 4 * sides * std::tan(pi / sides) : 4 * pi;
     std::vector<double> node(RatioIntervals + 1);
@@ -283,7 +281,7 @@ TOutlineTables fnBuildTables(TSpiralOutline outline)
 
 // Two coplanar strips of width w whose centres lie m pitches (2 w) apart, by m.
 struct TStripPairs {
-    std::array<double, MaxTurns> logGmd{};  // ln of their geometric mean distance, less ln w
+    std::array<double, MaxTurns> logGmd{}; // ln of their geometric mean distance, less ln w
     // Sum of skew(1..m): skew(m) is half the mean of u ln(2m + u), u = xi2 - xi1
     // the offset of two filaments xi across the two strips, in w.
     std::array<double, MaxTurns> skewSum{};
@@ -300,7 +298,7 @@ TStripPairs fnStripPairs()
     pairs.logGmd[0] = StripSelfLogGmd;
     for (std::size_t m = 1; m < MaxTurns; ++m) {
         const double d = 2.0 * static_cast<double>(m);
-        double logGmd = std::log(d), skew = 0, power = 1 / d;  // d^-(2k+1)
+        double logGmd = std::log(d), skew = 0, power = 1 / d; // d^-(2k+1)
         for (int k = 0; power > 1e-18; ++k, power /= d * d) {
             if (k > 0)
                 logGmd -= power * d / (k * (2 * k + 1) * (2 * k + 2));
@@ -330,7 +328,7 @@ const TTables& fnTables()
 double fnMeanLogOffset(double e)
 {
     if (e <= 0.25) {
-        const double e2 = e * e;  // the series of ln(1 + e x), x over [-1/2, 1/2], to 1e-9
+        const double e2 = e * e; // the series of ln(1 + e x), x over [-1/2, 1/2], to 1e-9
         return -e2 * (1.0 / 24 + e2 * (1.0 / 320 + e2 / 2688));
     }
     const double inner = 1 - e / 2, outer = 1 + e / 2;
@@ -347,8 +345,7 @@ double fnMeanLogOffset(double e)
 //  * r2 h(r1 / r2): bends so little across a track that its value at the
 //    centre lines serves, but for inner turns within NearCentreTracks track
 //    widths of the centre, where 2 x 2 Gauss-Legendre takes its mean.
-double fnWholeTurnsUh(const TOutlineTables& tables, const TStripPairs& strip, int turns, double innerMm,
-                      double widthMm)
+double fnWholeTurnsUh(const TOutlineTables& tables, const TStripPairs& strip, int turns, double innerMm, double widthMm)
 {
     const double track = widthMm / (2 * turns - 1);
     const double logTrack = std::log(track);
@@ -363,7 +360,7 @@ double fnWholeTurnsUh(const TOutlineTables& tables, const TStripPairs& strip, in
     while (nearCentre < count && radius[nearCentre] < NearCentreTracks * track)
         ++nearCentre;
 
-    double self = 0, mutual = 0, inside = 0;  // inside: sum of the radii inside turn k
+    double self = 0, mutual = 0, inside = 0; // inside: sum of the radii inside turn k
     for (std::size_t k = 0; k < count; ++k) {
         const double b = radius[k];
         self += b * (tables.self.fnAt(track / b) - c * (logTrack - logRadius[k]));

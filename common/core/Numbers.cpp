@@ -272,6 +272,18 @@ std::string fnFixedText(double value, int decimals)
     return text;
 }
 
+std::string fnSignificantText(double value, int digits)
+{
+    if (!std::isfinite(value) || !(value > 0) || digits < 1)
+        return {};
+    // Rounding may carry into the next decade (9,996 -> 10,0): decide on the rounded value.
+    int decimals = std::max(0, digits - 1 - static_cast<int>(std::floor(std::log10(value))));
+    const double rounded = std::round(value * std::pow(10.0, decimals)) / std::pow(10.0, decimals);
+    if (rounded > 0 && std::isfinite(rounded))
+        decimals = std::max(0, digits - 1 - static_cast<int>(std::floor(std::log10(rounded))));
+    return fnFixedText(value, std::min(decimals, 9));
+}
+
 std::string fnSignedText(double value, int decimals)
 {
     const std::string magnitude = fnFixedText(std::fabs(value), decimals);

@@ -22,6 +22,10 @@ std::string fnFloatToText(int digits, double value);
 // number, or one beyond 1e15: "".
 std::string fnFixedText(double value, int decimals);
 
+// A value written with `digits` significant digits (1,23; 0,0456; 123; 4567
+// keeps its whole digits); not a positive finite number: "".
+std::string fnSignificantText(double value, int digits);
+
 // A difference written with a fixed number of decimals and its sign: "+3,3",
 // "-1,3"; a value that rounds to zero has no sign ("0,0"). Not a finite
 // number: "".

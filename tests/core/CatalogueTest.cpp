@@ -273,7 +273,7 @@ constexpr std::uint32_t kCatalogueIds[] = {
 
 // The window caption, the two link addresses and the series' names may be
 // (partly) Latin.
-constexpr std::uint32_t kLatinByDesign[] = {1, 5, 6, 3002, 3003, 3004, 3005, 3006};
+constexpr std::uint32_t kLatinByDesign[] = {1, 5, 6, 3002, 3003, 3004, 3005, 3006, 3207, 3210};
 constexpr std::uint32_t kFirstLaterId = 3000;
 constexpr std::uint32_t kLastLaterId = 3699;
 

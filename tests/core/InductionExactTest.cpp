@@ -21,7 +21,7 @@ namespace {
 using namespace induction;
 
 constexpr double Pi = std::numbers::pi;
-constexpr double Mu0 = 4e-4 * Pi;  // µH/mm
+constexpr double Mu0 = 4e-4 * Pi; // µH/mm
 
 // Maxwell's mutual inductance of coaxial circles, by the standard library's integrals.
 double fnMaxwell(double a, double b, double z)
@@ -73,7 +73,7 @@ double fnDeviation(double value, double reference) { return value / reference - 
 // ---- Nagaoka's coefficient against his published table ----
 
 struct TNagaokaRow {
-    double ratio;  // D / l
+    double ratio; // D / l
     double published;
 };
 
@@ -92,7 +92,8 @@ TEST(InductionExact, NagaokaCoefficientIsSmoothAcrossItsMethodsAndReachesItsLimi
 {
     for (double edge : {0.02, 25.0})
         EXPECT_NEAR(fnNagaokaCoefficient(std::nextafter(edge, 0.0)), fnNagaokaCoefficient(std::nextafter(edge, 1e3)),
-                    1e-14) << edge;
+                    1e-14)
+            << edge;
     const double longRatio = 1e-4;
     EXPECT_NEAR(fnNagaokaCoefficient(longRatio), 1 - 4 / (3 * Pi) * longRatio + longRatio * longRatio / 8, 1e-15);
     // A flat ring: K = (2 / pi)(l / D)(ln(4 D / l) - 1/2).
@@ -115,8 +116,8 @@ TEST_P(SingleLayerAgainstRings, WithinAMillionth)
 {
     const TSingleRow& c = GetParam();
     const double reference = fnRingsSum(c.turns, c.lengthMm, c.wireMm, c.formerMm);
-    EXPECT_NEAR(fnDeviation(fnSingleLayerExactUh(c.turns, c.lengthMm, c.wireMm, c.formerMm, 1), reference), 0,
-                1e-6) << reference << " µH";
+    EXPECT_NEAR(fnDeviation(fnSingleLayerExactUh(c.turns, c.lengthMm, c.wireMm, c.formerMm, 1), reference), 0, 1e-6)
+        << reference << " µH";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,15 +163,16 @@ struct TTurnsRow {
 
 TEST(InductionExact, SingleLayerTurnsGiveBackTheInductance)
 {
-    const TTurnsRow rows[] = {{"Sheet", 12.5, 20, 0, 10, 1},        {"OneTurnAndAHalf", 1.5, 10, 0.5, 10, 1},
-                              {"Whole", 37, 40, 0.8, 12, 1},        {"Fractional", 10.5, 10, 0.5, 10, 1},
-                              {"Ferrite", 23.4, 15, 0.3, 8, 125},   {"TouchingTurns", 100, 50, 0.5, 20, 1},
+    const TTurnsRow rows[] = {{"Sheet", 12.5, 20, 0, 10, 1},       {"OneTurnAndAHalf", 1.5, 10, 0.5, 10, 1},
+                              {"Whole", 37, 40, 0.8, 12, 1},       {"Fractional", 10.5, 10, 0.5, 10, 1},
+                              {"Ferrite", 23.4, 15, 0.3, 8, 125},  {"TouchingTurns", 100, 50, 0.5, 20, 1},
                               {"ManyTurns", 2000, 400, 0.2, 30, 1}};
     for (const TTurnsRow& row : rows) {
         const double inductance = fnSingleLayerExactUh(row.turns, row.lengthMm, row.wireMm, row.formerMm, row.mu);
         ASSERT_GT(inductance, 0) << row.name;
         EXPECT_NEAR(fnSingleLayerExactTurns(inductance, row.lengthMm, row.wireMm, row.formerMm, row.mu) / row.turns, 1,
-                    1e-9) << row.name;
+                    1e-9)
+            << row.name;
     }
 }
 
@@ -201,12 +203,11 @@ TEST_P(MultiLayerAgainstFilaments, WithinATenThousandth)
         << reference << " µH";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sections, MultiLayerAgainstFilaments,
-    ::testing::Values(TMultiRow{"Brooks", 20, 60, 20}, TMultiRow{"LongThinBuild", 100, 20, 2},
-                      TMultiRow{"Pancake", 2, 40, 10}, TMultiRow{"DeepToTheAxis", 10, 20, 16},
-                      TMultiRow{"Square", 10, 20, 5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sections, MultiLayerAgainstFilaments,
+                         ::testing::Values(TMultiRow{"Brooks", 20, 60, 20}, TMultiRow{"LongThinBuild", 100, 20, 2},
+                                           TMultiRow{"Pancake", 2, 40, 10}, TMultiRow{"DeepToTheAxis", 10, 20, 16},
+                                           TMultiRow{"Square", 10, 20, 5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Brooks' coil: a square section c x c with mean radius a = 3c/2 has the most
 // inductance for its wire, L = 1.6994e-6 a N^2 henries with a in metres.
@@ -214,8 +215,9 @@ TEST(InductionExact, MultiLayerBrooksCoil)
 {
     for (double radius : {15.0, 100.0}) {
         const double build = 2 * radius / 3;
-        EXPECT_NEAR(fnDeviation(fnMultiLayerExactUh(50, build, 2 * radius, build, 1), 1.6994 * radius / 1000 * 2500),
-                    0, 5e-3) << radius;
+        EXPECT_NEAR(fnDeviation(fnMultiLayerExactUh(50, build, 2 * radius, build, 1), 1.6994 * radius / 1000 * 2500), 0,
+                    5e-3)
+            << radius;
     }
 }
 
@@ -223,8 +225,10 @@ TEST(InductionExact, MultiLayerBrooksCoil)
 TEST(InductionExact, MultiLayerThinBuildIsTheCurrentSheet)
 {
     for (double length : {2.0, 20.0, 200.0})
-        EXPECT_NEAR(fnDeviation(fnMultiLayerExactUh(30, length, 20, 1e-6, 1), fnSingleLayerExactUh(30, length, 0, 20, 1)),
-                    0, 1e-6) << length;
+        EXPECT_NEAR(
+            fnDeviation(fnMultiLayerExactUh(30, length, 20, 1e-6, 1), fnSingleLayerExactUh(30, length, 0, 20, 1)), 0,
+            1e-6)
+            << length;
 }
 
 // A long thick coil is long solenoids nested: the turns at radius r see the field of all
@@ -232,7 +236,7 @@ TEST(InductionExact, MultiLayerThinBuildIsTheCurrentSheet)
 // mean of min(r1, r2)^2 where a sheet at the mean radius would have a^2.
 TEST(InductionExact, MultiLayerLongCoilIsNestedSolenoids)
 {
-    const double length = 1e8;  // the ends take 4 Do / (3 pi l) of it
+    const double length = 1e8; // the ends take 4 Do / (3 pi l) of it
     for (const auto& [mean, build] : {std::pair{20.0, 5.0}, std::pair{20.0, 19.0}, std::pair{10.0, 0.5}}) {
         const double a1 = (mean - build) / 2;
         const double a2 = (mean + build) / 2;
@@ -247,7 +251,7 @@ TEST(InductionExact, MultiLayerTurnsGoAsTheRootOfTheInductance)
     const double inductance = fnMultiLayerExactUh(237.5, 10, 20, 5, 3);
     EXPECT_NEAR(fnMultiLayerExactTurns(inductance, 10, 20, 5, 3), 237.5, 1e-9);
     EXPECT_NEAR(fnMultiLayerExactTurns(4 * inductance, 10, 20, 5, 3), 475, 1e-9);
-    EXPECT_EQ(fnMultiLayerExactTurns(inductance / 237.5 / 237.5 / 2, 10, 20, 5, 3), 0);  // below one turn
+    EXPECT_EQ(fnMultiLayerExactTurns(inductance / 237.5 / 237.5 / 2, 10, 20, 5, 3), 0); // below one turn
 }
 
 // ---- toroid ----
@@ -297,8 +301,7 @@ TEST(InductionExact, WireOverPlaneAgainstTheLongLineAndTheFarPlane)
     // A long wire: mu0 l / (2 pi) (ln(4 h / d) + 1/4), the line to its image with the wire's
     // internal inductance; the ends take 2h / l of it.
     const double length = 1e5;
-    EXPECT_NEAR(fnDeviation(fnWireOverPlaneExactUh(length, 1, 10), 2e-4 * length * (std::log(40.0) + 0.25)), 0,
-                4e-4);
+    EXPECT_NEAR(fnDeviation(fnWireOverPlaneExactUh(length, 1, 10), 2e-4 * length * (std::log(40.0) + 0.25)), 0, 4e-4);
     // A far plane takes nothing from the wire.
     EXPECT_NEAR(fnDeviation(fnWireOverPlaneExactUh(100, 1, 1e8), fnRoundWireExactUh(100, 1)), 0, 1e-7);
     // Lying on the plane is the lowest position; below it, no answer.
@@ -337,8 +340,14 @@ TEST_P(EveryArgument, UnusableValueGivesZero)
 {
     const TFunctionRow& row = GetParam();
     ASSERT_GT(row.call(row.usable), 0);
-    const double bad[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                          -std::numeric_limits<double>::infinity(), 0, -1, -1e-3, 1e300, 1e-300};
+    const double bad[] = {std::numeric_limits<double>::quiet_NaN(),
+                          std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(),
+                          0,
+                          -1,
+                          -1e-3,
+                          1e300,
+                          1e-300};
     for (std::size_t k = 0; k < row.usable.size(); ++k) {
         for (double value : bad) {
             if (value == 0 && row.zeroMeansNotGiven[k])
@@ -354,23 +363,34 @@ INSTANTIATE_TEST_SUITE_P(
     Functions, EveryArgument,
     ::testing::Values(
         TFunctionRow{"Nagaoka", [](const auto& v) { return fnNagaokaCoefficient(v[0]); }, {1}, {false}},
-        TFunctionRow{"SingleLayer", [](const auto& v) { return fnSingleLayerExactUh(v[0], v[1], v[2], v[3], v[4]); },
-                     {10, 10, 0.5, 10, 1}, {false, false, true, false, false}},
+        TFunctionRow{"SingleLayer",
+                     [](const auto& v) { return fnSingleLayerExactUh(v[0], v[1], v[2], v[3], v[4]); },
+                     {10, 10, 0.5, 10, 1},
+                     {false, false, true, false, false}},
         TFunctionRow{"SingleLayerTurns",
                      [](const auto& v) { return fnSingleLayerExactTurns(v[0], v[1], v[2], v[3], v[4]); },
-                     {0.7, 10, 0.5, 10, 1}, {false, false, true, false, false}},
-        TFunctionRow{"MultiLayer", [](const auto& v) { return fnMultiLayerExactUh(v[0], v[1], v[2], v[3], v[4]); },
-                     {100, 10, 20, 5, 1}, {false, false, false, false, false}},
+                     {0.7, 10, 0.5, 10, 1},
+                     {false, false, true, false, false}},
+        TFunctionRow{"MultiLayer",
+                     [](const auto& v) { return fnMultiLayerExactUh(v[0], v[1], v[2], v[3], v[4]); },
+                     {100, 10, 20, 5, 1},
+                     {false, false, false, false, false}},
         TFunctionRow{"MultiLayerTurns",
                      [](const auto& v) { return fnMultiLayerExactTurns(v[0], v[1], v[2], v[3], v[4]); },
-                     {160, 10, 20, 5, 1}, {false, false, false, false, false}},
-        TFunctionRow{"RoundWire", [](const auto& v) { return fnRoundWireExactUh(v[0], v[1]); }, {100, 1}, {false, false}},
-        TFunctionRow{"WireOverPlane", [](const auto& v) { return fnWireOverPlaneExactUh(v[0], v[1], v[2]); },
-                     {100, 1, 10}, {false, false, false}},
-        TFunctionRow{"Bar", [](const auto& v) { return fnBarExactUh(v[0], v[1], v[2]); }, {100, 1, 10},
+                     {160, 10, 20, 5, 1},
+                     {false, false, false, false, false}},
+        TFunctionRow{
+            "RoundWire", [](const auto& v) { return fnRoundWireExactUh(v[0], v[1]); }, {100, 1}, {false, false}},
+        TFunctionRow{"WireOverPlane",
+                     [](const auto& v) { return fnWireOverPlaneExactUh(v[0], v[1], v[2]); },
+                     {100, 1, 10},
                      {false, false, false}},
-        TFunctionRow{"Toroid", [](const auto& v) { return fnToroidExactH(v[0], v[1], v[2], v[3], v[4], v[5]); },
-                     {10, 2000, 0.5, 20, 10, 5}, {false, false, true, false, false, false}}),
+        TFunctionRow{
+            "Bar", [](const auto& v) { return fnBarExactUh(v[0], v[1], v[2]); }, {100, 1, 10}, {false, false, false}},
+        TFunctionRow{"Toroid",
+                     [](const auto& v) { return fnToroidExactH(v[0], v[1], v[2], v[3], v[4], v[5]); },
+                     {10, 2000, 0.5, 20, 10, 5},
+                     {false, false, true, false, false, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TGeometryRow {

@@ -54,7 +54,7 @@ double fnPolygonsUh(int sides, double a, double b)
     constexpr std::array<double, 3> Node{0.2386191860831969, 0.6612093864662645, 0.9324695142031521};
     constexpr std::array<double, 3> Weight{0.4679139345726910, 0.3607615730481386, 0.1713244923791704};
     const double halfSide = std::tan(pi / sides), length = 2 * a * halfSide;
-    std::vector<double> edge{length / 2};  // from the corner to the middle; the side is symmetric
+    std::vector<double> edge{length / 2}; // from the corner to the middle; the side is symmetric
     while (edge.front() > std::abs(b - a) / 8)
         edge.insert(edge.begin(), edge.front() / 2);
     edge.insert(edge.begin(), 0);
@@ -67,8 +67,9 @@ double fnPolygonsUh(int sides, double a, double b)
             double potential = 0;
             for (int m = 0; m < sides; ++m) {
                 const double c = std::cos(2 * pi * m / sides), s = std::sin(2 * pi * m / sides);
-                potential += c * fnPiecePotential(point, {b * (c + s * halfSide), b * (s - c * halfSide)},
-                                                  {b * (c - s * halfSide), b * (s + c * halfSide)});
+                potential += c
+                             * fnPiecePotential(point, {b * (c + s * halfSide), b * (s - c * halfSide)},
+                                                {b * (c - s * halfSide), b * (s + c * halfSide)});
             }
             sum += half * Weight[g % Node.size()] * potential;
         }
@@ -140,29 +141,28 @@ TEST_P(SpiralAgainstFilaments, AgreesWithFilamentSum)
 using O = TSpiralOutline;
 
 // Fill (Do - Di) / (Do + Di): Di 27 of 30 is thin (0.05), 10 is mid (0.5), 0 the whole disc.
-INSTANTIATE_TEST_SUITE_P(
-    Outlines, SpiralAgainstFilaments,
-    ::testing::Values(TReferenceCase{"CircleOneTurnThin", O::Circular, 1, 30, 27},
-                      TReferenceCase{"CircleOneTurnMid", O::Circular, 1, 30, 10},
-                      TReferenceCase{"CircleOneTurnDisc", O::Circular, 1, 30, 0},
-                      TReferenceCase{"CircleTwoTurnsThin", O::Circular, 2, 30, 27},
-                      TReferenceCase{"CircleTwoTurnsDisc", O::Circular, 2, 30, 0},
-                      TReferenceCase{"CircleFiveTurnsThin", O::Circular, 5, 30, 27},
-                      TReferenceCase{"CircleFiveTurnsMid", O::Circular, 5, 30, 10},
-                      TReferenceCase{"CircleTenTurnsThin", O::Circular, 10, 30, 27},
-                      TReferenceCase{"CircleTenTurnsDisc", O::Circular, 10, 30, 0},
-                      TReferenceCase{"CircleThirtyTurnsThin", O::Circular, 30, 50, 45},
-                      TReferenceCase{"CircleThirtyTurnsDisc", O::Circular, 30, 50, 0},
-                      TReferenceCase{"SquareOneTurnMid", O::Square, 1, 30, 10},
-                      TReferenceCase{"SquareThreeTurnsDisc", O::Square, 3, 30, 0},
-                      TReferenceCase{"SquareTenTurnsThin", O::Square, 10, 30, 25},
-                      TReferenceCase{"HexagonOneTurnThin", O::Hexagonal, 1, 30, 28},
-                      TReferenceCase{"HexagonThreeTurnsMid", O::Hexagonal, 3, 30, 10},
-                      TReferenceCase{"HexagonTenTurnsDisc", O::Hexagonal, 10, 30, 0},
-                      TReferenceCase{"OctagonOneTurnDisc", O::Octagonal, 1, 30, 0},
-                      TReferenceCase{"OctagonThreeTurnsThin", O::Octagonal, 3, 30, 25},
-                      TReferenceCase{"OctagonTenTurnsMid", O::Octagonal, 10, 30, 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Outlines, SpiralAgainstFilaments,
+                         ::testing::Values(TReferenceCase{"CircleOneTurnThin", O::Circular, 1, 30, 27},
+                                           TReferenceCase{"CircleOneTurnMid", O::Circular, 1, 30, 10},
+                                           TReferenceCase{"CircleOneTurnDisc", O::Circular, 1, 30, 0},
+                                           TReferenceCase{"CircleTwoTurnsThin", O::Circular, 2, 30, 27},
+                                           TReferenceCase{"CircleTwoTurnsDisc", O::Circular, 2, 30, 0},
+                                           TReferenceCase{"CircleFiveTurnsThin", O::Circular, 5, 30, 27},
+                                           TReferenceCase{"CircleFiveTurnsMid", O::Circular, 5, 30, 10},
+                                           TReferenceCase{"CircleTenTurnsThin", O::Circular, 10, 30, 27},
+                                           TReferenceCase{"CircleTenTurnsDisc", O::Circular, 10, 30, 0},
+                                           TReferenceCase{"CircleThirtyTurnsThin", O::Circular, 30, 50, 45},
+                                           TReferenceCase{"CircleThirtyTurnsDisc", O::Circular, 30, 50, 0},
+                                           TReferenceCase{"SquareOneTurnMid", O::Square, 1, 30, 10},
+                                           TReferenceCase{"SquareThreeTurnsDisc", O::Square, 3, 30, 0},
+                                           TReferenceCase{"SquareTenTurnsThin", O::Square, 10, 30, 25},
+                                           TReferenceCase{"HexagonOneTurnThin", O::Hexagonal, 1, 30, 28},
+                                           TReferenceCase{"HexagonThreeTurnsMid", O::Hexagonal, 3, 30, 10},
+                                           TReferenceCase{"HexagonTenTurnsDisc", O::Hexagonal, 10, 30, 0},
+                                           TReferenceCase{"OctagonOneTurnDisc", O::Octagonal, 1, 30, 0},
+                                           TReferenceCase{"OctagonThreeTurnsThin", O::Octagonal, 3, 30, 25},
+                                           TReferenceCase{"OctagonTenTurnsMid", O::Octagonal, 10, 30, 10}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // One square turn of a narrow strip (side a = Di + w, the centre line) against
 // Grover's square of round wire, L = 0.008 a (ln(a / rho) + rho / a - 0.52401) uH
@@ -279,21 +279,17 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SpiralInput,
-    ::testing::Values(TInputCase{"NoTurns", 0, 30, 10, false}, TInputCase{"BelowOneTurn", 0.99, 30, 10, false},
-                      TInputCase{"NegativeTurns", -5, 30, 10, false},
-                      TInputCase{"AboveMostTurns", 1000.5, 30, 10, false},
-                      TInputCase{"OuterEqualsInner", 10, 30, 30, false},
-                      TInputCase{"OuterBelowInner", 10, 10, 30, false},
-                      TInputCase{"NegativeInner", 10, 30, -1, false}, TInputCase{"NanTurns", Nan, 30, 10, false},
-                      TInputCase{"NanOuter", 10, Nan, 10, false}, TInputCase{"NanInner", 10, 30, Nan, false},
-                      TInputCase{"InfiniteTurns", Inf, 30, 10, false},
-                      TInputCase{"InfiniteOuter", 10, Inf, 10, false},
-                      TInputCase{"InfiniteInner", 10, 30, Inf, false},
-                      TInputCase{"InnerAtCentre", 10, 30, 0, true}, TInputCase{"OneTurn", 1, 30, 10, true},
-                      TInputCase{"MostTurns", 1000, 300, 100, true},
-                      TInputCase{"HairThinWinding", 50, 30, 29.9999, true},
-                      TInputCase{"Microscopic", 10, 3e-200, 1e-200, true},
-                      TInputCase{"Astronomic", 10, 3e200, 1e200, true}),
+    ::testing::Values(
+        TInputCase{"NoTurns", 0, 30, 10, false}, TInputCase{"BelowOneTurn", 0.99, 30, 10, false},
+        TInputCase{"NegativeTurns", -5, 30, 10, false}, TInputCase{"AboveMostTurns", 1000.5, 30, 10, false},
+        TInputCase{"OuterEqualsInner", 10, 30, 30, false}, TInputCase{"OuterBelowInner", 10, 10, 30, false},
+        TInputCase{"NegativeInner", 10, 30, -1, false}, TInputCase{"NanTurns", Nan, 30, 10, false},
+        TInputCase{"NanOuter", 10, Nan, 10, false}, TInputCase{"NanInner", 10, 30, Nan, false},
+        TInputCase{"InfiniteTurns", Inf, 30, 10, false}, TInputCase{"InfiniteOuter", 10, Inf, 10, false},
+        TInputCase{"InfiniteInner", 10, 30, Inf, false}, TInputCase{"InnerAtCentre", 10, 30, 0, true},
+        TInputCase{"OneTurn", 1, 30, 10, true}, TInputCase{"MostTurns", 1000, 300, 100, true},
+        TInputCase{"HairThinWinding", 50, 30, 29.9999, true}, TInputCase{"Microscopic", 10, 3e-200, 1e-200, true},
+        TInputCase{"Astronomic", 10, 3e200, 1e200, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

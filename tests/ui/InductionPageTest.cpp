@@ -305,6 +305,88 @@ TEST_F(InductionPage, DirectionRadiosHaveTheFieldsHeight)
     EXPECT_LE(fromN->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, fromN), fromN->height());
 }
 
+// Beside the formula's results: the wire to cut and its resistance, the value
+// by exact physics; both go with the result they belong to.
+TEST_F(InductionPage, WireAndExactValueBesideTheResult)
+{
+    QWidget* sheet = page->fnTabSheet();
+    for (const char* name : {"labelWireLength", "labelWireResistance", "labelExactInd", "labelToroidAL", "labelToroidN",
+                             "labelToroidTurns"}) {
+        auto* label = sheet->findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->parentWidget(), page->PanelInduction) << name;
+    }
+    prTypeAll({{OneLen, "10"}, {OneD0, "10"}, {OneWire, "0,5"}, {OneN, "10"}});
+    EXPECT_EQ(fnData().labelWireLength->text(), "0,330 " + fnText(TextId::UnitM));
+    EXPECT_EQ(fnData().labelWireResistance->text(), "29,0 " + fnText(TextId::UnitMilliOhm));
+    EXPECT_TRUE(fnData().labelExactInd->isVisible());
+    EXPECT_TRUE(fnData().labelExactInd->text().startsWith(fnText(TextId::CoilExact).arg(QString())))
+        << fnData().labelExactInd->text().toStdString();
+    EXPECT_TRUE(fnData().labelExactInd->text().contains("%"));
+    // Turns from inductance: the exact turns.
+    prClick(fnData().rbNFromInd);
+    prType(OneL, "0,75");
+    EXPECT_TRUE(fnData().labelExactInd->text().endsWith(
+        fnText(TextId::CoilExactTurns).arg(QString()).mid(fnText(TextId::CoilExactTurns).indexOf("%1") + 2)))
+        << fnData().labelExactInd->text().toStdString();
+    // No turns known: nothing beside nothing.
+    fnEdit(OneL)->setFocus();
+    fnEdit(OneL)->selectAll();
+    QTest::keyClick(fnEdit(OneL), Qt::Key_Delete);
+    EXPECT_EQ(fnData().labelWireLength->text(), "");
+    EXPECT_FALSE(fnData().labelExactInd->isVisible());
+    // The flat spiral: one entry per outline.
+    prClick(page->rbCoilPloski);
+    prTypeAll({{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}});
+    EXPECT_EQ(fnData().labelExactInd->text().count('%'), 4);
+    EXPECT_FALSE(fnData().labelWireLength->isVisible());
+}
+
+// A toroid on a core by name: its sizes fill in, AL shows, L = AL N^2, and
+// the other way the turns for a wanted inductance; typing a size returns
+// the list to own sizes.
+TEST_F(InductionPage, ToroidCoresByName)
+{
+    prClick(page->rbCoilTor);
+    QComboBox* cores = fnData().comboToroidCore;
+    ASSERT_NE(cores, nullptr);
+    EXPECT_EQ(cores->objectName(), "comboToroidCore");
+    EXPECT_EQ(cores->itemText(0), fnText(TextId::CoilToroidOwnSizes));
+    EXPECT_EQ(cores->itemText(1), "T-37-2");
+    EXPECT_EQ(cores->itemText(20), "FT-114-61");
+    EXPECT_FALSE(fnData().rbIndFromN->isVisible());
+    cores->setCurrentIndex(2); // T-50-2
+    EXPECT_EQ(fnEdit(TorDo)->text(), "12,7");
+    EXPECT_EQ(fnEdit(TorDi)->text(), "7,70");
+    EXPECT_EQ(fnEdit(TorH)->text(), "4,83");
+    EXPECT_EQ(fnData().labelToroidAL->text(), fnText(TextId::CoilToroidAl).arg("4,9"));
+    EXPECT_TRUE(fnData().rbIndFromN->isVisible());
+    EXPECT_FALSE(fnEdit(TorMu)->isVisible());
+    prType(TorN, "10");
+    EXPECT_EQ(fnResult(IndResult::Tor)->text(), fnMicro("0,4900"));
+    EXPECT_FALSE(fnData().labelExactInd->isVisible());
+    // The wanted inductance: 1,2 uH is 15,6 turns, wound as 16.
+    prClick(fnData().rbNFromInd);
+    QLineEdit* wanted = page->fnTabSheet()->findChild<QLineEdit*>("editToroidL");
+    ASSERT_NE(wanted, nullptr);
+    EXPECT_TRUE(wanted->isVisible());
+    wanted->setFocus();
+    QTest::keyClicks(wanted, "1,2");
+    EXPECT_EQ(fnData().labelToroidN->text(), fnText(TextId::CoilToroidN).arg("15,6"));
+    EXPECT_EQ(fnData().labelToroidTurns->text(), fnText(TextId::CoilToroidWholeTurns).arg("16", fnMicro("1,25")));
+    // The toroid remembers its direction across the views.
+    prClick(page->rbCoilOneSloi);
+    prClick(page->rbCoilTor);
+    EXPECT_TRUE(fnData().rbNFromInd->isChecked());
+    EXPECT_EQ(fnData().labelToroidN->text(), fnText(TextId::CoilToroidN).arg("15,6"));
+    // A size typed over: own sizes again, the formula's view as before.
+    prType(TorDo, "20");
+    EXPECT_EQ(cores->currentIndex(), 0);
+    EXPECT_FALSE(fnData().rbIndFromN->isVisible());
+    EXPECT_TRUE(fnEdit(TorMu)->isVisible());
+    EXPECT_FALSE(fnData().labelToroidAL->isVisible());
+}
+
 TEST_F(InductionPage, TwoTabsAreIndependent)
 {
     TMyInductionPage* first = page;

@@ -114,6 +114,14 @@ void prCoilShots(TMyFormMain& form, const QString& dir)
     type({{TorN, "20"}, {TorMu, "2000"}, {TorDo, "20"}, {TorDi, "10"}, {TorH, "5"}});
     prSave(form, dir + "/coil-toroid.png");
 
+    // A T-50-2 iron-powder core: 1,2 µH wanted, the turns to wind.
+    data.comboToroidCore->setCurrentIndex(2);
+    prSave(form, dir + "/coil-toroid-core.png");
+    data.rbNFromInd->click();
+    prType(data.editToroidL, "1,2");
+    prSave(form, dir + "/coil-toroid-core-turns.png");
+    data.comboToroidCore->setCurrentIndex(0);
+
     // The README's coil: a single-layer coil, inductance from turns.
     page->rbCoilOneSloi->click();
     data.rbIndFromN->click();
