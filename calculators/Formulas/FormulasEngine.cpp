@@ -98,8 +98,38 @@ int fnOldestOf(const TFormulaOrder& order, const TGroup<TValues, Count>& group)
 // quantity given, `oldest` (when one of the group) is made the unknown first
 // and its field set to "0". The result goes to `label`, beside the unit list
 // of the quantity solved.
+// A computed part (resistor, inductor, capacitor) is shown as the drawer's
+// one when a series is chosen; the exact value goes to the tooltip.
+bool fnIsPart(TFormat format)
+{
+    return format == fnFormatResistance || format == fnFormatInductance || format == fnFormatCapacitance;
+}
+
+void prShowValue(TFormulaResults& results, int label, TFormat format, double value,
+                 const std::optional<TESeries>& series, const char* prefix)
+{
+    const auto at = fnAt(label);
+    const std::string exact = format(5, value);
+    if (exact.empty()) {
+        results.label[at].clear();
+        return;
+    }
+    if (series && fnIsPart(format)) {
+        const double standard = fnNearestStandard(value, *series);
+        const std::string shown = format(5, standard);
+        if (standard > 0 && !shown.empty()) {
+            results.label[at] = prefix + shown;
+            results.exact[at] = exact;
+            results.deviationPercent[at] = (standard / value - 1) * 100;
+            return;
+        }
+    }
+    results.label[at] = prefix + exact;
+}
+
 template <typename TValues, std::size_t Count>
-void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label, TFormulaResults& results)
+void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label, TFormulaResults& results,
+                  const std::optional<TESeries>& series)
 {
     bool allGiven = true;
     for (const TUnknown<TValues>& q : group)
@@ -123,8 +153,7 @@ void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int olde
             continue;
         const double solved = fnStore(q.solve(values));
         values.*q.value = solved;
-        const std::string shown = q.format(5, solved);
-        results.label[fnAt(label)] = shown.empty() ? std::string() : " = " + shown;
+        prShowValue(results, label, q.format, solved, series, " = ");
         results.besideSlot[fnAt(label)] = q.slot;
         return;
     }
@@ -218,10 +247,10 @@ TFormulaResults prCalcParts(const TFormulaFields& fields, TFormat format)
     const std::span<const double> given(parts.data(), count);
     const double sum = sumOfParts(given);
     if (sum > 0)
-        results.label[0] = format(5, sum);
+        prShowValue(results, 1, format, sum, fields.series, "");
     const double reciprocal = reciprocalSumOfParts(given);
     if (reciprocal > 0)
-        results.label[1] = format(5, reciprocal);
+        prShowValue(results, 2, format, reciprocal, fields.series, "");
     return results;
 }
 
@@ -322,7 +351,7 @@ TFormulaResults prCalcResonance(const TFormulaFields& fields)
     TFormulaResults results;
     TResonance values;
     prReadGroup(values, ResonanceGroup, fnSlotValues(fields));
-    prSolveGroup(values, ResonanceGroup, fnOldestGiven(fields.order), 1, results);
+    prSolveGroup(values, ResonanceGroup, fnOldestGiven(fields.order), 1, results, fields.series);
     return results;
 }
 
@@ -331,7 +360,7 @@ TFormulaResults prCalcQuality(const TFormulaFields& fields)
     TFormulaResults results;
     TQuality values;
     prReadGroup(values, QualityGroup, fnSlotValues(fields));
-    prSolveGroup(values, QualityGroup, fnOldestGiven(fields.order), 1, results);
+    prSolveGroup(values, QualityGroup, fnOldestGiven(fields.order), 1, results, fields.series);
     return results;
 }
 
@@ -399,9 +428,9 @@ TFormulaResults prCalcThrow(const TFormulaFields& fields)
     TThrow values;
     prReadGroup(values, FlightGroup, given);
     prReadGroup(values, EnergyGroup, given);
-    prSolveGroup(values, FlightGroup, fnOldestOf(fields.order, FlightGroup), 1, results);
+    prSolveGroup(values, FlightGroup, fnOldestOf(fields.order, FlightGroup), 1, results, fields.series);
     if (values.speedMPerS > 0)
-        prSolveGroup(values, EnergyGroup, fnOldestOf(fields.order, EnergyGroup), 2, results);
+        prSolveGroup(values, EnergyGroup, fnOldestOf(fields.order, EnergyGroup), 2, results, fields.series);
     return results;
 }
 

@@ -7,6 +7,8 @@
 // display texts. The arithmetic is FormulasPhysics'.
 #pragma once
 
+#include "common/core/StandardValues.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -95,6 +97,8 @@ struct TFormulaFields {
     std::array<std::string, FormulaSlots> text{}; // slot k at index k - 1
     std::array<int, FormulaSlots> unit{};
     TFormulaOrder order{};
+    // A computed R, L or C is shown as the series' nearest member, when one is chosen.
+    std::optional<TESeries> series;
 };
 
 struct TFormulaResults {
@@ -104,6 +108,10 @@ struct TFormulaResults {
     std::array<int, FormulaSlots> besideSlot{};
     // Fields the evaluation sets to "0" (slot k at index k - 1).
     std::array<std::optional<std::string>, FormulaSlots> writeBack{};
+    // A label rounded to a standard series: its exact value as it would show,
+    // and the deviation of the shown one; "" where the label is exact.
+    std::array<std::string, FormulaSlots> exact{};
+    std::array<double, FormulaSlots> deviationPercent{};
 };
 
 // The evaluator of the formula in the fields.

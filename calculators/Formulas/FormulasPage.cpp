@@ -6,6 +6,7 @@
 #include "common/ui/PageHost.h"
 #include "common/ui/PageKit.h"
 #include "common/ui/PictureSheets.h"
+#include "common/ui/SeriesList.h"
 #include "common/ui/UiText.h"
 
 #include <QComboBox>
@@ -230,6 +231,7 @@ void TMyFormulasPage::prCreatePanelFormulas()
         palette.setColor(QPalette::WindowText, ResultColour);
         result->setPalette(palette);
         result->hide();
+        prAddCopyMenu(result);
         mData.labelResult[fnAt(k)] = result;
         QLabel* note = fnNewLabel(PanelFormulas, "labelNote" + QString::number(k));
         note->hide();
@@ -421,6 +423,30 @@ void TMyFormulasPage::prOnEdited(int slot, bool byUser)
 
 void TMyFormulasPage::prComboChange() { prCalcFormula(); }
 
+// The series list under the section panel, as on the filter page.
+void TMyFormulasPage::prCreateSeriesList()
+{
+    mData.labelSeries = fnNewLabel(mSheet, "labelSeries", fnText(TextId::SeriesCaption));
+    mData.labelSeries->move(PanelSelectRazdel->x() + 2, fnBottom(PanelSelectRazdel) + 12);
+    mData.comboSeries = fnNewSeriesCombo(mSheet);
+    mData.comboSeries->setGeometry(PanelSelectRazdel->x(), fnBottom(mData.labelSeries) + 3, 90, KitComboHeight);
+    connect(mData.comboSeries, &QComboBox::currentIndexChanged, this, &TMyFormulasPage::prComboChange);
+}
+
+// What Ctrl+C calls result k of a formula: the total of parts in series or in
+// parallel, the wave's quantities, or the quantity solved (its field's hint,
+// without the note about the unit list).
+QString TMyFormulasPage::fnResultCaption(int formula, int result, int besideSlot) const
+{
+    if (formula == FormulaId::Resistors || formula == FormulaId::Inductors || formula == FormulaId::Capacitors)
+        return fnText(result == 1 ? TextId::FormulasSeriesTotal : TextId::FormulasParallelTotal);
+    if (formula == FormulaId::Wave && result >= 1 && result <= 4)
+        return fnText(TextId::FormulasWavelength + static_cast<std::uint32_t>(result - 1)); // 3502..3505
+    if (besideSlot >= 1 && besideSlot <= FormulaSlots)
+        return mData.editFormula[static_cast<std::size_t>(besideSlot - 1)]->toolTip().section(';', 0, 0);
+    return mData.labelHeadingFormula->text();
+}
+
 void TMyFormulasPage::prCalcFormula()
 {
     TFormulaFields fields;
@@ -432,6 +458,7 @@ void TMyFormulasPage::prCalcFormula()
         fields.unit[fnAt(k)] = mData.comboFormula[fnAt(k)]->currentIndex();
     }
     fields.order = mData.GivenOrder;
+    fields.series = fnChosenSeries(mData.comboSeries);
     const TFormulaResults results = formulas::prCalcFormula(fields);
 
     for (int k = 1; k <= FormulaSlots; ++k)
@@ -443,6 +470,9 @@ void TMyFormulasPage::prCalcFormula()
         if (label->isHidden())
             continue;
         prSetLabelText(label, fnQString(results.label[k]));
+        label->setToolTip(results.exact[k].empty() ? QString()
+                                                   : fnStandardTip(results.exact[k], results.deviationPercent[k]));
+        prSetCopyCaption(label, fnResultCaption(fields.formula, static_cast<int>(k) + 1, results.besideSlot[k]));
         // A solved quantity's value stands right of its unit list.
         if (const int beside = results.besideSlot[k]) {
             const QComboBox* combo = mData.comboFormula[fnAt(beside)];
@@ -460,7 +490,15 @@ void prCreateFormulasPage(TMyPageHost& host)
     page->bmpFormulas = fnSharedSheet(TPictureStore::ImageFormulas00);
     page->prCreatePanelSelectRazdel();
     page->prCreatePanelSelectFormulas();
+    page->prCreateSeriesList();
     page->prCreatePanelFormulas();
+    prSetPageCopy(made.sheet, [page] {
+        QStringList lines{page->fnData().labelHeadingFormula->text()};
+        if (page->fnData().comboSeries->currentIndex() > 0)
+            prAddCopyLine(lines, fnText(TextId::SeriesCaption).chopped(1), page->fnData().comboSeries->currentText());
+        lines << fnSheetCopyLines(page->fnTabSheet());
+        return lines.join('\n');
+    });
     page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectRazdel->x());
     made.prShowSheet();
     host.prNewTextStatusBar(fnText(TextId::StatusFormulas));

@@ -37,6 +37,9 @@ struct TFormulasPageData {
     QLabel* labelHeadingFormula = nullptr;
     std::array<QRadioButton*, formulas::FormulaSlots> rbChoice{};
     QListWidget* listFormulas = nullptr;
+    // The standard series a computed R, L or C is shown in.
+    QLabel* labelSeries = nullptr;
+    QComboBox* comboSeries = nullptr;
 };
 
 class TMyFormulasPage : public QObject {
@@ -48,6 +51,8 @@ public:
     TFormulasPageData& fnData() { return mData; }
     // The formula shown: section base + list position + 1.
     int fnCurrentFormula() const;
+    // What the tab's copy calls result label k (1-based) of a formula.
+    QString fnResultCaption(int formula, int result, int besideSlot) const;
 
     // Published fields; each widget's objectName is its field name.
     QPushButton* btnClose = nullptr;
@@ -64,6 +69,7 @@ public slots:
     void prCreatePanelSelectRazdel();
     void prCreatePanelSelectFormulas();
     void prCreatePanelFormulas();
+    void prCreateSeriesList();
     void prSetRadioF();
     void prSetElectroF();
     void prSetFizicaF();

@@ -329,6 +329,30 @@ void TMyInductionPage::prCreateExtras()
     for (QLabel* label : {mData.labelToroidAL, mData.labelToroidN, mData.labelToroidTurns}) {
         prSetResultColour(label);
         prAddCopyMenu(label);
+        prSetCopyCaption(label, QString());
+    }
+    // What Ctrl+C calls every result.
+    prSetCopyCaption(mData.labelWireLength, fnText(TextId::CoilWireLength));
+    prSetCopyCaption(mData.labelWireResistance, fnText(TextId::CoilWireResistance));
+    prSetCopyCaption(mData.labelExactInd, QString());
+    const std::pair<int, std::uint32_t> captions[] = {
+        {IndResult::OneL, TextId::CoilCaptionL},
+        {IndResult::OneN, TextId::CoilCaptionN},
+        {IndResult::ManyL, TextId::CoilCaptionL},
+        {IndResult::ManyN, TextId::CoilCaptionN},
+        {IndResult::FlatSquare, TextId::CoilOutlineSquare},
+        {IndResult::FlatHexagonal, TextId::CoilOutlineHexagonal},
+        {IndResult::FlatOctagonal, TextId::CoilOutlineOctagonal},
+        {IndResult::FlatCircular, TextId::CoilOutlineCircular},
+        {IndResult::WireRound, TextId::CoilRoundWire},
+        {IndResult::WireOverPlane, TextId::CoilWireOverPlane},
+        {IndResult::WireBar, TextId::CoilBar},
+        {IndResult::Tor, TextId::CoilCaptionL},
+    };
+    for (const auto& [result, caption] : captions) {
+        QLabel* label = mData.labelResInd[static_cast<std::size_t>(result)];
+        prSetCopyCaption(label, fnText(caption));
+        prAddCopyMenu(label);
     }
 }
 
@@ -777,6 +801,11 @@ void prCreateInductionPage(TMyPageHost& host)
         return;
     TMyInductionPage* page = made.page;
     page->bmpInduction = fnSharedSheet(TPictureStore::ImageInduction);
+    prSetPageCopy(made.sheet, [page] {
+        QStringList lines{page->fnData().labelTitleInd->text()};
+        lines << fnSheetCopyLines(page->fnTabSheet());
+        return lines.join('\n');
+    });
     page->prCreatePanelSelectCoil();
     page->prCreatePanelInduction();
     page->btnClose = fnNewCloseButton(made.sheet, host, page->PanelSelectCoil->x());

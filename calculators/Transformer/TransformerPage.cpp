@@ -590,6 +590,26 @@ void TMyTrans::prShowFields(const TTransformerFields& fields)
                                        fnTextToFloat(fields.grid[row][TransColCurrentA])));
 }
 
+QString TMyTrans::fnCopyText() const
+{
+    QStringList lines;
+    for (const QRadioButton* kind : mSheet->findChildren<QRadioButton*>())
+        if (kind->isChecked() && kind->isVisibleTo(mSheet))
+            lines << kind->text();
+    lines << fnSheetCopyLines(mSheet);
+    // The windings, a line each: heading and value of every cell that holds one.
+    for (int row = TransPrimaryRow; row < TransGridRows; ++row) {
+        QStringList cells;
+        for (int col = TransColVoltV; col < TransGridCols; ++col) {
+            const QString value = sgTransOutput->item(row, col)->text();
+            if (!value.isEmpty() && fnTextToFloat(value.toStdString()) != 0)
+                cells << sgTransOutput->item(0, col)->text() + " = " + value;
+        }
+        prAddCopyLine(lines, sgTransOutput->item(row, 0)->text(), cells.join("; "));
+    }
+    return lines.join('\n');
+}
+
 // What a winding's wire diameter points to in the drawer: the IEC 60317
 // size, or strands of the largest in parallel, and the AWG gauge, each with
 // the current density it gives at the winding's current as the grid shows it.
@@ -791,6 +811,7 @@ void prCreateTransPage(TMyPageHost& host)
     page->prCreatePanelCoreShape();
     page->prCreatePanelTransOutput();
     page->prCreateButtons();
+    prSetPageCopy(made.sheet, [page] { return page->fnCopyText(); });
     page->prTransRazmer();
     page->prInitDataTrans();
     host.prNewTextStatusBar(fnText(TextId::StatusTransOpened));

@@ -122,6 +122,9 @@ public slots:
     // Enter in a field runs the design; true when the key was used.
     bool prEditEnter(QLineEdit* edit, int key);
 
+    // The tab's inputs, results and windings as plain text, one quantity a line.
+    QString fnCopyText() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

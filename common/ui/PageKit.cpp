@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -24,7 +25,9 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -241,6 +244,52 @@ void prAddCopyLine(QStringList& lines, const QString& caption, const QString& va
 {
     if (!value.trimmed().isEmpty())
         lines << caption + ": " + value.trimmed();
+}
+
+void prSetCopyCaption(QLabel* label, const QString& caption) { label->setProperty("copyCaption", caption); }
+
+QStringList fnSheetCopyLines(const QWidget* sheet)
+{
+    struct TLine {
+        QPoint at;
+        QString text;
+    };
+    std::vector<TLine> found;
+    const auto place = [sheet](const QWidget* widget) { return widget->mapTo(sheet, QPoint(0, 0)); };
+    const QList<QComboBox*> combos = sheet->findChildren<QComboBox*>();
+    for (const QLineEdit* edit : sheet->findChildren<QLineEdit*>()) {
+        if (!edit->isVisibleTo(sheet) || edit->text().isEmpty() || edit->accessibleName().isEmpty())
+            continue;
+        QString value = edit->text();
+        // The unit list right beside the field, on its row.
+        for (const QComboBox* combo : combos) {
+            if (combo->parentWidget() != edit->parentWidget() || !combo->isVisibleTo(sheet))
+                continue;
+            const int gap = combo->x() - (edit->x() + edit->width());
+            const bool row = combo->y() < edit->y() + edit->height() && edit->y() < combo->y() + combo->height();
+            if (gap >= 0 && gap <= 8 && row)
+                value += " " + combo->currentText();
+        }
+        found.push_back({place(edit), edit->accessibleName() + ": " + value});
+    }
+    for (const QLabel* label : sheet->findChildren<QLabel*>()) {
+        const QVariant caption = label->property("copyCaption");
+        if (!caption.isValid() || !label->isVisibleTo(sheet) || label->text().trimmed().isEmpty())
+            continue;
+        QString value = label->text().trimmed();
+        if (value.startsWith("= "))
+            value = value.mid(2);
+        // A label that names its quantity itself ("точно: ...") copies as it reads.
+        found.push_back({place(label), caption.toString().isEmpty() ? value : caption.toString() + ": " + value});
+    }
+    // Reading order; a row is what stands within a few pixels of one line.
+    std::stable_sort(found.begin(), found.end(), [](const TLine& a, const TLine& b) {
+        return std::abs(a.at.y() - b.at.y()) > 4 ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
+    });
+    QStringList lines;
+    for (const TLine& line : found)
+        lines << line.text;
+    return lines;
 }
 
 void prAddCopyMenu(QLabel* label)

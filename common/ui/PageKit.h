@@ -100,6 +100,13 @@ void prSetPageCopy(QWidget* sheet, std::function<QString()> text);
 QString fnPageCopyText(const QWidget* sheet);
 // One line of it; nothing for an empty value.
 void prAddCopyLine(QStringList& lines, const QString& caption, const QString& value);
+// A result label copies as "caption: text"; the caption names its quantity.
+// An empty caption: the label names its quantity itself and copies as it reads.
+void prSetCopyCaption(QLabel* label, const QString& caption);
+// The lines of a sheet in reading order (top to bottom, then left to right):
+// every shown field that holds a value, by its accessible name, with the unit
+// list beside it; every shown label given a copy caption that holds a value.
+QStringList fnSheetCopyLines(const QWidget* sheet);
 // A result label's context menu: "Копировать" copies the value as shown.
 void prAddCopyMenu(QLabel* label);
 

@@ -400,3 +400,49 @@ TEST(FormulasGeometry, FieldsStayOffThePictures)
 }
 
 } // namespace
+
+namespace {
+
+using namespace formulas;
+
+// With a series chosen, every computed resistor, inductor and capacitor is the
+// series' nearest member, its exact value kept for the tooltip; frequencies,
+// lengths and the like stay exact.
+TEST(FormulasEngine, StandardSeriesRoundsOnlyParts)
+{
+    prSetDecimalSeparator(',');
+    const auto unit = [](const char* number, std::uint32_t id) { return std::string(number) + " " + fnGetText(id, 1); };
+    TFormulaFields parts;
+    parts.formula = FormulaId::Resistors;
+    parts.text = {"1000", "2200", "", "", "", "", "", "", ""};
+    parts.unit.fill(0);
+    parts.series = TESeries::E12;
+    TFormulaResults r = prCalcFormula(parts);
+    EXPECT_EQ(r.label[0], unit("3,3000", TextId::UnitKOhm)); // 3,2 kOhm in series
+    EXPECT_EQ(r.exact[0], unit("3,2000", TextId::UnitKOhm));
+    EXPECT_NEAR(r.deviationPercent[0], 3.125, 1e-9);
+    EXPECT_EQ(r.label[1], unit("680,00", TextId::UnitOhm)); // 687,5 Ohm in parallel
+    EXPECT_EQ(r.exact[1], unit("687,50", TextId::UnitOhm));
+    parts.series.reset();
+    r = prCalcFormula(parts);
+    EXPECT_EQ(r.label[0], unit("3,2000", TextId::UnitKOhm));
+    EXPECT_EQ(r.exact[0], "");
+
+    // LC resonance: C for 1 uH at 7 MHz is 516,94 pF, E24 510 pF; the frequency solved stays exact.
+    TFormulaFields lc;
+    lc.formula = FormulaId::Resonance;
+    lc.text = {"7", "0", "1", "", "", "", "", "", ""};
+    lc.unit = {2, 0, 0, 0, 0, 0, 0, 0, 0}; // MHz, pF, uH
+    lc.order = {1, 3, 0, 0, 0, 0, 0, 0, 0};
+    lc.series = TESeries::E24;
+    r = prCalcFormula(lc);
+    EXPECT_EQ(r.label[0], " = " + unit("510,00", TextId::UnitPF));
+    EXPECT_EQ(r.exact[0], unit("516,94", TextId::UnitPF));
+    lc.text = {"0", "510", "1", "", "", "", "", "", ""};
+    lc.order = {2, 3, 0, 0, 0, 0, 0, 0, 0};
+    r = prCalcFormula(lc);
+    EXPECT_EQ(r.exact[0], ""); // a frequency is no part
+    EXPECT_EQ(r.label[0], " = " + unit("7,0475", TextId::UnitMHz));
+}
+
+} // namespace

@@ -7,6 +7,8 @@
 #include "common/core/Numbers.h"
 #include "common/ui/UiText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,6 +176,31 @@ TEST_F(FormulasPage, GroupsInSeriesAndParallel)
     EXPECT_EQ(fnResult(2)->text(), QString::fromUtf8("500,00 ") + fnText(TextId::UnitPF));
     EXPECT_EQ(fnResult(1)->pos(), QPoint(168, 162));
     EXPECT_EQ(fnResult(2)->pos(), QPoint(168, 49));
+}
+
+// The series list rounds a computed part and keeps the exact value in its
+// tooltip; Ctrl+C copies the formula, its fields and its results.
+TEST_F(FormulasPage, StandardPartsAndTheTabsCopy)
+{
+    auto* series = page->fnTabSheet()->findChild<QComboBox*>("comboSeries");
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->parentWidget(), page->fnTabSheet());
+    EXPECT_EQ(series->count(), 6);
+    prPick(page->rbElectroF, 0); // resistors, in kOhm
+    prType(1, "1");
+    prType(2, "2,2");
+    series->setCurrentIndex(2); // E12
+    EXPECT_EQ(fnResult(1)->text(), QString::fromUtf8("3,3000 ") + fnText(TextId::UnitKOhm));
+    EXPECT_TRUE(fnResult(1)->toolTip().contains(QString::fromUtf8("3,2000 ") + fnText(TextId::UnitKOhm)));
+    fnEdit(1)->setFocus();
+    QTest::keyClick(fnEdit(1), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[0], page->fnData().labelHeadingFormula->text());
+    EXPECT_TRUE(lines.contains(fnText(TextId::FormulasSeriesTotal) + ": 3,3000 " + fnText(TextId::UnitKOhm)))
+        << lines.join(" | ").toStdString();
+    EXPECT_TRUE(lines.contains(fnText(TextId::FormulasParallelTotal) + ": 680,00 " + fnText(TextId::UnitOhm)))
+        << lines.join(" | ").toStdString();
 }
 
 TEST_F(FormulasPage, TwoTabsAreIndependent)

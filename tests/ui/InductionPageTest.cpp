@@ -8,7 +8,9 @@
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/UiText.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -335,6 +337,19 @@ TEST_F(InductionPage, WireAndExactValueBesideTheResult)
     QTest::keyClick(fnEdit(OneL), Qt::Key_Delete);
     EXPECT_EQ(fnData().labelWireLength->text(), "");
     EXPECT_FALSE(fnData().labelExactInd->isVisible());
+    // Ctrl+C: the view, its fields with their units, its results by name.
+    prClick(fnData().rbIndFromN);
+    prType(OneN, "10");
+    fnEdit(OneN)->setFocus();
+    QTest::keyClick(fnEdit(OneN), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    EXPECT_EQ(lines.value(0), fnText(TextId::CoilSingleLayerTitle));
+    EXPECT_TRUE(lines.contains(fnText(TextId::CoilCaptionL) + ": " + fnMicro("0,75")))
+        << lines.join(" | ").toStdString();
+    EXPECT_TRUE(lines.contains(fnText(TextId::CoilCaptionFormer) + ": 10 " + fnText(TextId::UnitMm)))
+        << lines.join(" | ").toStdString();
+    EXPECT_TRUE(lines.contains(fnText(TextId::CoilWireLength) + ": 0,330 " + fnText(TextId::UnitM)));
+    EXPECT_TRUE(lines.filter(fnText(TextId::CoilExact).arg(QString())).size() == 1) << lines.join(" | ").toStdString();
     // The flat spiral: one entry per outline.
     prClick(page->rbCoilPloski);
     prTypeAll({{FlatN, "10"}, {FlatDo, "30"}, {FlatDi, "10"}});

@@ -10,6 +10,7 @@
 #include "common/ui/UiText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <string>
@@ -356,6 +358,26 @@ TEST_F(TransformerPage, WireDiameterNamesTheWireToBuy)
     EXPECT_TRUE(tip.contains(fnText(TextId::TransWireAwg).arg("23", "0,573", "3,87"))) << tip.toStdString();
     EXPECT_FALSE(fnGrid()->item(1, 5)->toolTip().isEmpty()); // the primary's too
     EXPECT_TRUE(fnGrid()->item(4, 5)->toolTip().isEmpty());  // no third secondary, no wire
+}
+
+// Ctrl+C copies the tab: the core kind, every field with a value, and a line
+// per winding with what its cells hold.
+TEST_F(TransformerPage, CopiesTheTabAsText)
+{
+    prTypeCore({{"editA", "20"}, {"editH", "30"}, {"editB", "10"}, {"editC", "30"}});
+    prTypeIntoCell(1, 2, "12");
+    prTypeIntoCell(2, 2, "1");
+    QApplication::processEvents();
+    fnEdit("editA")->setFocus();
+    QTest::keyClick(fnEdit("editA"), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_GE(lines.size(), 10);
+    EXPECT_EQ(lines[0], fnText(TextId::TransSimple));
+    EXPECT_EQ(lines[1], fnText(TextId::TransLamEI));
+    EXPECT_TRUE(lines.contains(fnText(TextId::TransHintVp) + ": 220")) << lines.join(" | ").toStdString();
+    const QString secondary = fnText(TextId::TransGridSecondary1) + ": " + fnText(TextId::TransGridVoltage) + " = 12,0";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(secondary); }))
+        << lines.join(" | ").toStdString();
 }
 
 TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
