@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -13,9 +14,15 @@ struct TCatalogueEntry {
     std::size_t length;
 };
 
-constexpr TCatalogueEntry kCatalogue[] = {
 #include "CatalogueTable.inc"
-};
+
+TLanguage gLanguage = TLanguage::Russian;
+
+std::span<const TCatalogueEntry> fnCatalogue()
+{
+    return gLanguage == TLanguage::English ? std::span<const TCatalogueEntry>(kCatalogueEnglish)
+                                           : std::span<const TCatalogueEntry>(kCatalogueRussian);
+}
 
 constexpr std::string_view kUnknownText = "???";
 
@@ -28,18 +35,23 @@ std::string fnSwapNeighbours(std::string text)
     return text;
 }
 
+void prSetLanguage(TLanguage language) { gLanguage = language; }
+
+TLanguage fnGetLanguage() { return gLanguage; }
+
 std::string fnGetText(std::uint32_t id, int mode)
 {
-    const auto* found = std::lower_bound(std::begin(kCatalogue), std::end(kCatalogue), id,
-                                         [](const TCatalogueEntry& e, std::uint32_t key) { return e.id < key; });
-    std::string stored = (found != std::end(kCatalogue) && found->id == id) ? std::string(found->stored, found->length)
-                                                                            : std::string(kUnknownText);
+    const std::span<const TCatalogueEntry> catalogue = fnCatalogue();
+    const auto found = std::lower_bound(catalogue.begin(), catalogue.end(), id,
+                                        [](const TCatalogueEntry& e, std::uint32_t key) { return e.id < key; });
+    std::string stored = (found != catalogue.end() && found->id == id) ? std::string(found->stored, found->length)
+                                                                       : std::string(kUnknownText);
     return mode == 1 ? fnSwapNeighbours(std::move(stored)) : stored;
 }
 
-std::size_t fnCatalogueSize() { return std::size(kCatalogue); }
+std::size_t fnCatalogueSize() { return fnCatalogue().size(); }
 
-std::uint32_t fnCatalogueId(std::size_t index) { return index < std::size(kCatalogue) ? kCatalogue[index].id : 0; }
+std::uint32_t fnCatalogueId(std::size_t index) { return index < fnCatalogue().size() ? fnCatalogue()[index].id : 0; }
 
 std::string fnFillText(std::string pattern, std::initializer_list<std::string> values)
 {

@@ -7,6 +7,13 @@
 #include <initializer_list>
 #include <string>
 
+// The language of the texts: every later fnGetText, the quantity formatters'
+// unit texts and the pictures of windows built afterwards. The program sets it
+// once at start; Russian until then.
+enum class TLanguage { Russian, English };
+void prSetLanguage(TLanguage language);
+TLanguage fnGetLanguage();
+
 // Mode 1 gives the text ready to show; any other mode the stored form. Both are
 // Windows-1251 bytes. An id that is not in the catalogue gives "???".
 std::string fnGetText(std::uint32_t id, int mode);

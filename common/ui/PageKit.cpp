@@ -333,6 +333,17 @@ void prFillUnitCombo(QComboBox* combo, std::span<const std::uint32_t> textIds, i
     for (std::uint32_t id : textIds)
         combo->addItem(fnText(id));
     combo->setCurrentIndex(selected);
+    // A unit longer than the list's room in the desktop style ("kOhm" in
+    // 52 px) gets the slimmer arrow; lists whose units fit stay as they are.
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    const int room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    for (int k = 0; k < combo->count(); ++k)
+        if (combo->fontMetrics().horizontalAdvance(combo->itemText(k)) > room) {
+            prGiveListTextRoom(combo);
+            break;
+        }
 }
 
 void prPlaceBeside(QWidget* combo, const QWidget* edit)

@@ -520,3 +520,29 @@ TEST(Catalogue, StatusTextsOfAPageAreDistinctSentences)
 }
 
 } // namespace
+
+namespace {
+
+// The English catalogue holds every text of the Russian one, each free of
+// Cyrillic letters, with the same blanks where the page relies on them.
+TEST(Catalogue, EnglishHoldsEveryTextInEnglish)
+{
+    const std::vector<std::uint32_t> russianIds = fnAllIds();
+    prSetLanguage(TLanguage::English);
+    const std::vector<std::uint32_t> englishIds = fnAllIds();
+    EXPECT_EQ(englishIds, russianIds);
+    for (const std::uint32_t id : englishIds) {
+        SCOPED_TRACE(id);
+        const std::string text = fnGetText(id, 1);
+        EXPECT_FALSE(text.empty());
+        EXPECT_NE(text, "???");
+        EXPECT_FALSE(fnHasCyrillic(text));
+        EXPECT_EQ(text.back() == ' ', fnContains(kTabCaptions, id));
+    }
+    for (std::uint32_t id = 1001; id <= 1035; ++id)
+        EXPECT_LE(fnGetText(id, 1).size(), 5u) << id;
+    prSetLanguage(TLanguage::Russian);
+    EXPECT_EQ(fnGetText(11, 1), fnCp1251("Закрыть"));
+}
+
+} // namespace

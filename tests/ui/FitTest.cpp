@@ -4,11 +4,15 @@
 #include "UiTestSupport.h"
 
 #include "common/core/Numbers.h"
+#include "text/MultiLanguage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -46,26 +50,44 @@ void prCheckFields(QWidget* sheet, const std::string& view)
     }
 }
 
+// A radio button or check box shows its caption whole: indicator, spacing and text fit its width.
+void prCheckButtons(QWidget* sheet, const std::string& view)
+{
+    for (QAbstractButton* button : sheet->findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || (!qobject_cast<QRadioButton*>(button) && !qobject_cast<QCheckBox*>(button)))
+            continue;
+        const int indicator = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+                              + button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+        EXPECT_LE(indicator + button->fontMetrics().horizontalAdvance(button->text()), button->width())
+            << view << " " << fnName(button) << " [" << button->text().toStdString() << "]";
+    }
+}
+
 TEST(Fit, NoListOrFieldCutsItsText)
 {
-    auto form = fnShownMainForm();
-    (void)QTest::qWaitForWindowActive(form.get());
-    prSetDecimalSeparator(',');
-    for (auto open :
-         {&TMyFormMain::prMenuTransformerClick, &TMyFormMain::prMenuCoilClick, &TMyFormMain::prMenuColorMarkClick,
-          &TMyFormMain::prMenuFilterClick, &TMyFormMain::prMenuFormulasClick}) {
-        (form.get()->*open)();
-        QWidget* sheet = form->fnPageControl()->currentWidget();
-        for (QRadioButton* radio : sheet->findChildren<QRadioButton*>()) {
-            if (!radio->isVisible())
-                continue;
-            radio->click();
-            QApplication::processEvents();
-            const std::string view = fnName(radio);
-            prCheckLists(sheet, view);
-            prCheckFields(sheet, view);
+    for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
+        prSetLanguage(language);
+        auto form = fnShownMainForm();
+        (void)QTest::qWaitForWindowActive(form.get());
+        prSetDecimalSeparator(',');
+        for (auto open :
+             {&TMyFormMain::prMenuTransformerClick, &TMyFormMain::prMenuCoilClick, &TMyFormMain::prMenuColorMarkClick,
+              &TMyFormMain::prMenuFilterClick, &TMyFormMain::prMenuFormulasClick}) {
+            (form.get()->*open)();
+            QWidget* sheet = form->fnPageControl()->currentWidget();
+            for (QRadioButton* radio : sheet->findChildren<QRadioButton*>()) {
+                if (!radio->isVisible())
+                    continue;
+                radio->click();
+                QApplication::processEvents();
+                const std::string view = (language == TLanguage::English ? "en " : "ru ") + fnName(radio);
+                prCheckLists(sheet, view);
+                prCheckFields(sheet, view);
+                prCheckButtons(sheet, view);
+            }
         }
     }
+    prSetLanguage(TLanguage::Russian);
 }
 
 } // namespace

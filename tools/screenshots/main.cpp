@@ -1,6 +1,6 @@
 // Writes offscreen screenshots of the window for the README and for checking
 // the drawings by eye: the help page and every view of every calculator.
-//   quillfern_screenshots <output-dir> [--dark]
+//   quillfern_screenshots <output-dir> [--dark] [--en]
 // --dark builds the window under a dark desktop palette (light text on dark
 // fields), as a dark desktop theme hands the program.
 #include "app/MainForm.h"
@@ -12,6 +12,7 @@
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
+#include "text/MultiLanguage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -275,7 +276,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quillfern"));
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(dir);
-    if (argc > 2 && QString::fromLatin1(argv[2]) == QStringLiteral("--dark")) {
+    const QStringList options = QApplication::arguments().mid(2);
+    if (options.contains(QStringLiteral("en")) || options.contains(QStringLiteral("--en")))
+        prSetLanguage(TLanguage::English);
+    if (options.contains(QStringLiteral("--dark"))) {
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(45, 45, 45));
         dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
