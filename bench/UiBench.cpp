@@ -94,6 +94,14 @@ void BM_TransformerEnter(benchmark::State& state)
 }
 BENCHMARK(BM_TransformerEnter)->Unit(benchmark::kMicrosecond);
 
+// Types a value into a field as a user does, with the focus.
+void prTypeInto(QLineEdit* field, const QString& keys)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, keys);
+}
+
 void BM_CoilKeystroke(benchmark::State& state)
 {
     TMyFormMain& form = fnForm();
@@ -105,6 +113,56 @@ void BM_CoilKeystroke(benchmark::State& state)
     prKeystrokes(state, data.editInd[OneN], Qt::Key_5);
 }
 BENCHMARK(BM_CoilKeystroke)->Unit(benchmark::kMicrosecond);
+
+// The coil page at its heaviest, the exact physics computed on every
+// keystroke: 2000 turns of 0,1 mm wire (single layer, both directions), a
+// multi-layer coil of 2000 turns, and a flat spiral of 100 turns.
+void BM_CoilKeystrokeExact(benchmark::State& state)
+{
+    TMyFormMain& form = fnForm();
+    form.prMenuCoilClick();
+    TMyInductionPage* page = fnInductionPage(form.fnActivePageIndex());
+    TInductionData& data = page->fnData();
+    using namespace induction::IndEdit;
+    const auto type = [&](int k, const char* text) { prTypeInto(data.editInd[static_cast<std::size_t>(k)], text); };
+    QLineEdit* field = nullptr;
+    switch (state.range(0)) {
+    case 0:  // single layer, 2000 turns: inductance and the exact value
+        type(OneLen, "200");
+        type(OneWire, "0,1");
+        type(OneD0, "30");
+        type(OneN, "200");
+        field = data.editInd[OneN];
+        break;
+    case 1:  // single layer, the turns for 8,7 mH by exact physics
+        data.rbNFromInd->click();
+        type(OneLen, "200");
+        type(OneWire, "0,1");
+        type(OneD0, "30");
+        type(OneL, "8");
+        field = data.editInd[OneL];
+        break;
+    case 2:  // multi-layer, 2000 turns
+        page->rbCoilManySloi->click();
+        data.rbIndFromN->click();
+        type(ManyLen, "20");
+        type(ManyD, "40");
+        type(ManyC, "10");
+        type(ManyWire, "0,2");
+        type(ManyN, "200");
+        field = data.editInd[ManyN];
+        break;
+    default:  // flat spiral, 100 turns, all four outlines
+        page->rbCoilPloski->click();
+        type(FlatDo, "60");
+        type(FlatDi, "20");
+        type(FlatN, "10");
+        field = data.editInd[FlatN];
+        break;
+    }
+    prKeystrokes(state, field, Qt::Key_0);
+}
+BENCHMARK(BM_CoilKeystrokeExact)->DenseRange(0, 3)->ArgName("view")->Unit(benchmark::kMicrosecond);
 
 void BM_MarkingSmdKeystroke(benchmark::State& state)
 {
@@ -127,13 +185,6 @@ void BM_FilterKeystroke(benchmark::State& state)
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
 
-// Types a value into a field as a user does, with the focus.
-void prTypeInto(QLineEdit* field, const QString& keys)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, keys);
-}
 
 // The filter page with its parts rounded to E24: every keystroke also rounds
 // sixteen values and simulates the three LC sections built from them.

@@ -1,5 +1,7 @@
 #include "common/ui/ImageCanvas.h"
 
+#include "common/ui/PictureSheets.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -89,6 +91,12 @@ int TMyImageCanvas::textWidth(const QString& text, const QFont& font) const
 
 void TMyImageCanvas::prPaint(QPainter& painter, const QRect& area) const
 {
+    // On a screen of more than one device pixel a point, the pieces come from
+    // the sheets drawn at 2x (scaled down smoothly below a ratio of 2).
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const bool fine = ratio > 1.0;
+    if (fine && ratio != 2.0)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const TOperation& op : mOperations) {
         if (!op.rect.intersects(area))
             continue;
@@ -97,10 +105,17 @@ void TMyImageCanvas::prPaint(QPainter& painter, const QRect& area) const
             painter.setCompositionMode(QPainter::CompositionMode_Source);
             painter.fillRect(op.rect, op.colour);
             break;
-        case TOperation::TKind::Copy:
+        case TOperation::TKind::Copy: {
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(op.rect.topLeft(), op.sheet, op.source);
+            const QImage twice = fine ? fnSheetAt2x(op.sheet) : QImage();
+            if (twice.isNull()) {
+                painter.drawImage(op.rect.topLeft(), op.sheet, op.source);
+            } else {
+                const QRectF from(op.source.x() * 2, op.source.y() * 2, op.source.width() * 2, op.source.height() * 2);
+                painter.drawImage(QRectF(op.rect), twice, from);
+            }
             break;
+        }
         case TOperation::TKind::Text:
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
             painter.setFont(op.font);

@@ -1,11 +1,13 @@
 #include "common/ui/PictureSheets.h"
 
 #include "common/core/SheetRows.h"
+#include "text/MultiLanguage.h"
 
 #include <QHash>
 #include <QResource>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -84,6 +86,25 @@ QImage fnDecodeStore(const uchar* data, qint64 size)
     return sheet;
 }
 
+// Every sheet handed out, by its pixels' key: where it came from, and its
+// drawing at 2x once one was asked for.
+struct TKnownSheet {
+    QString path;
+    bool loaded = false;
+    QImage twice;
+};
+
+QHash<qint64, TKnownSheet>& fnKnownSheets()
+{
+    static QHash<qint64, TKnownSheet> known;
+    return known;
+}
+
+void prRememberSheet(const QImage& sheet, const QString& path)
+{
+    fnKnownSheets().insert(sheet.cacheKey(), TKnownSheet{path, false, {}});
+}
+
 // A built-in BMP as a 24-bit image, read straight from the uncompressed
 // resource (no image plugin loaded); Qt's reader only if that fails.
 QImage fnReadPicture(const QString& path)
@@ -122,11 +143,24 @@ QString fnStorePath(TPictureStore store)
     return QStringLiteral(":/pictures/%1.bmp").arg(fnStoreName(store));
 }
 
+QString fnVariantPath(TPictureStore store)
+{
+    prLoadPictureResources();
+    if (fnGetLanguage() == TLanguage::English) {
+        // Only the sheets that carry words have an English drawing.
+        const QString english = QStringLiteral(":/pictures/en/%1.bmp").arg(fnStoreName(store));
+        if (QResource(english).isValid())
+            return english;
+    }
+    return fnStorePath(store);
+}
+
 QImage fnPictureFromStore(TPictureStore store, int mode)
 {
     prLoadPictureResources();
     // An 8-bit store is expanded through its palette here.
-    QImage sheet = fnReadPicture(fnStorePath(store));
+    const QString path = fnVariantPath(store);
+    QImage sheet = fnReadPicture(path);
     if (sheet.isNull()) {
         // A store missing from the build: hand out an empty sheet of the page
         // background rather than crash.
@@ -135,6 +169,7 @@ QImage fnPictureFromStore(TPictureStore store, int mode)
         return sheet;
     }
     prRestoreRows(sheet, mode);
+    prRememberSheet(sheet, path);
     return sheet;
 }
 
@@ -146,13 +181,40 @@ QImage fnWindowIcon()
 
 QImage fnSharedSheet(TPictureStore store)
 {
-    // Restored once; every page of the calculator shares the pixels (a QImage
-    // copy shares them until someone writes, and no page writes to a sheet).
+    // Restored once per language; every page of the calculator shares the
+    // pixels (a QImage copy shares them until someone writes, and no page
+    // writes to a sheet).
     static QHash<int, QImage> sheets;
-    auto found = sheets.find(static_cast<int>(store));
+    const int key = static_cast<int>(store) * 2 + (fnGetLanguage() == TLanguage::English ? 1 : 0);
+    auto found = sheets.find(key);
     if (found == sheets.end())
-        found = sheets.insert(static_cast<int>(store), fnPictureFromStore(store, 2));
+        found = sheets.insert(key, fnPictureFromStore(store, 2));
     return found.value();
+}
+
+QImage fnSheetAt2x(const QImage& sheet)
+{
+    auto& known = fnKnownSheets();
+    const auto found = known.find(sheet.cacheKey());
+    if (found == known.end())
+        return {};
+    TKnownSheet& entry = found.value();
+    if (!entry.loaded) {
+        entry.loaded = true;
+        // ":/pictures/en/X.bmp" -> ":/pictures/2x/en/X.png"
+        QString path = entry.path;
+        path.replace(QStringLiteral(":/pictures/"), QStringLiteral(":/pictures/2x/"));
+        path.replace(QStringLiteral(".bmp"), QStringLiteral(".png"));
+        QImage twice(path);
+        if (twice.isNull() || twice.size() != sheet.size() * 2) {
+            std::fprintf(stderr, "quillfern: no readable 2x drawing %s; the 1x one is shown\n", qPrintable(path));
+            twice = QImage();
+        } else {
+            twice.setDevicePixelRatio(2);
+        }
+        entry.twice = twice;
+    }
+    return entry.twice;
 }
 
 void prRestoreRows(QImage& sheet, int mode)
