@@ -32,6 +32,13 @@ const QColor kNavy(26, 50, 98);
 const QColor kWire(38, 60, 104);
 const QColor kCopperLine(184, 96, 38);
 
+// The words of the title picture, Russian and English side by side.
+enum class TAboutWord { Subtitle, Count };
+constexpr auto kWords = std::to_array<TWordRow<TAboutWord>>({
+    {TAboutWord::Subtitle, {"калькулятор радиолюбителя", "radio amateur's calculator"}},
+});
+static_assert(fnWordsInOrder(kWords));
+
 void prWire(QPainter& p, std::initializer_list<QPointF> pts, const QColor& c = kWire, double width = 2.0)
 {
     QPainterPath path;
@@ -80,7 +87,7 @@ void prGraphPaper(QPainter& p, const QRectF& card)
 {
     p.save();
     p.setClipRect(card.adjusted(1, 1, -1, -1));
-    p.setRenderHint(QPainter::Antialiasing, false);
+    prPixelStrokes(p);
     for (int x = static_cast<int>(card.left()) + 8; x < card.right(); x += 8) {
         const bool major = (x - static_cast<int>(card.left())) % 40 == 0;
         p.setPen(major ? kGridMajor : kGridMinor);
@@ -307,12 +314,11 @@ QColor fnIconColour(char c)
 
 } // namespace
 
-QImage fnDrawAbout()
+QImage fnDrawAbout(const TVariant& variant)
 {
-    QImage img(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    QImage img = fnBlankPicture(kAboutWidth, kAboutHeight, variant.scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
 
     // Card with a soft shadow, inside the piece the help page shows.
     const QRectF card(kShownPiece.left() + 0.5, kShownPiece.top() + 0.5, kShownPiece.width() - 4.0,
@@ -362,7 +368,7 @@ QImage fnDrawAbout()
     p.save();
     p.setFont(fnFont(17));
     p.setPen(QColor(62, 74, 96));
-    p.drawText(QPointF(titleLeft + 2, titleBase + 36), QStringLiteral("калькулятор радиолюбителя"));
+    p.drawText(QPointF(titleLeft + 2, titleBase + 36), fnWord(kWords, TAboutWord::Subtitle, variant.language));
     p.restore();
 
     prToroid(p, QPointF(342.5, 68.5), 38.0, 19.0);
@@ -371,6 +377,8 @@ QImage fnDrawAbout()
     p.end();
     return img;
 }
+
+QList<TWordPair> fnAboutWords() { return fnWordList(kWords); }
 
 QImage fnDrawIcon16()
 {

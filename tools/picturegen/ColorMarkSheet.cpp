@@ -23,12 +23,79 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace picturegen {
 
 namespace {
 
 namespace geo = marking::geometry;
+
+// ---------------------------------------------------------------- words
+
+// Every word of the sheet, Russian and English side by side: the display's
+// units, the word for an unknown tolerance, the temperature coefficient and
+// its class 1 groups (EIA style in English: N negative, P positive, in
+// 10⁻⁶/°C), the hint over the code fields, and the reset key's label (drawn
+// by the page; the preview outlines its place).
+enum class TMarkWord {
+    Ohm,
+    KiloOhm,
+    MegaOhm,
+    GigaOhm,
+    PicoFarad,
+    NanoFarad,
+    MicroFarad,
+    MilliFarad,
+    MicroHenry,
+    MilliHenry,
+    Tolerance,
+    TempCoefficient,
+    GroupNP0,
+    GroupN33,
+    GroupN75,
+    GroupN150,
+    GroupN220,
+    GroupN330,
+    GroupN470,
+    GroupN750,
+    GroupP30,
+    GroupP500,
+    Code,
+    Reset,
+    Count
+};
+// A tolerance piece is 66 px wide and the hint over the disc's letter list
+// must stay clear of the disc: "tol." stands for the longer word there.
+constexpr auto kWords = std::to_array<TWordRow<TMarkWord>>({
+    {TMarkWord::Ohm, {"Ом", "Ω"}},
+    {TMarkWord::KiloOhm, {"кОм", "kΩ"}},
+    {TMarkWord::MegaOhm, {"МОм", "MΩ"}},
+    {TMarkWord::GigaOhm, {"ГОм", "GΩ"}},
+    {TMarkWord::PicoFarad, {"пФ", "pF"}},
+    {TMarkWord::NanoFarad, {"нФ", "nF"}},
+    {TMarkWord::MicroFarad, {"мкФ", "µF"}},
+    {TMarkWord::MilliFarad, {"мФ", "mF"}},
+    {TMarkWord::MicroHenry, {"мкГн", "µH"}},
+    {TMarkWord::MilliHenry, {"мГн", "mH"}},
+    {TMarkWord::Tolerance, {"допуск", "tol."}},
+    {TMarkWord::TempCoefficient, {"ТКЕ", "TC"}},
+    {TMarkWord::GroupNP0, {"МП0", "NP0"}},
+    {TMarkWord::GroupN33, {"М33", "N33"}},
+    {TMarkWord::GroupN75, {"М75", "N75"}},
+    {TMarkWord::GroupN150, {"М150", "N150"}},
+    {TMarkWord::GroupN220, {"М220", "N220"}},
+    {TMarkWord::GroupN330, {"М330", "N330"}},
+    {TMarkWord::GroupN470, {"М470", "N470"}},
+    {TMarkWord::GroupN750, {"М750", "N750"}},
+    {TMarkWord::GroupP30, {"П30", "P30"}},
+    {TMarkWord::GroupP500, {"П500", "P500"}},
+    {TMarkWord::Code, {"код", "code"}},
+    {TMarkWord::Reset, {"Сброс", "Reset"}},
+});
+static_assert(fnWordsInOrder(kWords));
+
+QString fnMarkWord(TMarkWord w, TLanguage language) { return fnWord(kWords, w, language); }
 
 // ---------------------------------------------------------------- cut list
 
@@ -80,7 +147,7 @@ const QPoint kTolPlace = fnQPoint(geo::TolerancePlace);
 const QPoint kExtraPlace = fnQPoint(geo::ExtraBandPlace);
 // Reset area, right and bottom edges included: 485..506 x 93..119.
 const QRect kResetPlace = fnQRect(geo::ResetKey);
-// The "Сброс" label: right edge and top.
+// The reset key's label: right edge and top.
 constexpr int kResetLabelRight = geo::ResetLabelRight;
 constexpr int kResetLabelTop = geo::ResetLabelTop;
 constexpr int kResetLabelHeight = geo::ResetLabelHeight;
@@ -207,10 +274,13 @@ void prSwatchColour(QPainter& p, const QRect& area, int row)
 {
     const TRowColour& rc = kRowColour[static_cast<std::size_t>(row - 1)];
     if (rc.metallic) {
-        // A metal sheen: the same highlight as a metallic band on the body.
-        for (int y = 0; y < area.height(); ++y)
-            p.fillRect(QRect(area.left(), area.top() + y, area.width(), 1),
-                       fnCylinder(rc.colour, (y + 0.5) / area.height(), true));
+        // A metal sheen: the same highlight as a metallic band on the body,
+        // shaded row by row of device pixels.
+        const int scale = fnDeviceScale(p);
+        const int rows = area.height() * scale;
+        for (int y = 0; y < rows; ++y)
+            p.fillRect(QRectF(area.left(), area.top() + static_cast<double>(y) / scale, area.width(), 1.0 / scale),
+                       fnCylinder(rc.colour, (y + 0.5) / rows, true));
     } else {
         p.fillRect(area, rc.colour);
     }
@@ -261,6 +331,7 @@ void prSwatchLocked(QPainter& p)
     p.fillRect(QRect(1, 1, 13, 13), QColor(186, 182, 174));
     p.fillRect(inside, QColor(222, 219, 213));
     p.setClipRect(inside);
+    prPixelStrokes(p);
     p.setPen(QColor(203, 199, 192));
     for (int d = -9; d <= 9; d += 3)
         p.drawLine(QPoint(inside.left() + d, inside.bottom()), QPoint(inside.right() + d, inside.top()));
@@ -347,52 +418,88 @@ QFont fnLcdFont(int pixelSize, bool bold = true)
 }
 
 // Units stand on the digits' baseline, as tall as the digits' lower half.
-const std::array<const char*, kUnitCount> kUnitText = {
-    "Ом", "кОм", "МОм", "ГОм", "пФ", "нФ", "мкФ", "мФ", "мкГн", "мГн", "", "",
+const std::array<std::optional<TMarkWord>, kUnitCount> kUnitWord = {
+    TMarkWord::Ohm,        TMarkWord::KiloOhm,    TMarkWord::MegaOhm,    TMarkWord::GigaOhm,
+    TMarkWord::PicoFarad,  TMarkWord::NanoFarad,  TMarkWord::MicroFarad, TMarkWord::MilliFarad,
+    TMarkWord::MicroHenry, TMarkWord::MilliHenry, std::nullopt,          std::nullopt,
 };
 
-void prUnit(QPainter& p, int u)
+void prUnit(QPainter& p, int u, TLanguage language)
 {
-    const QString text = QString::fromUtf8(kUnitText[static_cast<std::size_t>(u - 1)]);
-    if (text.isEmpty())
+    const std::optional<TMarkWord> unit = kUnitWord[static_cast<std::size_t>(u - 1)];
+    if (!unit)
         return;
-    prTextAt(p, QPointF(1.0, kSegBottom), text, fnLcdFont(15), kLcdInk);
+    prTextAt(p, QPointF(1.0, kSegBottom), fnMarkWord(*unit, language), fnLcdFont(15), kLcdInk);
 }
 
 // Tolerances: pictures 1–9 by colour or letter, 10–15 the IEC 60062 letters
 // N Z S T Q Y, 16–19 blue, grey, green and violet on a capacitor of 10 pF or
 // less (the same figures, in pF), 21 a code without a known letter. An
 // asymmetric tolerance is written as its two deviations stacked, "+80" over
-// "−20", followed by the unit.
+// "−20", followed by the unit. A code without a known letter shows the word
+// for tolerance and a question mark.
+enum class TTolUnit { None, Percent, PicoFarad, Unknown };
 struct TTolText {
-    const char* text;  // symmetric form, or the upper deviation
+    const char* text;  // symmetric form, or the upper deviation; none: the word
     const char* lower; // lower deviation of an asymmetric tolerance
-    const char* unit;
+    TTolUnit unit;     // None: an empty piece
 };
+constexpr TTolUnit kPct = TTolUnit::Percent;
+constexpr TTolUnit kPf = TTolUnit::PicoFarad;
 const std::array<TTolText, kTolCount> kTolText = {{
-    {"±20", nullptr, "%"},    {"±10", nullptr, "%"},   {"±5", nullptr, "%"},    {"±1", nullptr, "%"},
-    {"±2", nullptr, "%"},     {"±0,5", nullptr, "%"},  {"±0,25", nullptr, "%"}, {"±0,1", nullptr, "%"},
-    {"±0,05", nullptr, "%"},  {"±30", nullptr, "%"},   {"+80", "−20", "%"},     {"+50", "−20", "%"},
-    {"+50", "−10", "%"},      {"+30", "−10", "%"},     {"+100", "−10", "%"},    {"±0,25", nullptr, "пФ"},
-    {"±0,05", nullptr, "пФ"}, {"±0,5", nullptr, "пФ"}, {"±0,1", nullptr, "пФ"}, {nullptr, nullptr, nullptr},
-    {"допуск", nullptr, "?"}, {"±3", nullptr, "%"},    {"±4", nullptr, "%"},    {nullptr, nullptr, nullptr},
+    {"±20", nullptr, kPct},
+    {"±10", nullptr, kPct},
+    {"±5", nullptr, kPct},
+    {"±1", nullptr, kPct},
+    {"±2", nullptr, kPct},
+    {"±0,5", nullptr, kPct},
+    {"±0,25", nullptr, kPct},
+    {"±0,1", nullptr, kPct},
+    {"±0,05", nullptr, kPct},
+    {"±30", nullptr, kPct},
+    {"+80", "−20", kPct},
+    {"+50", "−20", kPct},
+    {"+50", "−10", kPct},
+    {"+30", "−10", kPct},
+    {"+100", "−10", kPct},
+    {"±0,25", nullptr, kPf},
+    {"±0,05", nullptr, kPf},
+    {"±0,5", nullptr, kPf},
+    {"±0,1", nullptr, kPf},
+    {nullptr, nullptr, TTolUnit::None},
+    {nullptr, nullptr, TTolUnit::Unknown},
+    {"±3", nullptr, kPct},
+    {"±4", nullptr, kPct},
+    {nullptr, nullptr, TTolUnit::None},
 }};
+
+QString fnTolUnit(TTolUnit unit, TLanguage language)
+{
+    switch (unit) {
+    case TTolUnit::Percent: return QStringLiteral("%");
+    case TTolUnit::PicoFarad: return fnMarkWord(TMarkWord::PicoFarad, language);
+    case TTolUnit::Unknown: return QStringLiteral("?");
+    case TTolUnit::None: break;
+    }
+    return QString();
+}
 constexpr double kTolRight = 64.0; // right edge of the text in the piece
 constexpr double kTolBaseline = 16.0;
 
 // The tolerance stands right-aligned under the unit.
-void prTolerance(QPainter& p, int t)
+void prTolerance(QPainter& p, int t, TLanguage language)
 {
     const TTolText& tt = kTolText[static_cast<std::size_t>(t - 1)];
-    if (tt.text == nullptr)
+    if (tt.unit == TTolUnit::None)
         return;
     const QFont font = fnLcdFont(13);
-    const QString unit = QString::fromUtf8(tt.unit);
+    const QString unit = fnTolUnit(tt.unit, language);
     const double unitLeft = std::round(kTolRight - fnTextWidth(unit, font));
     prTextAt(p, QPointF(unitLeft, kTolBaseline), unit, font, kLcdInk);
     const double gap = 3.0;
     if (tt.lower == nullptr) {
-        const QString value = QString::fromUtf8(tt.text);
+        const QString value = tt.text != nullptr ? QString::fromUtf8(tt.text)
+                                                 : fnMarkWord(TMarkWord::Tolerance, language);
         prTextAt(p, QPointF(std::round(unitLeft - gap - fnTextWidth(value, font)), kTolBaseline), value, font, kLcdInk);
         return;
     }
@@ -407,18 +514,21 @@ void prTolerance(QPainter& p, int t)
 // The capacitor's extra band, black to white: the temperature coefficient
 // of a class 1 ceramic dielectric as its group name, in 10⁻⁶/°C (МП0 = 0,
 // М33 = −33 … М750 = −750, П30 = +30, П500 = +500).
-const std::array<const char*, kExtraCount> kExtraText = {
-    "МП0", "М33", "М75", "М150", "М220", "М330", "М470", "М750", "П30", "П500", "", "",
+const std::array<std::optional<TMarkWord>, kExtraCount> kExtraWord = {
+    TMarkWord::GroupNP0,  TMarkWord::GroupN33,  TMarkWord::GroupN75,  TMarkWord::GroupN150,
+    TMarkWord::GroupN220, TMarkWord::GroupN330, TMarkWord::GroupN470, TMarkWord::GroupN750,
+    TMarkWord::GroupP30,  TMarkWord::GroupP500, std::nullopt,         std::nullopt,
 };
 
-void prExtraBand(QPainter& p, int e)
+void prExtraBand(QPainter& p, int e, TLanguage language)
 {
-    const QString group = QString::fromUtf8(kExtraText[static_cast<std::size_t>(e - 1)]);
-    if (group.isEmpty())
+    const std::optional<TMarkWord> word = kExtraWord[static_cast<std::size_t>(e - 1)];
+    if (!word)
         return;
+    const QString group = fnMarkWord(*word, language);
     // Aligned with the first digit: the piece starts 2 px left of the interior.
     const QFont label = fnLcdFont(10, false);
-    const QString tke = QStringLiteral("ТКЕ");
+    const QString tke = fnMarkWord(TMarkWord::TempCoefficient, language);
     prTextAt(p, QPointF(10.0, 16.0), tke, label, kLcdInk);
     prTextAt(p, QPointF(std::round(10.0 + fnTextWidth(tke, label) + 3.0), 16.0), group, fnLcdFont(13), kLcdInk);
 }
@@ -492,7 +602,7 @@ void prDisplayWindow(QPainter& p)
     // Reset key in the reset area (its hit test includes the far edges).
     const QPoint key = fnInWindow(kResetPlace.topLeft());
     prResetKey(p, QRectF(key.x() + 0.5, key.y() + 0.5, kResetPlace.width() - 1.0, kResetPlace.height() - 1.0));
-    // A leader from the "Сброс" label to the key.
+    // A leader from the key's label to the key.
     const double labelMid = fnInWindow(QPoint(0, kResetLabelTop)).y() + kResetLabelHeight / 2.0;
     const double keyMid = key.x() + kResetPlace.width() / 2.0;
     const double labelEnd = fnInWindow(QPoint(kResetLabelRight, 0)).x() + 3.0;
@@ -536,13 +646,16 @@ QPainterPath fnCapPath(bool left)
     return path;
 }
 
+// A lead 4 px thick, shaded row by row of device pixels.
 void prLead(QPainter& p, double x0, double x1)
 {
+    const int scale = fnDeviceScale(p);
+    const int rows = 4 * scale;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (int i = 0; i < 4; ++i) {
-        const int y = static_cast<int>(kLeadY) - 2 + i;
-        p.fillRect(QRectF(x0, y, x1 - x0, 1), fnCylinder(kTinned, (i + 0.5) / 4.0, true));
+    for (int i = 0; i < rows; ++i) {
+        const double y = static_cast<int>(kLeadY) - 2 + static_cast<double>(i) / scale;
+        p.fillRect(QRectF(x0, y, x1 - x0, 1.0 / scale), fnCylinder(kTinned, (i + 0.5) / rows, true));
     }
     p.restore();
 }
@@ -567,22 +680,24 @@ void prCap(QPainter& p, bool left)
     p.restore();
 }
 
-// Body 1 with the given chart row on each band (kNoBandRow: bare body).
-QImage fnBodyOne(const std::array<int, kBands>& rows)
+// Body 1 with the given chart row on each band (kNoBandRow: bare body), in
+// device pixels at `scale`.
+QImage fnBodyOne(const std::array<int, kBands>& rows, int scale)
 {
-    QImage img(kBodySize, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    QImage img = fnBlankPicture(kBodySize.width(), kBodySize.height(), scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, scale);
 
     prLead(p, 4.0, kCapOuter + 2.0);
     prLead(p, kMirror - kCapOuter - 2.0, kMirror);
 
-    // Cylinder: pixel by pixel, so a band is shaded exactly like the body.
-    for (int y = kCylTop; y <= kCylBottom; ++y) {
-        const double t = (y - kCylTop + 0.5) / (kCylBottom - kCylTop + 1);
+    // Cylinder: device pixel by device pixel, so a band is shaded exactly
+    // like the body; bands take whole picture pixels.
+    for (int yd = kCylTop * scale; yd < (kCylBottom + 1) * scale; ++yd) {
+        const double t = ((yd + 0.5) / scale - kCylTop) / (kCylBottom - kCylTop + 1);
         const QColor body = fnCylinder(kBodyBeige, t, false);
-        for (int x = kCylLeft; x <= kCylRight; ++x) {
+        for (int xd = kCylLeft * scale; xd < (kCylRight + 1) * scale; ++xd) {
+            const int x = xd / scale;
             QColor c = body;
             for (int k = 1; k <= kBands; ++k) {
                 const QRect place = fnBandPlace(k);
@@ -592,7 +707,7 @@ QImage fnBodyOne(const std::array<int, kBands>& rows)
                     c = fnCylinder(rc.colour, t, rc.metallic);
                 }
             }
-            img.setPixelColor(x, y, c);
+            img.setPixelColor(xd, yd, c);
         }
     }
     // Outline rows just outside the band places.
@@ -615,13 +730,13 @@ QImage fnBodyOne(const std::array<int, kBands>& rows)
 
 // ---------------------------------------------------------------- body 2
 
-// A code field printed on a body, with a small "код" over it in the body's
+// A code field printed on a body, with a small "code" over it in the body's
 // print colour.
-void prCodeField(QPainter& p, const QRect& field, const QColor& print)
+void prCodeField(QPainter& p, const QRect& field, const QColor& print, TLanguage language)
 {
     prFieldBox(p, field, ink::kInputBack);
     const QFont hint = fnFont(9);
-    const QString code = QStringLiteral("код");
+    const QString code = fnMarkWord(TMarkWord::Code, language);
     prTextAt(p, QPointF(std::round(field.center().x() + 0.5 - fnTextWidth(code, hint) / 2.0), field.top() - 4.0), code,
              hint, print);
 }
@@ -669,7 +784,7 @@ void prWireDown(QPainter& p, double x, double y0, double y1, double width)
     p.restore();
 }
 
-void prDiscBody(QPainter& p)
+void prDiscBody(QPainter& p, TLanguage language)
 {
     const double bottom = kDiscCentre.y() + kDiscRadius;
     for (const double x : kDiscLeadX)
@@ -695,7 +810,7 @@ void prDiscBody(QPainter& p)
     prDiscFace(p, kDiscCentre, kDiscRadius);
 
     // The printed code: the page's code field.
-    prCodeField(p, kCapCodeField, QColor(92, 40, 12));
+    prCodeField(p, kCapCodeField, QColor(92, 40, 12), language);
 
     // The tolerance letter printed after the code: the page's letter list.
     prFieldBox(p, kCapLetterList, ink::kInputBack);
@@ -711,7 +826,7 @@ void prDiscBody(QPainter& p)
     p.drawPath(leader);
     p.restore();
     prDot(p, letterAt, 1.8, ink::kDimension);
-    const QString tol = QStringLiteral("допуск");
+    const QString tol = fnMarkWord(TMarkWord::Tolerance, language);
     const QFont note = fnFont(11);
     prTextAt(p,
              QPointF(std::round(kCapLetterList.right() + 1.0 - fnTextWidth(tol, note)), kCapLetterList.bottom() + 14.0),
@@ -833,11 +948,11 @@ void prSmdTopView(QPainter& p)
     p.restore();
 }
 
-void prSmdBody(QPainter& p)
+void prSmdBody(QPainter& p, TLanguage language)
 {
     prSmdSideView(p);
     prSmdTopView(p);
-    prCodeField(p, kSmdCodeField, QColor(214, 214, 210));
+    prCodeField(p, kSmdCodeField, QColor(214, 214, 210), language);
 }
 
 // The SMD place when no SMD resistor applies: the chip's outline only.
@@ -907,12 +1022,13 @@ void prIconInductor(QPainter& p)
 
 // ---------------------------------------------------------------- sheet
 
-QImage fnSheet()
+QImage fnSheet(const TVariant& variant)
 {
-    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    const TLanguage language = variant.language;
+    const int scale = variant.scale;
+    QImage img = fnBlankPicture(geo::SheetWidth, geo::SheetHeight, scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, scale);
 
     for (int n = 1; n <= kSwatchCount; ++n) {
         prPiece(p, fnSwatchRect(n), ink::kPageBack, [n](QPainter& q) {
@@ -938,25 +1054,27 @@ QImage fnSheet()
         prPiece(p, fnGlyphRect(g), kLcd, [g](QPainter& q) { prGlyph(q, g); });
     prPiece(p, kPointRect, kLcd, prPoint);
     for (int u = 1; u <= kUnitCount; ++u)
-        prPiece(p, fnUnitRect(u), kLcd, [u](QPainter& q) { prUnit(q, u); });
+        prPiece(p, fnUnitRect(u), kLcd, [u, language](QPainter& q) { prUnit(q, u, language); });
     for (int t = 1; t <= kTolCount; ++t)
-        prPiece(p, fnTolRect(t), kLcd, [t](QPainter& q) { prTolerance(q, t); });
+        prPiece(p, fnTolRect(t), kLcd, [t, language](QPainter& q) { prTolerance(q, t, language); });
     for (int e = 1; e <= kExtraCount; ++e)
-        prPiece(p, fnExtraRect(e), kLcd, [e](QPainter& q) { prExtraBand(q, e); });
+        prPiece(p, fnExtraRect(e), kLcd, [e, language](QPainter& q) { prExtraBand(q, e, language); });
 
     std::array<int, kBands> bare;
     bare.fill(kNoBandRow);
-    const QImage body1 = fnBodyOne(bare);
-    p.drawImage(fnBodyRect(geo::BodyBanded).topLeft(), body1);
+    const QImage body1 = fnBodyOne(bare, scale);
+    prDeviceImage(p, fnBodyRect(geo::BodyBanded).topLeft(), body1);
     for (int k = 1; k <= kBands; ++k) {
+        const QRect band = fnBandPlace(k);
         for (int r = 1; r <= kChartRows; ++r) {
             std::array<int, kBands> rows = bare;
             rows[static_cast<std::size_t>(k - 1)] = r;
-            p.drawImage(fnSliceRect(k, r).topLeft(), fnBodyOne(rows).copy(fnBandPlace(k)));
+            prDeviceImage(p, fnSliceRect(k, r).topLeft(),
+                          fnBodyOne(rows, scale).copy(QRect(band.topLeft() * scale, band.size() * scale)));
         }
     }
-    prPiece(p, fnBodyRect(geo::BodyDisc), ink::kPageBack, prDiscBody);
-    prPiece(p, fnBodyRect(geo::BodyChip), ink::kPageBack, prSmdBody);
+    prPiece(p, fnBodyRect(geo::BodyDisc), ink::kPageBack, [language](QPainter& q) { prDiscBody(q, language); });
+    prPiece(p, fnBodyRect(geo::BodyChip), ink::kPageBack, [language](QPainter& q) { prSmdBody(q, language); });
     prPiece(p, fnBodyRect(geo::BodyDiscOutline), ink::kPageBack, prDiscGhost);
     prPiece(p, fnBodyRect(geo::BodyChipOutline), ink::kPageBack, prSmdGhost);
     p.end();
@@ -965,9 +1083,11 @@ QImage fnSheet()
 
 } // namespace
 
-QImage fnDrawColorMarkSheet() { return fnSheet(); }
+QImage fnDrawColorMarkSheet(const TVariant& variant) { return fnSheet(variant); }
 
-QList<TFieldPlace> fnColorMarkOverlay()
+QList<TWordPair> fnColorMarkWords() { return fnWordList(kWords); }
+
+QList<TFieldPlace> fnColorMarkOverlay(TLanguage language)
 {
     QList<TFieldPlace> out;
     auto add = [&out](const QString& name, const QRect& r) { out.push_back({name, r}); };
@@ -998,9 +1118,9 @@ QList<TFieldPlace> fnColorMarkOverlay()
     // Widgets and shown pieces inside the display window, in sheet coordinates.
     const QPoint window = kWindowRect.topLeft();
     add(QStringLiteral("reset area"), QRect(window + fnInWindow(kResetPlace.topLeft()), kResetPlace.size()));
-    const double labelWidth = fnTextWidth(QStringLiteral("Сброс"), fnFont(11));
+    const double labelWidth = fnTextWidth(fnMarkWord(TMarkWord::Reset, language), fnFont(11));
     const int labelLeft = kResetLabelRight - static_cast<int>(std::ceil(labelWidth));
-    add(QStringLiteral("label Сброс"), QRect(window + fnInWindow(QPoint(labelLeft, kResetLabelTop)),
+    add(QStringLiteral("label reset"), QRect(window + fnInWindow(QPoint(labelLeft, kResetLabelTop)),
                                              QSize(kResetLabelRight - labelLeft, kResetLabelHeight)));
     add(QStringLiteral("shown unit"), QRect(window + fnInWindow(kUnitPlace), fnUnitRect(1).size()));
     add(QStringLiteral("shown tolerance"), QRect(window + fnInWindow(kTolPlace), fnTolRect(1).size()));

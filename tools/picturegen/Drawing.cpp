@@ -59,11 +59,46 @@ QFont fnFont(int pixelSize, bool bold, bool italic)
     return f;
 }
 
-void prBeginPainter(QPainter& p, QImage& img)
+QString fnWord(const TWordPair& word, TLanguage language)
+{
+    return QString::fromUtf8(language == TLanguage::English ? word.english : word.russian);
+}
+
+QImage fnBlankPicture(int width, int height, int scale)
+{
+    QImage img(width * scale, height * scale, QImage::Format_RGB32);
+    img.fill(ink::kPageBack);
+    return img;
+}
+
+void prBeginPainter(QPainter& p, QImage& img, int scale)
 {
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.scale(scale, scale);
+}
+
+int fnDeviceScale(const QPainter& p)
+{
+    const QTransform t = p.deviceTransform();
+    return std::max(1, static_cast<int>(std::lround(std::hypot(t.m11(), t.m12()))));
+}
+
+void prPixelStrokes(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (fnDeviceScale(p) > 1)
+        p.translate(0.5, 0.5);
+}
+
+void prDeviceImage(QPainter& p, QPoint at, const QImage& image)
+{
+    const QPointF device = p.deviceTransform().map(QPointF(at));
+    p.save();
+    p.resetTransform();
+    p.drawImage(QPoint(static_cast<int>(std::lround(device.x())), static_cast<int>(std::lround(device.y()))), image);
+    p.restore();
 }
 
 void prArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& c)
@@ -178,6 +213,7 @@ void prFieldBox(QPainter& p, const QRect& field, const QColor& fill)
     p.setBrush(fill);
     p.drawRect(field);
     // Frame just outside the field: the edit box covers the inside exactly.
+    prPixelStrokes(p);
     p.setPen(QPen(ink::kFieldFrame, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(field.adjusted(-1, -1, 0, 0));

@@ -1,8 +1,12 @@
 // Drafting helpers shared by every picture: the house colours, fonts,
 // dimension lines with filled arrowheads, extension lines, hatching, the
-// boxes that mark where the page puts its edit fields, and captions with
-// subscripts ("S" + "c" + ", см²").
+// boxes that mark where the page puts its edit fields, captions with
+// subscripts ("S" + "c" + ", см²"), the word tables of the sheets, and what
+// drawing at a scale needs (a painter in picture pixels, crisp pixel strokes,
+// pictures made pixel by pixel).
 #pragma once
+
+#include "Sheets.h"
 
 #include "common/core/Rect.h"
 
@@ -15,6 +19,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 
 namespace picturegen {
@@ -57,8 +63,66 @@ inline QPoint fnQPoint(TPoint p) { return QPoint(p.X, p.Y); }
 // The font of all captions: a plain sans face at a pixel size.
 QFont fnFont(int pixelSize, bool bold = false, bool italic = false);
 
-// A painter with antialiasing for shapes and text.
-void prBeginPainter(QPainter& p, QImage& img);
+// ---------------------------------------------------------------- words
+
+QString fnWord(const TWordPair& word, TLanguage language);
+
+// A row of a sheet's word table: the word's name in the sheet's own list
+// (an enum class ending in Count) and its two forms. Row k holds word k, so
+// the table is read by the word's name.
+template <typename TId>
+struct TWordRow {
+    TId id;
+    TWordPair text;
+};
+
+template <typename TId, std::size_t N>
+constexpr bool fnWordsInOrder(const std::array<TWordRow<TId>, N>& rows)
+{
+    for (std::size_t k = 0; k < N; ++k)
+        if (static_cast<std::size_t>(rows[k].id) != k)
+            return false;
+    return N == static_cast<std::size_t>(TId::Count);
+}
+
+template <typename TId, std::size_t N>
+QString fnWord(const std::array<TWordRow<TId>, N>& rows, TId id, TLanguage language)
+{
+    return fnWord(rows[static_cast<std::size_t>(id)].text, language);
+}
+
+template <typename TId, std::size_t N>
+QList<TWordPair> fnWordList(const std::array<TWordRow<TId>, N>& rows)
+{
+    QList<TWordPair> out;
+    for (const TWordRow<TId>& row : rows)
+        out.push_back(row.text);
+    return out;
+}
+
+// ---------------------------------------------------------------- scale
+
+// A picture of width x height picture pixels in the page colour, with
+// `scale` device pixels to a picture pixel each way.
+QImage fnBlankPicture(int width, int height, int scale);
+
+// A painter with antialiasing for shapes and text, working in picture
+// pixels: scaled by `scale` onto the device.
+void prBeginPainter(QPainter& p, QImage& img, int scale = 1);
+
+// Device pixels to a picture pixel of the painter's current transform.
+int fnDeviceScale(const QPainter& p);
+
+// Aliased strokes from here on, naming pixels: a 1 px pen on column x
+// covers the picture pixel x, at any scale. (At 1x Qt puts such a stroke on
+// the pixel right of and below the coordinate; scaled, a stroke is centred
+// on it, so it is moved to the middle of the pixel.) Fills are not moved by
+// this, so draw them first or in their own save/restore.
+void prPixelStrokes(QPainter& p);
+
+// Draws a picture made in device pixels (at the painter's scale) with its
+// top-left at `at` in picture pixels, pixel for pixel.
+void prDeviceImage(QPainter& p, QPoint at, const QImage& image);
 
 // A filled arrowhead whose tip is at `tip`, pointing along `dir`.
 void prArrowHead(QPainter& p, QPointF tip, QPointF dir, const QColor& c);

@@ -31,6 +31,17 @@ using filters::TFilterKind;
 using filters::TFilterPart;
 using filters::TSectionShape;
 
+// ---------------------------------------------------------------- words
+
+// The words of the sheet, Russian and English side by side: the level of the
+// cut-off on the response and the subscript of its frequency.
+enum class TFilterWord { MinusThreeDb, CutoffSubscript, Count };
+constexpr auto kWords = std::to_array<TWordRow<TFilterWord>>({
+    {TFilterWord::MinusThreeDb, {"−3 дБ", "−3 dB"}},
+    {TFilterWord::CutoffSubscript, {"ср", "c"}}, // Fc, the cut-off frequency
+});
+static_assert(fnWordsInOrder(kWords));
+
 // ---------------------------------------------------------------- pieces
 
 // The pieces the page cuts, from the geometry it shares with the page.
@@ -227,9 +238,9 @@ void prCurveWithBand(QPainter& p, const TPlot& plot, bool lowPass, double floorG
 }
 
 // The response picture of one kind: K over a logarithmic frequency axis,
-// the −3 dB level and the cut-off marked on the axis; "Fср =" stands left
+// the −3 dB level and the cut-off marked on the axis; "Fc =" stands left
 // of the place where the page writes the cut-off value.
-void prResponse(QPainter& p, bool lowPass)
+void prResponse(QPainter& p, bool lowPass, TLanguage language)
 {
     const TPlot plot{14.5, 84.5, 22.5, 80.5, 75.0, 15.5, 126.0};
     const double k3 = 1.0 / std::sqrt(2.0);
@@ -254,8 +265,8 @@ void prResponse(QPainter& p, bool lowPass)
     prDashed(p, QPointF(plot.cutoffX, y3 + 3), QPointF(plot.cutoffX, plot.axisY - 1), ink::kDimension);
     prLine(p, QPointF(plot.cutoffX, plot.axisY - 3), QPointF(plot.cutoffX, plot.axisY + 4), ink::kDimension);
     prDot(p, QPointF(plot.cutoffX, fnPlotY(plot, k3)), 2.3, ink::kDimension);
-    prText(p, QRectF(plot.axisX + 4, y3 - 14, 40, 12), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("−3 дБ"),
-           ink::kDimension, small);
+    prText(p, QRectF(plot.axisX + 4, y3 - 14, 40, 12), Qt::AlignLeft | Qt::AlignBottom,
+           fnWord(kWords, TFilterWord::MinusThreeDb, language), ink::kDimension, small);
 
     // Axis letters.
     TCaption k{QStringLiteral("K"), QString(), QString(), true};
@@ -263,10 +274,11 @@ void prResponse(QPainter& p, bool lowPass)
     TCaption f{QStringLiteral("f"), QString(), QString(), true};
     prCaptionLeft(p, f, 134, plot.axisY - 0.5, ink::kText, 11);
 
-    // "Fср =" on the baseline of the value label that follows it.
+    // "Fc =" on the baseline of the value label that follows it.
     const QFontMetricsF label(fnFont(11));
     const double baseline = kCutoffLabel.y() + std::round(label.ascent());
-    const TCaption cutoff{QStringLiteral("F"), QStringLiteral("ср"), QStringLiteral(" ="), true};
+    const TCaption cutoff{QStringLiteral("F"), fnWord(kWords, TFilterWord::CutoffSubscript, language),
+                          QStringLiteral(" ="), true};
     prCaptionRight(p, cutoff, kCutoffLabel.x() - 3, baseline - label.capHeight() / 2.0, ink::kText, 11);
 }
 
@@ -515,7 +527,7 @@ void prSeriesElement(QPainter& p, const TElement& e)
     case TPart::Inductor: prHumps(p, QPointF(s.first, wire), QPointF(1, 0), QPointF(0, -1)); break;
     case TPart::Resistor:
         p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
+        prPixelStrokes(p);
         p.setPen(QPen(kWire, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(s.first, kTopWire - kResistorWidth / 2, kResistorLength, kResistorWidth));
@@ -549,7 +561,7 @@ void prShuntElement(QPainter& p, const TElement& e)
         bodyTop = kBodyMid - kResistorLength / 2 + 1;
         bodyBottom = bodyTop + kResistorLength - 2;
         p.save();
-        p.setRenderHint(QPainter::Antialiasing, false);
+        prPixelStrokes(p);
         p.setPen(QPen(kWire, 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(x - kResistorWidth / 2, bodyTop, kResistorWidth, bodyBottom - bodyTop));
@@ -566,7 +578,7 @@ void prShuntElement(QPainter& p, const TElement& e)
         break;
     }
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
+    prPixelStrokes(p);
     p.setPen(QPen(kWire, 1));
     p.drawLine(x, kTopWire, x, bodyTop - 1);
     p.drawLine(x, bodyBottom + 1, x, kGroundWire);
@@ -595,7 +607,7 @@ void prSection(QPainter& p, const TSection& section)
     const int wireFrom = kTerminalIn + 3;
     const int wireTo = kTerminalOut - 3;
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
+    prPixelStrokes(p);
     p.setPen(QPen(kWire, 1));
     int x = wireFrom;
     for (const TSpan& b : breaks) {
@@ -631,17 +643,16 @@ void prInputIcon(QPainter& p, const TInputIcon& icon)
 
 // ---------------------------------------------------------------- public
 
-QImage fnDrawFilterSheet()
+QImage fnDrawFilterSheet(const TVariant& variant)
 {
-    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    QImage img = fnBlankPicture(geo::SheetWidth, geo::SheetHeight, variant.scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
 
     prPiece(p, kIconLowPass, [&] { prKindIcon(p, true); });
     prPiece(p, kIconHighPass, [&] { prKindIcon(p, false); });
-    prPiece(p, kResponseLowPass, [&] { prResponse(p, true); });
-    prPiece(p, kResponseHighPass, [&] { prResponse(p, false); });
+    prPiece(p, kResponseLowPass, [&] { prResponse(p, true, variant.language); });
+    prPiece(p, kResponseHighPass, [&] { prResponse(p, false, variant.language); });
     prPiece(p, kFormulaPiece, [&] { prFormulas(p, kFormulaPiece.size()); });
     for (const TSection& s : fnSections())
         prPiece(p, QRect(s.origin, kSectionSize), [&] { prSection(p, s); });
@@ -651,6 +662,8 @@ QImage fnDrawFilterSheet()
     p.end();
     return img;
 }
+
+QList<TWordPair> fnFilterWords() { return fnWordList(kWords); }
 
 QList<TFieldPlace> fnFilterOverlay()
 {

@@ -23,6 +23,16 @@ namespace {
 
 namespace geo = formulas::geometry;
 
+// ---------------------------------------------------------------- words
+
+// The words of the sheet, Russian and English side by side: the subscript of
+// the series connection's value (R_ser = R1 + R2 + … + R8).
+enum class TFormulasWord { SeriesSubscript, Count };
+constexpr auto kWords = std::to_array<TWordRow<TFormulasWord>>({
+    {TFormulasWord::SeriesSubscript, {"посл", "ser"}},
+});
+static_assert(fnWordsInOrder(kWords));
+
 // ---------------------------------------------------------------- pieces
 
 // A piece of the sheet and the place in the formula area where the page
@@ -482,9 +492,9 @@ TRuns fnParallelLead(TElement e)
     return {fnSym(fnElementSymbol(e), kLeadSize + 1, 0.0), mark, fnOp(QStringLiteral("="), kLeadSize, true)};
 }
 
-TRuns fnSeriesLead(TElement e)
+TRuns fnSeriesLead(TElement e, TLanguage language)
 {
-    TRun sub = fnUp(QStringLiteral("посл"), 10);
+    TRun sub = fnUp(fnWord(kWords, TFormulasWord::SeriesSubscript, language), 10);
     sub.rise = -3;
     return {fnSym(fnElementSymbol(e), kLeadSize + 1, 0.5), sub, fnOp(QStringLiteral("="), kLeadSize, true)};
 }
@@ -500,12 +510,12 @@ constexpr int kHalvesRule = 72;
 // One combination picture. Resistors and inductors: the page writes the
 // parallel value (reciprocal sum) on top and the series value (sum) below;
 // capacitors the other way round.
-void prCombination(QPainter& p, const TPiece& piece, TElement e)
+void prCombination(QPainter& p, const TPiece& piece, TElement e, TLanguage language)
 {
     const QPoint reciprocalAt = fnOnPiece(piece, kReciprocalLabel);
     const QPoint sumAt = fnOnPiece(piece, kSumLabel);
     if (e == TElement::Capacitor) {
-        prLeadIn(p, fnSeriesLead(e), reciprocalAt);
+        prLeadIn(p, fnSeriesLead(e, language), reciprocalAt);
         prSeries(p, e, kChainUpper);
         prParallel(p, e, kRailsLower[0], kRailsLower[1]);
         prLeadIn(p, fnParallelLead(e), sumAt);
@@ -513,7 +523,7 @@ void prCombination(QPainter& p, const TPiece& piece, TElement e)
         prLeadIn(p, fnParallelLead(e), reciprocalAt);
         prParallel(p, e, kRailsUpper[0], kRailsUpper[1]);
         prSeries(p, e, kChainLower);
-        prLeadIn(p, fnSeriesLead(e), sumAt);
+        prLeadIn(p, fnSeriesLead(e, language), sumAt);
     }
     p.save();
     QPen dash(ink::kSeparator, 1.0, Qt::CustomDashLine, Qt::FlatCap);
@@ -682,6 +692,7 @@ void prThrow(QPainter& p, const TPiece& piece)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRect(towerL, towerTop, towerR - towerL + 1, ground - towerTop), ink::kSteelFront);
     p.fillRect(QRect(towerL + 1, towerTop + 1, 3, ground - towerTop - 1), ink::kSteelTop);
+    prPixelStrokes(p);
     p.setPen(QPen(ink::kOutline, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(towerL, towerTop, towerR - towerL, ground - towerTop));
@@ -811,21 +822,21 @@ void prOnPiece(QPainter& p, const QRect& rect, F draw)
 
 } // namespace
 
-QImage fnDrawFormulasSheet()
+QImage fnDrawFormulasSheet(const TVariant& variant)
 {
-    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    QImage img = fnBlankPicture(geo::SheetWidth, geo::SheetHeight, variant.scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
+    const TLanguage language = variant.language;
 
     prOnPiece(p, kLcFormula.sheet, [&] { prLcFormula(p, kLcFormula); });
     prOnPiece(p, kLcTank.sheet, [&] { prLcTank(p); });
     prOnPiece(p, kWaveResults.sheet, [&] { prWaveResults(p, kWaveResults); });
     prOnPiece(p, kWaveFormula.sheet, [&] { prWaveFormula(p); });
     prOnPiece(p, kQualityFormula.sheet, [&] { prQualityFormula(p, kQualityFormula); });
-    prOnPiece(p, kResistors.sheet, [&] { prCombination(p, kResistors, TElement::Resistor); });
-    prOnPiece(p, kInductors.sheet, [&] { prCombination(p, kInductors, TElement::Inductor); });
-    prOnPiece(p, kCapacitors.sheet, [&] { prCombination(p, kCapacitors, TElement::Capacitor); });
+    prOnPiece(p, kResistors.sheet, [&] { prCombination(p, kResistors, TElement::Resistor, language); });
+    prOnPiece(p, kInductors.sheet, [&] { prCombination(p, kInductors, TElement::Inductor, language); });
+    prOnPiece(p, kCapacitors.sheet, [&] { prCombination(p, kCapacitors, TElement::Capacitor, language); });
     prOnPiece(p, kThrow.sheet, [&] { prThrow(p, kThrow); });
     for (const TIcon& icon : fnIcons())
         prOnPiece(p, icon.rect, [&] { prIcon(p, icon); });
@@ -833,6 +844,8 @@ QImage fnDrawFormulasSheet()
     p.end();
     return img;
 }
+
+QList<TWordPair> fnFormulasWords() { return fnWordList(kWords); }
 
 QList<TFieldPlace> fnFormulasOverlay()
 {

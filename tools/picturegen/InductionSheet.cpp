@@ -34,6 +34,35 @@ namespace IndEdit = induction::IndEdit;
 namespace IndResult = induction::IndResult;
 namespace IndCaption = induction::IndCaption;
 
+// ---------------------------------------------------------------- words
+
+// The words of the sheet, Russian and English side by side: the letter of
+// the detail on the flat spirals' drawing, and the captions the page puts
+// over the drawings (not drawn: the preview outlines their places, which
+// follow their width).
+enum class TCoilWord {
+    DetailMark,
+    CaptionLength,
+    CaptionFormer,
+    CaptionWire,
+    CaptionRoundWire,
+    CaptionWireOverPlane,
+    CaptionBar,
+    CaptionInductance,
+    Count
+};
+constexpr auto kWords = std::to_array<TWordRow<TCoilWord>>({
+    {TCoilWord::DetailMark, {"А", "A"}},
+    {TCoilWord::CaptionLength, {"Длина намотки l", "Winding length l"}},
+    {TCoilWord::CaptionFormer, {"Диаметр каркаса D0", "Former diameter D0"}},
+    {TCoilWord::CaptionWire, {"Диаметр провода d", "Wire diameter d"}},
+    {TCoilWord::CaptionRoundWire, {"Прямой круглый провод", "Straight round wire"}},
+    {TCoilWord::CaptionWireOverPlane, {"Провод над плоскостью", "Wire over a plane"}},
+    {TCoilWord::CaptionBar, {"Прямоугольная шина", "Rectangular bar"}},
+    {TCoilWord::CaptionInductance, {"Индуктивность L", "Inductance L"}},
+});
+static_assert(fnWordsInOrder(kWords));
+
 // ---------------------------------------------------------------- pieces
 
 // The pieces the page cuts, from the geometry it shares with the page.
@@ -78,7 +107,7 @@ struct TWidget {
 
 const QSize kEditSize(geo::EditWidth, geo::EditHeight);
 const QSize kComboSize(geo::UnitListWidth, geo::UnitListHeight);
-constexpr QSize kResultSize(70, 14); // "0,75 мкГн" and a little more
+constexpr QSize kResultSize(70, 14); // "0,75 µH" and a little more
 constexpr int kCaptionHeight = 14;
 
 // A field on its kind's drawing, and a result.
@@ -86,23 +115,24 @@ QRect fnEdit(TCoilKind kind, int edit) { return QRect(fnQPoint(geo::fnFieldOnDra
 QPoint fnResult(TCoilKind kind, int result) { return fnQPoint(geo::fnResultOnDrawing(kind, result)); }
 
 // The captions that stand on a drawing, as the page's catalogue words them.
-QString fnCaptionText(int caption)
+QString fnCaptionText(int caption, TLanguage language)
 {
+    auto word = [language](TCoilWord w) { return fnWord(kWords, w, language); };
     switch (caption) {
-    case IndCaption::Length: return QStringLiteral("Длина намотки l");
-    case IndCaption::Former: return QStringLiteral("Диаметр каркаса D0");
-    case IndCaption::Wire: return QStringLiteral("Диаметр провода d");
-    case IndCaption::RoundWire: return QStringLiteral("Прямой круглый провод");
-    case IndCaption::WireOverPlane: return QStringLiteral("Провод над плоскостью");
-    case IndCaption::Bar: return QStringLiteral("Прямоугольная шина");
-    case IndCaption::Inductance: return QStringLiteral("Индуктивность L");
+    case IndCaption::Length: return word(TCoilWord::CaptionLength);
+    case IndCaption::Former: return word(TCoilWord::CaptionFormer);
+    case IndCaption::Wire: return word(TCoilWord::CaptionWire);
+    case IndCaption::RoundWire: return word(TCoilWord::CaptionRoundWire);
+    case IndCaption::WireOverPlane: return word(TCoilWord::CaptionWireOverPlane);
+    case IndCaption::Bar: return word(TCoilWord::CaptionBar);
+    case IndCaption::Inductance: return word(TCoilWord::CaptionInductance);
     default: return QString();
     }
 }
 
 // The widgets over a kind's drawing: each field with its unit list and
 // caption, each result with its caption.
-QList<TWidget> fnWidgets(TCoilKind kind)
+QList<TWidget> fnWidgets(TCoilKind kind, TLanguage language)
 {
     const geo::TDrawing& drawing = geo::fnDrawing(kind);
     QList<TWidget> out;
@@ -112,13 +142,15 @@ QList<TWidget> fnWidgets(TCoilKind kind)
             {QStringLiteral("comboInd %1").arg(f.edit), TWidgetKind::Combo, fnQPoint(geo::fnUnitListAt(f.at)), {}});
         if (f.caption)
             out.push_back({QStringLiteral("labelInd %1").arg(f.caption), TWidgetKind::Caption,
-                           fnQPoint(f.at + TPoint{f.captionShift, -geo::CaptionAbove}), fnCaptionText(f.caption)});
+                           fnQPoint(f.at + TPoint{f.captionShift, -geo::CaptionAbove}),
+                           fnCaptionText(f.caption, language)});
     }
     for (const geo::TDrawingResult& r : drawing.fnResults()) {
         out.push_back({QStringLiteral("labelResInd %1").arg(r.result), TWidgetKind::Result, fnQPoint(r.at), {}});
         if (r.caption)
             out.push_back({QStringLiteral("labelInd %1").arg(r.caption), TWidgetKind::Caption,
-                           fnQPoint(r.at + TPoint{-geo::ResultCaptionLeft, r.captionDy}), fnCaptionText(r.caption)});
+                           fnQPoint(r.at + TPoint{-geo::ResultCaptionLeft, r.captionDy}),
+                           fnCaptionText(r.caption, language)});
     }
     return out;
 }
@@ -492,11 +524,12 @@ void prIconMultiLayer(QPainter& p)
     p.setPen(Qt::NoPen);
     p.setBrush(fnRodShading(wind.top(), wind.bottom(), ink::kCopperTop, ink::kCopper, kCopperDeep));
     p.drawRect(wind);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.save();
+    prPixelStrokes(p);
     p.setPen(QPen(QColor(150, 76, 32, 150), 1.0));
     for (int x = 9; x < 24; x += 2)
         p.drawLine(x, 6, x, 25);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    p.restore();
     p.setPen(QPen(kFormerDark.darker(130), 1.0));
     p.setBrush(ink::kFormer);
     p.drawRect(QRectF(5.5, 3.5, 3, 25));
@@ -508,14 +541,15 @@ void prIconSpiral(QPainter& p)
 {
     // Drawn on the pixel grid: at this size an outline would only blur it.
     p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
+    prPixelStrokes(p);
     QPolygon line;
     line << QPoint(3, 4) << QPoint(28, 4) << QPoint(28, 28) << QPoint(8, 28) << QPoint(8, 9) << QPoint(23, 9)
          << QPoint(23, 23) << QPoint(13, 23) << QPoint(13, 14) << QPoint(18, 14) << QPoint(18, 18);
     p.setPen(QPen(ink::kCopper, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(line);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    p.restore();
+    p.save();
     p.setPen(QPen(ink::kCopperHatch, 1.0));
     p.setBrush(ink::kCopperTop);
     p.drawEllipse(QPointF(18.5, 18.5), 2.6, 2.6);
@@ -840,9 +874,9 @@ void prDrawSquareAnnotated(QPainter& p)
     prLetter(p, QPointF(xDi - 10, cy - 7), fnLetter("D", "i"));
 }
 
-// Detail А: the winding band, magnified 1.5 times, with W, w, s and the
+// Detail A: the winding band, magnified 1.5 times, with W, w, s and the
 // turns numbered from the outside in.
-void prDrawBandDetail(QPainter& p, QPointF calloutAt, double calloutR)
+void prDrawBandDetail(QPainter& p, QPointF calloutAt, double calloutR, TLanguage language)
 {
     constexpr double scale = 1.5;
     const double w = kSquareTrack * scale;
@@ -856,8 +890,9 @@ void prDrawBandDetail(QPainter& p, QPointF calloutAt, double calloutR)
     prCallout(p, calloutAt, calloutR);
     const QPointF onCircle = calloutAt + QPointF(calloutR * 0.7071, -calloutR * 0.7071);
     prLeader(p, onCircle, QPointF(onCircle.x() + 9, onCircle.y() - 9));
-    prLetter(p, QPointF(onCircle.x() + 13, onCircle.y() - 15), fnLetter("А"), ink::kText);
-    prLetter(p, QPointF((left + right) / 2.0, 7), fnLetter("А"), ink::kText);
+    const TCaption mark{fnWord(kWords, TCoilWord::DetailMark, language), QString(), QString(), true};
+    prLetter(p, QPointF(onCircle.x() + 13, onCircle.y() - 15), mark, ink::kText);
+    prLetter(p, QPointF((left + right) / 2.0, 7), mark, ink::kText);
 
     // Board between wavy break lines, the tracks on it.
     auto wave = [&](double y) {
@@ -924,10 +959,10 @@ void prDrawBandDetail(QPainter& p, QPointF calloutAt, double calloutR)
         prLetter(p, QPointF(left + i * (w + s) + w / 2.0, 86.5), fnLetter(names[i]), ink::kText);
 }
 
-void prDrawFlatSpirals(QPainter& p)
+void prDrawFlatSpirals(QPainter& p, TLanguage language)
 {
     prDrawSquareAnnotated(p);
-    prDrawBandDetail(p, QPointF(155, 98), 27.0);
+    prDrawBandDetail(p, QPointF(155, 98), 27.0, language);
 
     // The three other outlines, each over or beside its result.
     TSpiral hex;
@@ -1213,12 +1248,11 @@ void prAppendWidgets(QList<TFieldPlace>& out, const QRect& drawing, const QList<
 
 } // namespace
 
-QImage fnDrawInductionSheet()
+QImage fnDrawInductionSheet(const TVariant& variant)
 {
-    QImage img(geo::SheetWidth, geo::SheetHeight, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
+    QImage img = fnBlankPicture(geo::SheetWidth, geo::SheetHeight, variant.scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
 
     // In TCoilKind order.
     void (*const icons[geo::IconCount])(QPainter&) = {prIconSolenoid, prIconMultiLayer, prIconSpiral, prIconStraight,
@@ -1228,7 +1262,7 @@ QImage fnDrawInductionSheet()
 
     prPiece(p, kDrawingA, prDrawSingleLayer);
     prPiece(p, kDrawingB, prDrawMultiLayer);
-    prPiece(p, kDrawingC, prDrawFlatSpirals);
+    prPiece(p, kDrawingC, [&](QPainter& q) { prDrawFlatSpirals(q, variant.language); });
     prPiece(p, kDrawingD, prDrawStraight);
     prPiece(p, kDrawingE, prDrawToroid);
 
@@ -1239,7 +1273,9 @@ QImage fnDrawInductionSheet()
     return img;
 }
 
-QList<TFieldPlace> fnInductionOverlay()
+QList<TWordPair> fnInductionWords() { return fnWordList(kWords); }
+
+QList<TFieldPlace> fnInductionOverlay(TLanguage language)
 {
     QList<TFieldPlace> out;
     for (int k = 0; k < geo::IconCount; ++k)
@@ -1253,7 +1289,7 @@ QList<TFieldPlace> fnInductionOverlay()
         out.push_back({QString::fromUtf8(sym.name), fnQRect(geo::fnSymbolPiece(sym.piece))});
     for (const TCoilKind kind :
          {TCoilKind::OneSloi, TCoilKind::ManySloi, TCoilKind::Ploski, TCoilKind::Provod, TCoilKind::Tor})
-        prAppendWidgets(out, fnQRect(geo::fnDrawing(kind).piece), fnWidgets(kind));
+        prAppendWidgets(out, fnQRect(geo::fnDrawing(kind).piece), fnWidgets(kind, language));
     return out;
 }
 

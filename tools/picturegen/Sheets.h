@@ -1,5 +1,5 @@
-// The pictures the generator draws, each at its store's size, as the
-// program shows them (before the stored form).
+// The pictures the generator draws, each at its store's size (times the
+// variant's scale), as the program shows them (before the stored form).
 #pragma once
 
 #include <QColor>
@@ -12,6 +12,25 @@ class QTextStream;
 
 namespace picturegen {
 
+// The language of the words drawn into a picture.
+enum class TLanguage { Russian, English };
+
+// Which copy of a picture is drawn: the language of its words and how many
+// device pixels stand for one pixel of the picture (1 for the stores, 2 for
+// the copies for high-density screens). Geometry is in picture pixels and
+// is the same in every variant.
+struct TVariant {
+    TLanguage language = TLanguage::Russian;
+    int scale = 1;
+};
+
+// A word drawn into a picture, as the Russian and the English sheet write it
+// (UTF-8). Each sheet keeps all its words in one table of these.
+struct TWordPair {
+    const char* russian;
+    const char* english;
+};
+
 // A place on a picture where the page puts an edit box.
 struct TFieldPlace {
     QString name; // the widget's object name ("editA")
@@ -21,7 +40,8 @@ struct TFieldPlace {
 // The five core kinds of the transformer page, in the order of their stores.
 enum class TCoreKind { LaminatedEI, TapeEI, LaminatedUI, TapeUI, Toroid };
 
-QImage fnDrawAbout();  // 420 x 400, the help page's title picture
+QImage fnDrawAbout(const TVariant& variant); // 420 x 400, the help page's title picture
+QList<TWordPair> fnAboutWords();
 QImage fnDrawIcon16(); // 16 x 16 window icon, at most 256 colours
 
 // The desktop icon in the hicolor sizes (16 is the window icon itself), and
@@ -30,8 +50,9 @@ const QList<int>& fnAppIconSizes();
 QImage fnDrawAppIcon(int size); // size x size, ARGB
 int fnWriteAppIcons(const QString& dir, QTextStream& out, QTextStream& err);
 
-QImage fnDrawCoreSheet(TCoreKind kind); // 560 x 220
-QImage fnDrawInputPanel();              // 180 x 220
+QImage fnDrawCoreSheet(TCoreKind kind, const TVariant& variant); // 560 x 220
+QImage fnDrawInputPanel(const TVariant& variant);                // 180 x 220
+QList<TWordPair> fnTransformerWords();                           // of the core drawings and the panel
 
 // Field places, for the debug previews and for the drawings themselves.
 QList<TFieldPlace> fnCoreFields(TCoreKind kind);
@@ -42,14 +63,19 @@ QList<QColor> fnTransformerKeyColours();
 
 // The 24-bit sheets of the other calculators. Each one's overlay lists the
 // pieces the page cuts and the places where the page puts widgets over them
-// (in sheet coordinates), drawn on the preview for checking by eye.
-QImage fnDrawInductionSheet(); // 1000 x 500, coil page
-QList<TFieldPlace> fnInductionOverlay();
-QImage fnDrawColorMarkSheet(); // 500 x 740, marking page
-QList<TFieldPlace> fnColorMarkOverlay();
-QImage fnDrawFilterSheet(); // 620 x 460, filter page
+// (in sheet coordinates), drawn on the preview for checking by eye; a
+// caption's place follows the width of its words in the language given.
+QImage fnDrawInductionSheet(const TVariant& variant); // 1000 x 500, coil page
+QList<TFieldPlace> fnInductionOverlay(TLanguage language);
+QList<TWordPair> fnInductionWords();
+QImage fnDrawColorMarkSheet(const TVariant& variant); // 500 x 740, marking page
+QList<TFieldPlace> fnColorMarkOverlay(TLanguage language);
+QList<TWordPair> fnColorMarkWords();
+QImage fnDrawFilterSheet(const TVariant& variant); // 620 x 460, filter page
 QList<TFieldPlace> fnFilterOverlay();
-QImage fnDrawFormulasSheet(); // 600 x 510, formulas page
+QList<TWordPair> fnFilterWords();
+QImage fnDrawFormulasSheet(const TVariant& variant); // 600 x 510, formulas page
 QList<TFieldPlace> fnFormulasOverlay();
+QList<TWordPair> fnFormulasWords();
 
 } // namespace picturegen

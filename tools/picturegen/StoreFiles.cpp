@@ -2,11 +2,14 @@
 
 #include "common/core/SheetRows.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <vector>
@@ -82,6 +85,43 @@ bool fnSameRgb888(const QImage& a, const QImage& b, QString& where)
 TRgbRows fnRows(QImage& rgb888)
 {
     return TRgbRows{rgb888.bits(), rgb888.width(), rgb888.height(), rgb888.bytesPerLine()};
+}
+
+// The picture with a palette of its own colours in histogram order, padded
+// with black to `tableSize` entries (at least as many as there are colours).
+QImage fnIndexed(const QImage& rgb32, const std::vector<TWeighted>& hist, int tableSize)
+{
+    QList<QRgb> table;
+    std::map<QRgb, int> index;
+    for (const TWeighted& h : hist) {
+        index[h.rgb] = static_cast<int>(table.size());
+        table.push_back(h.rgb);
+    }
+    while (table.size() < tableSize)
+        table.push_back(qRgb(0, 0, 0));
+
+    QImage indexed(rgb32.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(table);
+    for (int y = 0; y < rgb32.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
+        uchar* o = indexed.scanLine(y);
+        for (int x = 0; x < rgb32.width(); ++x)
+            o[x] = static_cast<uchar>(index[in[x] | 0xFF000000u]);
+    }
+    return indexed;
+}
+
+// The bytes of a PNG file of `img`, at zlib's best compression.
+QByteArray fnPngBytes(const QImage& img)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "PNG");
+    writer.setQuality(0); // 0: the smallest file
+    if (!writer.write(img))
+        return {};
+    return bytes;
 }
 
 } // namespace
@@ -191,23 +231,7 @@ bool fnWriteStore(const QImage& shown, const QString& path, TStoreKind kind, QSt
         error = QStringLiteral("%1: %2 colours do not fit a 256-colour palette").arg(path).arg(hist.size());
         return false;
     }
-    QList<QRgb> table;
-    std::map<QRgb, int> index;
-    for (const TWeighted& h : hist) {
-        index[h.rgb] = static_cast<int>(table.size());
-        table.push_back(h.rgb);
-    }
-    while (table.size() < kPaletteSize)
-        table.push_back(qRgb(0, 0, 0));
-
-    QImage indexed(rgb32.size(), QImage::Format_Indexed8);
-    indexed.setColorTable(table);
-    for (int y = 0; y < rgb32.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-        uchar* o = indexed.scanLine(y);
-        for (int x = 0; x < rgb32.width(); ++x)
-            o[x] = static_cast<uchar>(index[in[x] | 0xFF000000u]);
-    }
+    const QImage indexed = fnIndexed(rgb32, hist, kPaletteSize);
     if (!indexed.save(path, "BMP")) {
         error = QStringLiteral("cannot write %1").arg(path);
         return false;
@@ -279,6 +303,76 @@ bool fnCheckStore(const QString& path, const QImage& shown, TStoreKind kind, QIm
         return false;
     }
     return true;
+}
+
+bool fnWritePng(const QImage& shown, const QString& path, QString& error)
+{
+    const QImage rgb = shown.convertToFormat(QImage::Format_RGB888);
+    QByteArray bytes = fnPngBytes(rgb);
+    const QImage rgb32 = rgb.convertToFormat(QImage::Format_RGB32);
+    const std::vector<TWeighted> hist = fnHistogram(rgb32);
+    if (hist.size() <= static_cast<std::size_t>(kPaletteSize)) {
+        const QByteArray paletted = fnPngBytes(fnIndexed(rgb32, hist, static_cast<int>(hist.size())));
+        if (!paletted.isEmpty() && paletted.size() < bytes.size())
+            bytes = paletted;
+    }
+    QFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool fnCheckPng(const QString& path, const QImage& shown, QImage& restored, QString& error)
+{
+    const QImage loaded(path, "PNG");
+    if (loaded.isNull() || loaded.size() != shown.size()) {
+        error = QStringLiteral("%1 does not load back").arg(path);
+        return false;
+    }
+    restored = loaded.convertToFormat(QImage::Format_RGB888);
+    QString where;
+    if (!fnSameRgb888(restored, shown.convertToFormat(QImage::Format_RGB888), where)) {
+        error = QStringLiteral("%1 does not read back as drawn: %2").arg(path, where);
+        return false;
+    }
+    return true;
+}
+
+TDensityCheck fnCompareDensity(const QImage& once, const QImage& twice)
+{
+    const QImage a = once.convertToFormat(QImage::Format_RGB32);
+    const QImage b = twice.convertToFormat(QImage::Format_RGB32);
+    TDensityCheck check;
+    if (a.isNull() || b.size() != a.size() * 2)
+        return check;
+    long long detailed = 0;
+    double difference = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* top = reinterpret_cast<const QRgb*>(b.constScanLine(2 * y));
+        const auto* bottom = reinterpret_cast<const QRgb*>(b.constScanLine(2 * y + 1));
+        const auto* small = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb block[4] = {top[2 * x], top[2 * x + 1], bottom[2 * x], bottom[2 * x + 1]};
+            if (block[1] != block[0] || block[2] != block[0] || block[3] != block[0])
+                ++detailed;
+            int r = 0;
+            int g = 0;
+            int bl = 0;
+            for (QRgb c : block) {
+                r += qRed(c);
+                g += qGreen(c);
+                bl += qBlue(c);
+            }
+            difference += std::abs(r / 4.0 - qRed(small[x])) + std::abs(g / 4.0 - qGreen(small[x]))
+                          + std::abs(bl / 4.0 - qBlue(small[x]));
+        }
+    }
+    const double pixels = static_cast<double>(a.width()) * a.height();
+    check.detailedBlockShare = static_cast<double>(detailed) / pixels;
+    check.meanDifference = difference / (3.0 * pixels);
+    return check;
 }
 
 } // namespace picturegen

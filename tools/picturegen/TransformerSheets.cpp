@@ -35,6 +35,38 @@ constexpr int kPanelWidth = geo::InputSheetWidth;
 constexpr int kPanelHeight = geo::InputSheetHeight;
 constexpr int kInputRows = static_cast<int>(std::size(geo::InputFieldPlaces));
 
+// The words of the core drawings and of the input panel, Russian and English
+// side by side. The English ones are no wider than the Russian ones they
+// replace, or they still end clear of the drawing.
+enum class TTrWord {
+    CoreSection,
+    RingSection,
+    WindowArea,
+    CorePower,
+    LoadPower,
+    SquareCentimetres,
+    VoltAmperes,
+    LoadSubscript,
+    Efficiency,
+    SteelFill,
+    CopperFill,
+    Count
+};
+constexpr auto kWords = std::to_array<TWordRow<TTrWord>>({
+    {TTrWord::CoreSection, {"сечение керна", "core section"}},
+    {TTrWord::RingSection, {"сечение кольца", "ring section"}},
+    {TTrWord::WindowArea, {"площадь окна", "window area"}},
+    {TTrWord::CorePower, {"габаритная мощность", "core power"}},
+    {TTrWord::LoadPower, {"мощность нагрузки", "load power"}},
+    {TTrWord::SquareCentimetres, {", см²", ", cm²"}},
+    {TTrWord::VoltAmperes, {", ВА", ", VA"}},
+    {TTrWord::LoadSubscript, {"тр", "load"}}, // of P, the power the load takes
+    {TTrWord::Efficiency, {"КПД", "efficiency"}},
+    {TTrWord::SteelFill, {"сталь в пакете", "steel fill"}}, // Kc: steel in the stack
+    {TTrWord::CopperFill, {"медь в окне", "copper fill"}},  // Kw: copper in the window
+});
+static_assert(fnWordsInOrder(kWords));
+
 // ---------------------------------------------------------------- fields
 
 TTransCoreKind fnTransKind(TCoreKind kind)
@@ -55,13 +87,6 @@ QRect fnFieldRect(TTransCoreKind kind, TTransField field) { return fnQRect(geo::
 int fnInputTop(int row) { return geo::InputFieldPlaces[static_cast<std::size_t>(row)].top; }
 
 // ---------------------------------------------------------------- helpers
-
-QImage fnBlank(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(ink::kPageBack);
-    return img;
-}
 
 QPolygonF fnQuad(QPointF a, QPointF b, QPointF c, QPointF d)
 {
@@ -316,10 +341,11 @@ void prCoilBox(QPainter& p, const QRect& section, QPointF d)
 
 // ---------------------------------------------------------------- results
 
-void prResultsColumn(QPainter& p, TTransCoreKind kind)
+void prResultsColumn(QPainter& p, TTransCoreKind kind, TLanguage language)
 {
     const bool toroid = transformer::fnIsToroid(kind);
     const QFont note = fnFont(11);
+    auto word = [language](TTrWord w) { return fnWord(kWords, w, language); };
     struct TRow {
         TTransField field;
         TCaption cap;
@@ -327,17 +353,17 @@ void prResultsColumn(QPainter& p, TTransCoreKind kind)
     };
     const TRow rows[] = {
         {TTransField::Sc,
-         {QStringLiteral("S"), QStringLiteral("c"), QStringLiteral(", см²")},
-         toroid ? QStringLiteral("сечение кольца") : QStringLiteral("сечение керна")},
+         {QStringLiteral("S"), QStringLiteral("c"), word(TTrWord::SquareCentimetres)},
+         word(toroid ? TTrWord::RingSection : TTrWord::CoreSection)},
         {TTransField::Sw,
-         {QStringLiteral("S"), QStringLiteral("w"), QStringLiteral(", см²")},
-         QStringLiteral("площадь окна")},
+         {QStringLiteral("S"), QStringLiteral("w"), word(TTrWord::SquareCentimetres)},
+         word(TTrWord::WindowArea)},
         {TTransField::Pmax,
-         {QStringLiteral("P"), QStringLiteral("max"), QStringLiteral(", ВА")},
-         QStringLiteral("габаритная мощность")},
+         {QStringLiteral("P"), QStringLiteral("max"), word(TTrWord::VoltAmperes)},
+         word(TTrWord::CorePower)},
         {TTransField::Ptr,
-         {QStringLiteral("P"), QStringLiteral("тр"), QStringLiteral(", ВА")},
-         QStringLiteral("мощность нагрузки")},
+         {QStringLiteral("P"), word(TTrWord::LoadSubscript), word(TTrWord::VoltAmperes)},
+         word(TTrWord::LoadPower)},
     };
     // Each caption ends 5 px before its field; the explanatory words above a
     // pair of rows start where the wider caption of the pair starts.
@@ -650,12 +676,14 @@ QList<QColor> fnTransformerKeyColours()
             ink::kCopperSide,    ink::kFormer};
 }
 
-QImage fnDrawCoreSheet(TCoreKind kind)
+QList<TWordPair> fnTransformerWords() { return fnWordList(kWords); }
+
+QImage fnDrawCoreSheet(TCoreKind kind, const TVariant& variant)
 {
-    QImage img = fnBlank(kSheetWidth, kSheetHeight);
+    QImage img = fnBlankPicture(kSheetWidth, kSheetHeight, variant.scale);
     const TTransCoreKind transKind = fnTransKind(kind);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
     switch (transKind) {
     case TTransCoreKind::LamEI:
     case TTransCoreKind::LentEI: prDrawEI(p, transKind); break;
@@ -663,17 +691,17 @@ QImage fnDrawCoreSheet(TCoreKind kind)
     case TTransCoreKind::LentUI: prDrawUI(p, transKind); break;
     case TTransCoreKind::Toroid: prDrawToroid(p); break;
     }
-    prResultsColumn(p, transKind);
+    prResultsColumn(p, transKind, variant.language);
     prCoreFieldBoxes(p, transKind);
     p.end();
     return img;
 }
 
-QImage fnDrawInputPanel()
+QImage fnDrawInputPanel(const TVariant& variant)
 {
-    QImage img = fnBlank(kPanelWidth, kPanelHeight);
+    QImage img = fnBlankPicture(kPanelWidth, kPanelHeight, variant.scale);
     QPainter p;
-    prBeginPainter(p, img);
+    prBeginPainter(p, img, variant.scale);
 
     // Etched frame round the block of fields.
     const QRectF frame(5.5, 18.5, 169.0, 152.0);
@@ -700,11 +728,11 @@ QImage fnDrawInputPanel()
     // Rows without a unit label get a word of explanation instead.
     const QString notes[] = {QString(),
                              QString(),
-                             QStringLiteral("КПД"),
+                             fnWord(kWords, TTrWord::Efficiency, variant.language),
                              QString(),
                              QString(),
-                             QStringLiteral("сталь в пакете"),
-                             QStringLiteral("медь в окне")};
+                             fnWord(kWords, TTrWord::SteelFill, variant.language),
+                             fnWord(kWords, TTrWord::CopperFill, variant.language)};
     const QFont noteFont = fnFont(11);
     for (int i = 0; i < kInputRows; ++i) {
         const double mid = fnInputTop(i) + geo::FieldHeight / 2.0;
