@@ -127,14 +127,14 @@ void BM_CoilKeystrokeExact(benchmark::State& state)
     const auto type = [&](int k, const char* text) { prTypeInto(data.editInd[static_cast<std::size_t>(k)], text); };
     QLineEdit* field = nullptr;
     switch (state.range(0)) {
-    case 0:  // single layer, 2000 turns: inductance and the exact value
+    case 0: // single layer, 2000 turns: inductance and the exact value
         type(OneLen, "200");
         type(OneWire, "0,1");
         type(OneD0, "30");
         type(OneN, "200");
         field = data.editInd[OneN];
         break;
-    case 1:  // single layer, the turns for 8,7 mH by exact physics
+    case 1: // single layer, the turns for 8,7 mH by exact physics
         data.rbNFromInd->click();
         type(OneLen, "200");
         type(OneWire, "0,1");
@@ -142,7 +142,7 @@ void BM_CoilKeystrokeExact(benchmark::State& state)
         type(OneL, "8");
         field = data.editInd[OneL];
         break;
-    case 2:  // multi-layer, 2000 turns
+    case 2: // multi-layer, 2000 turns
         page->rbCoilManySloi->click();
         data.rbIndFromN->click();
         type(ManyLen, "20");
@@ -152,7 +152,7 @@ void BM_CoilKeystrokeExact(benchmark::State& state)
         type(ManyN, "200");
         field = data.editInd[ManyN];
         break;
-    default:  // flat spiral, 100 turns, all four outlines
+    default: // flat spiral, 100 turns, all four outlines
         page->rbCoilPloski->click();
         type(FlatDo, "60");
         type(FlatDi, "20");
@@ -184,7 +184,6 @@ void BM_FilterKeystroke(benchmark::State& state)
     prKeystrokes(state, page->fnEdit(filters::TFilterInput::C), Qt::Key_7);
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMicrosecond);
-
 
 // The filter page with its parts rounded to E24: every keystroke also rounds
 // sixteen values and simulates the three LC sections built from them.

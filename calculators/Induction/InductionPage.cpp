@@ -674,7 +674,8 @@ void TMyInductionPage::prShowExtras(const TInductionFields& fields)
     QLabel* exact = mData.labelExactInd;
     exact->setText(fnQString(extras.exact));
     exact->setAccessibleName(exact->text());
-    exact->setFixedHeight(exact->heightForWidth(exact->width()));
+    const int lines = exact->heightForWidth(exact->width());
+    exact->setFixedHeight(lines > 0 ? lines : exact->fontMetrics().height());
     exact->setVisible(!extras.exact.empty());
 
     if (kind == TCoilKind::Tor) {
