@@ -1,5 +1,6 @@
 #include "calculators/ColorMark/ColorMarkPage.h"
 
+#include "common/core/Numbers.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
 #include "common/ui/PageHost.h"
@@ -14,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <cstdlib>
+#include <iterator>
 
 using namespace marking;
 namespace geo = marking::geometry;
@@ -321,6 +325,7 @@ void TMyColorMarkPage::prDrawDisplay(const TMarkDisplay& display)
     const auto has = [](const geo::TPieceTable& table, int number) {
         return number >= table.first && number <= table.fnLast();
     };
+    mShown = display;
     prCopy(mPlaces.interior, mPieces.interior); // erases the previous result
     if (has(geo::Units, display.unit))
         prCopy(mPlaces.unit, mPieces.unit[fnAt(display.unit)]);
@@ -457,6 +462,92 @@ void TMyColorMarkPage::prEditChangeRes()
 }
 
 // The code field settles its own text; whoever changed it, the display follows.
+namespace {
+
+// The unit picture's text (1-4 Ohm..GOhm, 5-8 pF..mF, 9-10 uH, mH).
+QString fnUnitText(int unit)
+{
+    static constexpr std::uint32_t Units[] = {
+        TextId::UnitOhm, TextId::UnitKOhm, TextId::UnitMOhm,       TextId::UnitGOhm, TextId::UnitPF,
+        TextId::UnitNF,  TextId::UnitUF,   TextId::UnitMilliFarad, TextId::UnitUH,   TextId::UnitMH};
+    return unit >= 1 && unit <= static_cast<int>(std::size(Units)) ? fnText(Units[fnAt(unit - 1)]) : QString();
+}
+
+// The interface's decimal point in a number written with '.'.
+QString fnLocalNumber(std::string_view number)
+{
+    return QString::fromUtf8(number.data(), static_cast<qsizetype>(number.size()))
+        .replace('.', QChar::fromLatin1(fnGetDecimalSeparator()));
+}
+
+QString fnToleranceText(const TMarkTolerance& tolerance)
+{
+    QString value = fnLocalNumber(tolerance.upper);
+    if (!tolerance.lower.empty())
+        value += '/' + fnLocalNumber(tolerance.lower);
+    switch (tolerance.unit) {
+    case TTolUnit::Percent: return value + QStringLiteral(" %");
+    case TTolUnit::PicoFarad: return value + ' ' + fnText(TextId::UnitPF);
+    case TTolUnit::None:
+    case TTolUnit::Unknown: break;
+    }
+    return QString();
+}
+
+QString fnTempCoefficientText(int extraBand)
+{
+    const TTempCoefficient tc = fnTempCoefficient(extraBand);
+    if (!tc.known)
+        return QString();
+    if (tc.ppm == 0)
+        return fnText(TextId::MarkGroupNP0);
+    return fnText(tc.ppm < 0 ? TextId::MarkGroupNegative : TextId::MarkGroupPositive).arg(std::abs(tc.ppm));
+}
+
+// The colours of a band code up to its last band, "no band" for a gap.
+QString fnBandsText(std::string_view code)
+{
+    const std::size_t end = code.find_last_not_of(NoBand);
+    if (end == std::string_view::npos)
+        return QString();
+    QStringList colours;
+    for (std::size_t k = 0; k <= end; ++k)
+        colours << fnText(TextId::MarkSilver + static_cast<std::uint32_t>(fnBandRow(code[k]) - 1));
+    return colours.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString TMyColorMarkPage::fnCopyText() const
+{
+    QStringList lines;
+    const TMarkFamily family = fnFamily();
+    const QRadioButton* radio = family == TMarkFamily::Res     ? rbMarkRes
+                                : family == TMarkFamily::Cap   ? rbMarkCap
+                                : family == TMarkFamily::Dross ? rbMarkDross
+                                                               : nullptr;
+    if (!radio)
+        return QString();
+    prAddCopyLine(lines, fnText(TextId::MarkKindTitle), QString(radio->text()).remove('&'));
+    if (family == TMarkFamily::Cap && fnCapCodeFocused()) {
+        const QString letter = cbCap104M->currentIndex() > 0 ? ' ' + cbCap104M->currentText() : QString();
+        prAddCopyLine(lines, fnText(TextId::MarkCopyCode), editCap102->text() + letter);
+    } else {
+        if (family == TMarkFamily::Res)
+            prAddCopyLine(lines, fnText(TextId::MarkSmdResistor), editSMDres->text());
+        const std::string& code = family == TMarkFamily::Res   ? mData.CodeRes
+                                  : family == TMarkFamily::Cap ? mData.CodeCap
+                                                               : mData.CodeDross;
+        prAddCopyLine(lines, fnText(TextId::MarkCopyBands), fnBandsText(code));
+    }
+    const std::string number = fnMarkNumber(mShown);
+    if (!number.empty())
+        prAddCopyLine(lines, fnText(TextId::MarkCopyValue), fnLocalNumber(number) + ' ' + fnUnitText(mShown.unit));
+    prAddCopyLine(lines, fnText(TextId::MarkCopyTolerance), fnToleranceText(fnMarkTolerance(mShown.tolerance)));
+    prAddCopyLine(lines, fnText(TextId::MarkCopyTempCoefficient), fnTempCoefficientText(mShown.extraBand));
+    return lines.join('\n');
+}
+
 void TMyColorMarkPage::prEditChangeCap102() { prRecalc(); }
 
 void TMyColorMarkPage::prComboChange() { prRecalc(); }
@@ -468,6 +559,7 @@ void prCreateColorMarkPage(TMyPageHost& host)
         return;
     TMyColorMarkPage* page = made.page;
     page->bmpColorMark = fnSharedSheet(TPictureStore::ImageColorMark);
+    prSetPageCopy(made.sheet, [page] { return page->fnCopyText(); });
     page->prCutMarkPieces();
     page->prCreatePanelSelectElement();
     page->prCreatePanelResult();

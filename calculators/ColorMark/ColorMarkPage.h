@@ -106,6 +106,11 @@ public slots:
     void prResetMark();
     void prChartClick(int x, int y);
 
+public:
+    // What Ctrl+C copies: the family, its bands or code, and the reading of
+    // the display window (value, tolerance, temperature coefficient).
+    QString fnCopyText() const;
+
 private:
     void prSetFamily(marking::TMarkFamily family);
     void prCopy(const TRect& place, const TRect& piece);
@@ -119,7 +124,8 @@ private:
     marking::TColorMarkData mData;
     TMarkPieces mPieces;
     TMarkPlaces mPlaces;
-    bool mWriting = false; // the page itself is rewriting the SMD field
+    bool mWriting = false;        // the page itself is rewriting the SMD field
+    marking::TMarkDisplay mShown; // what the display window shows
 };
 
 void prCreateColorMarkPage(TMyPageHost& host);

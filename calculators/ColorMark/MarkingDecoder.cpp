@@ -189,6 +189,33 @@ std::string fnCodeFromSmd(const std::string& t)
     return code;
 }
 
+// The glyph sequence of each display layout (1-7): digit indices 0-2 of the
+// model, Z a zero glyph, P the decimal point.
+constexpr int Z = -1;
+constexpr int P = -2;
+const std::vector<int> Layouts[8] = {
+    {}, {Z, P, 0, 1}, {0, P, 1}, {0, 1}, {0, 1, Z}, {0, P, 1, 2}, {0, 1, P, 2}, {0, 1, 2},
+};
+
+// The tolerance pictures: 1-9 by colour or letter, 10-15 the letters N Z S T
+// Q Y, 16-19 the precise colours of a capacitor of 10 pF or less (in pF), 21
+// a code without a known letter; 20 and 24 are empty.
+constexpr TTolUnit Pct = TTolUnit::Percent;
+constexpr TTolUnit Pf = TTolUnit::PicoFarad;
+constexpr TMarkTolerance Tolerances[24] = {
+    {"±20", "", Pct},    {"±10", "", Pct},         {"±5", "", Pct},
+    {"±1", "", Pct},     {"±2", "", Pct},          {"±0.5", "", Pct},
+    {"±0.25", "", Pct},  {"±0.1", "", Pct},        {"±0.05", "", Pct},
+    {"±30", "", Pct},    {"+80", "−20", Pct},      {"+50", "−20", Pct},
+    {"+50", "−10", Pct}, {"+30", "−10", Pct},      {"+100", "−10", Pct},
+    {"±0.25", "", Pf},   {"±0.05", "", Pf},        {"±0.5", "", Pf},
+    {"±0.1", "", Pf},    {"", "", TTolUnit::None}, {"", "", TTolUnit::Unknown},
+    {"±3", "", Pct},     {"±4", "", Pct},          {"", "", TTolUnit::None},
+};
+
+// Class 1 ceramic groups of the extra band, black to white.
+constexpr int TempCoefficients[10] = {0, -33, -75, -150, -220, -330, -470, -750, 30, 500};
+
 } // namespace
 
 int fnBandRow(char band)
@@ -420,11 +447,6 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
 {
     // The glyph sequence of each layout: digit indices 0-2 of the model, Z a
     // zero glyph, P the decimal point.
-    constexpr int Z = -1;
-    constexpr int P = -2;
-    static const std::vector<int> Layouts[8] = {
-        {}, {Z, P, 0, 1}, {0, P, 1}, {0, 1}, {0, 1, Z}, {0, P, 1, 2}, {0, 1, P, 2}, {0, 1, 2},
-    };
     std::vector<TDisplayItem> items;
     if (display.layout < 1 || display.layout > 7)
         return items;
@@ -443,6 +465,32 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
         }
     }
     return items;
+}
+
+std::string fnMarkNumber(const TMarkDisplay& display)
+{
+    std::string number;
+    if (display.layout < 1 || display.layout > 7)
+        return number;
+    for (int token : Layouts[display.layout]) {
+        const int glyph = token == Z ? 0 : token == P ? -1 : display.digits[static_cast<std::size_t>(token)];
+        if (glyph > 9)
+            return {};
+        number += glyph < 0 ? '.' : static_cast<char>('0' + glyph);
+    }
+    return number;
+}
+
+TMarkTolerance fnMarkTolerance(int picture)
+{
+    return picture >= 1 && picture <= 24 ? Tolerances[picture - 1] : TMarkTolerance{};
+}
+
+TTempCoefficient fnTempCoefficient(int extraBand)
+{
+    if (extraBand < 1 || extraBand > 10)
+        return {};
+    return {true, TempCoefficients[extraBand - 1]};
 }
 
 } // namespace marking

@@ -109,4 +109,25 @@ struct TDisplayItem {
 };
 std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display);
 
+// What the display window reads, as text to copy. The value's digits in their
+// layout with '.' as the point ("4.7", "0.47", "100"); "" when a digit band is
+// unset or a code character is no digit (the display then shows a dash).
+std::string fnMarkNumber(const TMarkDisplay& display);
+// A tolerance picture (1-24) as written: a symmetric one in `upper` ("±5",
+// "±0.25"), an asymmetric one as its two deviations ("+80", "−20", UTF-8).
+enum class TTolUnit { None, Percent, PicoFarad, Unknown };
+struct TMarkTolerance {
+    std::string_view upper;
+    std::string_view lower;
+    TTolUnit unit = TTolUnit::None; // None: no tolerance shown
+};
+TMarkTolerance fnMarkTolerance(int picture);
+// The temperature coefficient of a capacitor's extra band picture (1-10) in
+// 10^-6/K: 0 (NP0), -33 ... -750, +30, +500; `known` false for any other.
+struct TTempCoefficient {
+    bool known = false;
+    int ppm = 0;
+};
+TTempCoefficient fnTempCoefficient(int extraBand);
+
 } // namespace marking

@@ -9,6 +9,8 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace marking;
@@ -51,6 +53,11 @@ TEST_P(Decode, ShowsWhatTheBandsSay)
                            : c.family == 'C' ? prDecodeCap(c.code)
                                              : prDecodeDross(c.code);
     EXPECT_EQ(fnRead(d), c.shown);
+    // What Ctrl+C copies is the number the glyphs show, or nothing where they show a dash.
+    std::string glyphs;
+    for (const TDisplayItem& item : fnDisplayItems(d))
+        glyphs += item.point ? '.' : (item.glyph == 10 ? '?' : static_cast<char>('0' + item.glyph));
+    EXPECT_EQ(fnMarkNumber(d), glyphs.find('?') == std::string::npos ? glyphs : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,6 +114,43 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"DrossMicro", 'D', "471FFF", "470 uH t1"},
         TDecodeCase{"DrossMissingDigit", 'D', "F21FFF", "uH t1"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The display's tolerance and extra-band pictures read as text for copying.
+TEST(MarkingDecoder, TolerancesAndTemperatureCoefficientsAsText)
+{
+    const struct {
+        int picture;
+        std::string_view upper, lower;
+        TTolUnit unit;
+    } tolerances[] = {
+        {1, "±20", "", TTolUnit::Percent},
+        {3, "±5", "", TTolUnit::Percent},
+        {6, "±0.5", "", TTolUnit::Percent},
+        {11, "+80", "−20", TTolUnit::Percent},
+        {15, "+100", "−10", TTolUnit::Percent},
+        {16, "±0.25", "", TTolUnit::PicoFarad},
+        {19, "±0.1", "", TTolUnit::PicoFarad},
+        {20, "", "", TTolUnit::None},
+        {21, "", "", TTolUnit::Unknown},
+        {23, "±4", "", TTolUnit::Percent},
+        {0, "", "", TTolUnit::None},
+        {25, "", "", TTolUnit::None},
+    };
+    for (const auto& t : tolerances) {
+        const TMarkTolerance read = fnMarkTolerance(t.picture);
+        EXPECT_EQ(read.upper, t.upper) << t.picture;
+        EXPECT_EQ(read.lower, t.lower) << t.picture;
+        EXPECT_EQ(read.unit, t.unit) << t.picture;
+    }
+    // Black NP0, violet -750, grey +30, white +500 (extra band pictures are band + 1).
+    const std::pair<int, int> groups[] = {{1, 0}, {2, -33}, {8, -750}, {9, 30}, {10, 500}};
+    for (const auto& [picture, ppm] : groups) {
+        EXPECT_TRUE(fnTempCoefficient(picture).known) << picture;
+        EXPECT_EQ(fnTempCoefficient(picture).ppm, ppm) << picture;
+    }
+    EXPECT_FALSE(fnTempCoefficient(0).known);
+    EXPECT_FALSE(fnTempCoefficient(11).known);
+}
 
 TEST(MarkingDecoder, EveryResistorToleranceBand)
 {

@@ -8,12 +8,17 @@
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/UiText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 using namespace marking;
 
@@ -242,6 +247,67 @@ TEST_F(ColorMarkPage, SmdCodeTyped)
         page->editSMDres->insert(QString::fromUtf8(p.pasted));
         EXPECT_EQ(page->editSMDres->text(), p.shown) << p.pasted;
         EXPECT_EQ(page->fnData().CodeRes, p.code) << p.pasted;
+    }
+}
+
+// Ctrl+C copies what the page reads: the family, the bands (or the code being
+// typed) and the display window's value, tolerance and temperature coefficient.
+TEST_F(ColorMarkPage, CtrlCCopiesTheReading)
+{
+    const QString kind = fnText(TextId::MarkKindTitle) + ": ";
+    const QString bands = fnText(TextId::MarkCopyBands) + ": ";
+    const QString value = fnText(TextId::MarkCopyValue) + ": ";
+    const QString tolerance = fnText(TextId::MarkCopyTolerance) + ": ";
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QStringList lines;
+    } cases[] = {
+        {"resistor bands",
+         [&] {
+             for (const auto& [row, band] : {std::pair{4, 1}, {3, 2}, {5, 3}, {2, 4}})
+                 prClickCell(row, band);
+         },
+         {kind + fnText(TextId::MarkResistor),
+          bands + fnText(TextId::MarkBrown) + ", " + fnText(TextId::MarkBlack) + ", " + fnText(TextId::MarkRed) + ", "
+              + fnText(TextId::MarkGold),
+          value + "1,0 " + fnText(TextId::UnitKOhm), tolerance + "±5 %"}},
+        {"SMD code",
+         [&] { prType(page->editSMDres, "01c"); },
+         {kind + fnText(TextId::MarkResistor), fnText(TextId::MarkSmdResistor) + ": 01C",
+          bands + fnText(TextId::MarkBrown) + ", " + fnText(TextId::MarkBlack) + ", " + fnText(TextId::MarkBlack) + ", "
+              + fnText(TextId::MarkRed) + ", " + fnText(TextId::MarkBrown),
+          value + "10,0 " + fnText(TextId::UnitKOhm), tolerance + "±1 %"}},
+        {"capacitor bands with a temperature coefficient",
+         [&] {
+             page->rbMarkCap->click();
+             for (const auto& [row, band] : {std::pair{7, 1}, {10, 2}, {4, 3}, {3, 4}, {10, 5}})
+                 prClickCell(row, band);
+         },
+         {kind + fnText(TextId::MarkCapacitor),
+          bands + fnText(TextId::MarkYellow) + ", " + fnText(TextId::MarkViolet) + ", " + fnText(TextId::MarkBrown)
+              + ", " + fnText(TextId::MarkBlack) + ", " + fnText(TextId::MarkViolet),
+          value + "470 " + fnText(TextId::UnitPF), tolerance + "±20 %",
+          fnText(TextId::MarkCopyTempCoefficient) + ": " + fnText(TextId::MarkGroupNegative).arg(750)}},
+        {"capacitor code and letter",
+         [&] {
+             page->rbMarkCap->click();
+             prType(page->editCap102, "224");
+             page->cbCap104M->setFocus(Qt::MouseFocusReason);
+             page->cbCap104M->setCurrentIndex(page->cbCap104M->findText("Z"));
+         },
+         {kind + fnText(TextId::MarkCapacitor), fnText(TextId::MarkCopyCode) + ": 224 Z",
+          value + "220 " + fnText(TextId::UnitNF), tolerance + "+80/−20 %"}},
+        {"nothing chosen", [] {}, {kind + fnText(TextId::MarkResistor)}},
+    };
+    for (const auto& c : cases) {
+        page->prResetMark();
+        page->editSMDres->clear();
+        page->rbMarkRes->click();
+        c.act();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text().split('\n'), c.lines) << c.what;
     }
 }
 
