@@ -90,12 +90,12 @@ void prGraphPaper(QPainter& p, const QRectF& card)
     prPixelStrokes(p);
     for (int x = static_cast<int>(card.left()) + 8; x < card.right(); x += 8) {
         const bool major = (x - static_cast<int>(card.left())) % 40 == 0;
-        p.setPen(major ? kGridMajor : kGridMinor);
+        p.setPen(fnPixelPen(major ? kGridMajor : kGridMinor));
         p.drawLine(x, static_cast<int>(card.top()), x, static_cast<int>(card.bottom()));
     }
     for (int y = static_cast<int>(card.top()) + 8; y < card.bottom(); y += 8) {
         const bool major = (y - static_cast<int>(card.top())) % 40 == 0;
-        p.setPen(major ? kGridMajor : kGridMinor);
+        p.setPen(fnPixelPen(major ? kGridMajor : kGridMinor));
         p.drawLine(static_cast<int>(card.left()), y, static_cast<int>(card.right()), y);
     }
     p.restore();

@@ -332,7 +332,7 @@ void prSwatchLocked(QPainter& p)
     p.fillRect(inside, QColor(222, 219, 213));
     p.setClipRect(inside);
     prPixelStrokes(p);
-    p.setPen(QColor(203, 199, 192));
+    p.setPen(fnPixelPen(QColor(203, 199, 192)));
     for (int d = -9; d <= 9; d += 3)
         p.drawLine(QPoint(inside.left() + d, inside.bottom()), QPoint(inside.right() + d, inside.top()));
     p.restore();

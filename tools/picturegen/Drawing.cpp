@@ -92,6 +92,8 @@ void prPixelStrokes(QPainter& p)
         p.translate(0.5, 0.5);
 }
 
+QPen fnPixelPen(const QColor& c) { return QPen(c, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
+
 void prDeviceImage(QPainter& p, QPoint at, const QImage& image)
 {
     const QPointF device = p.deviceTransform().map(QPointF(at));
@@ -214,7 +216,7 @@ void prFieldBox(QPainter& p, const QRect& field, const QColor& fill)
     p.drawRect(field);
     // Frame just outside the field: the edit box covers the inside exactly.
     prPixelStrokes(p);
-    p.setPen(QPen(ink::kFieldFrame, 1));
+    p.setPen(fnPixelPen(ink::kFieldFrame));
     p.setBrush(Qt::NoBrush);
     p.drawRect(field.adjusted(-1, -1, 0, 0));
     p.restore();

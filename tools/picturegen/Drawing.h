@@ -120,6 +120,11 @@ int fnDeviceScale(const QPainter& p);
 // this, so draw them first or in their own save/restore.
 void prPixelStrokes(QPainter& p);
 
+// The pen of pixel strokes: 1 px, square ends and mitred corners, so that
+// scaled a line still ends on its last pixel and an outline keeps the outer
+// device pixel of each corner (a bevel cuts it off).
+QPen fnPixelPen(const QColor& c);
+
 // Draws a picture made in device pixels (at the painter's scale) with its
 // top-left at `at` in picture pixels, pixel for pixel.
 void prDeviceImage(QPainter& p, QPoint at, const QImage& image);

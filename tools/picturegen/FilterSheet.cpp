@@ -528,7 +528,7 @@ void prSeriesElement(QPainter& p, const TElement& e)
     case TPart::Resistor:
         p.save();
         prPixelStrokes(p);
-        p.setPen(QPen(kWire, 1));
+        p.setPen(fnPixelPen(kWire));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(s.first, kTopWire - kResistorWidth / 2, kResistorLength, kResistorWidth));
         p.restore();
@@ -562,7 +562,7 @@ void prShuntElement(QPainter& p, const TElement& e)
         bodyBottom = bodyTop + kResistorLength - 2;
         p.save();
         prPixelStrokes(p);
-        p.setPen(QPen(kWire, 1));
+        p.setPen(fnPixelPen(kWire));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(x - kResistorWidth / 2, bodyTop, kResistorWidth, bodyBottom - bodyTop));
         p.restore();
@@ -579,7 +579,7 @@ void prShuntElement(QPainter& p, const TElement& e)
     }
     p.save();
     prPixelStrokes(p);
-    p.setPen(QPen(kWire, 1));
+    p.setPen(fnPixelPen(kWire));
     p.drawLine(x, kTopWire, x, bodyTop - 1);
     p.drawLine(x, bodyBottom + 1, x, kGroundWire);
     p.restore();
@@ -608,7 +608,7 @@ void prSection(QPainter& p, const TSection& section)
     const int wireTo = kTerminalOut - 3;
     p.save();
     prPixelStrokes(p);
-    p.setPen(QPen(kWire, 1));
+    p.setPen(fnPixelPen(kWire));
     int x = wireFrom;
     for (const TSpan& b : breaks) {
         p.drawLine(x, kTopWire, b.first - 1, kTopWire);

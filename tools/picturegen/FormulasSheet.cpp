@@ -693,7 +693,7 @@ void prThrow(QPainter& p, const TPiece& piece)
     p.fillRect(QRect(towerL, towerTop, towerR - towerL + 1, ground - towerTop), ink::kSteelFront);
     p.fillRect(QRect(towerL + 1, towerTop + 1, 3, ground - towerTop - 1), ink::kSteelTop);
     prPixelStrokes(p);
-    p.setPen(QPen(ink::kOutline, 1));
+    p.setPen(fnPixelPen(ink::kOutline));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(towerL, towerTop, towerR - towerL, ground - towerTop));
     p.restore();

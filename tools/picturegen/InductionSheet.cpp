@@ -526,7 +526,7 @@ void prIconMultiLayer(QPainter& p)
     p.drawRect(wind);
     p.save();
     prPixelStrokes(p);
-    p.setPen(QPen(QColor(150, 76, 32, 150), 1.0));
+    p.setPen(fnPixelPen(QColor(150, 76, 32, 150)));
     for (int x = 9; x < 24; x += 2)
         p.drawLine(x, 6, x, 25);
     p.restore();

@@ -11,13 +11,15 @@
 //   <output-dir>/en/<Store>.bmp     1x, English, the same stored form
 //   <output-dir>/2x/<Store>.png     2x, Russian, a plain PNG
 //   <output-dir>/2x/en/<Store>.png  2x, English
-// The window icon has no 2x copy. Every file is read back (and restored)
-// and compared with its drawing; any difference ends the run with a non-zero
-// exit code, and so does an English word with a Cyrillic letter left in it.
-// With a preview directory, a PNG of every restored picture is written
-// there too (in the same sub-directories), plus a copy of each sheet with
-// the page's field boxes and pieces outlined. With --only, just that store
-// is drawn and written. With --icons, only the desktop icons are written
+// An English drawing that comes out as the Russian one (its words look the
+// same in both alphabets) is not written. The window icon has no words and
+// no 2x copy. Every file is read back (and restored) and compared with its
+// drawing; any difference ends the run with a non-zero exit code, and so
+// does an English word with a Cyrillic letter left in it. With a preview
+// directory, a PNG of every restored picture is written there too (in the
+// same sub-directories), plus a copy of each sheet with the page's field
+// boxes and pieces outlined. With --only, just that store is drawn and
+// written. With --icons, only the desktop icons are written
 // (packaging/icons), checked the same way.
 #include "Sheets.h"
 #include "StoreFiles.h"
