@@ -197,22 +197,6 @@ const std::vector<int> Layouts[8] = {
     {}, {Z, P, 0, 1}, {0, P, 1}, {0, 1}, {0, 1, Z}, {0, P, 1, 2}, {0, 1, P, 2}, {0, 1, 2},
 };
 
-// The tolerance pictures: 1-9 by colour or letter, 10-15 the letters N Z S T
-// Q Y, 16-19 the precise colours of a capacitor of 10 pF or less (in pF), 21
-// a code without a known letter; 20 and 24 are empty.
-constexpr TTolUnit Pct = TTolUnit::Percent;
-constexpr TTolUnit Pf = TTolUnit::PicoFarad;
-constexpr TMarkTolerance Tolerances[24] = {
-    {"±20", "", Pct},    {"±10", "", Pct},         {"±5", "", Pct},
-    {"±1", "", Pct},     {"±2", "", Pct},          {"±0.5", "", Pct},
-    {"±0.25", "", Pct},  {"±0.1", "", Pct},        {"±0.05", "", Pct},
-    {"±30", "", Pct},    {"+80", "−20", Pct},      {"+50", "−20", Pct},
-    {"+50", "−10", Pct}, {"+30", "−10", Pct},      {"+100", "−10", Pct},
-    {"±0.25", "", Pf},   {"±0.05", "", Pf},        {"±0.5", "", Pf},
-    {"±0.1", "", Pf},    {"", "", TTolUnit::None}, {"", "", TTolUnit::Unknown},
-    {"±3", "", Pct},     {"±4", "", Pct},          {"", "", TTolUnit::None},
-};
-
 // Class 1 ceramic groups of the extra band, black to white.
 constexpr int TempCoefficients[10] = {0, -33, -75, -150, -220, -330, -470, -750, 30, 500};
 
@@ -479,11 +463,6 @@ std::string fnMarkNumber(const TMarkDisplay& display)
         number += glyph < 0 ? '.' : static_cast<char>('0' + glyph);
     }
     return number;
-}
-
-TMarkTolerance fnMarkTolerance(int picture)
-{
-    return picture >= 1 && picture <= 24 ? Tolerances[picture - 1] : TMarkTolerance{};
 }
 
 TTempCoefficient fnTempCoefficient(int extraBand)

@@ -115,13 +115,30 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display);
 std::string fnMarkNumber(const TMarkDisplay& display);
 // A tolerance picture (1-24) as written: a symmetric one in `upper` ("±5",
 // "±0.25"), an asymmetric one as its two deviations ("+80", "−20", UTF-8).
+// Pictures 1-9 are by colour or letter, 10-15 the letters N Z S T Q Y, 16-19
+// the precise colours of a capacitor of 10 pF or less (in pF), 21 a code
+// without a known letter; 20 and 24 are empty. The picture sheet writes the
+// same texts.
 enum class TTolUnit { None, Percent, PicoFarad, Unknown };
 struct TMarkTolerance {
     std::string_view upper;
     std::string_view lower;
     TTolUnit unit = TTolUnit::None; // None: no tolerance shown
 };
-TMarkTolerance fnMarkTolerance(int picture);
+inline constexpr TMarkTolerance MarkTolerances[24] = {
+    {"±20", "", TTolUnit::Percent},     {"±10", "", TTolUnit::Percent},     {"±5", "", TTolUnit::Percent},
+    {"±1", "", TTolUnit::Percent},      {"±2", "", TTolUnit::Percent},      {"±0.5", "", TTolUnit::Percent},
+    {"±0.25", "", TTolUnit::Percent},   {"±0.1", "", TTolUnit::Percent},    {"±0.05", "", TTolUnit::Percent},
+    {"±30", "", TTolUnit::Percent},     {"+80", "−20", TTolUnit::Percent},  {"+50", "−20", TTolUnit::Percent},
+    {"+50", "−10", TTolUnit::Percent},  {"+30", "−10", TTolUnit::Percent},  {"+100", "−10", TTolUnit::Percent},
+    {"±0.25", "", TTolUnit::PicoFarad}, {"±0.05", "", TTolUnit::PicoFarad}, {"±0.5", "", TTolUnit::PicoFarad},
+    {"±0.1", "", TTolUnit::PicoFarad},  {"", "", TTolUnit::None},           {"", "", TTolUnit::Unknown},
+    {"±3", "", TTolUnit::Percent},      {"±4", "", TTolUnit::Percent},      {"", "", TTolUnit::None},
+};
+constexpr TMarkTolerance fnMarkTolerance(int picture)
+{
+    return picture >= 1 && picture <= 24 ? MarkTolerances[picture - 1] : TMarkTolerance{};
+}
 // The temperature coefficient of a capacitor's extra band picture (1-10) in
 // 10^-6/K: 0 (NP0), -33 ... -750, +30, +500; `known` false for any other.
 struct TTempCoefficient {

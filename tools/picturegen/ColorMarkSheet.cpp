@@ -11,6 +11,7 @@
 #include "Sheets.h"
 
 #include "calculators/ColorMark/ColorMarkGeometry.h"
+#include "calculators/ColorMark/MarkingDecoder.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -438,40 +439,14 @@ void prUnit(QPainter& p, int u, TLanguage language)
 // asymmetric tolerance is written as its two deviations stacked, "+80" over
 // "−20", followed by the unit. A code without a known letter shows the word
 // for tolerance and a question mark.
-enum class TTolUnit { None, Percent, PicoFarad, Unknown };
-struct TTolText {
-    const char* text;  // symmetric form, or the upper deviation; none: the word
-    const char* lower; // lower deviation of an asymmetric tolerance
-    TTolUnit unit;     // None: an empty piece
-};
-constexpr TTolUnit kPct = TTolUnit::Percent;
-constexpr TTolUnit kPf = TTolUnit::PicoFarad;
-const std::array<TTolText, kTolCount> kTolText = {{
-    {"±20", nullptr, kPct},
-    {"±10", nullptr, kPct},
-    {"±5", nullptr, kPct},
-    {"±1", nullptr, kPct},
-    {"±2", nullptr, kPct},
-    {"±0,5", nullptr, kPct},
-    {"±0,25", nullptr, kPct},
-    {"±0,1", nullptr, kPct},
-    {"±0,05", nullptr, kPct},
-    {"±30", nullptr, kPct},
-    {"+80", "−20", kPct},
-    {"+50", "−20", kPct},
-    {"+50", "−10", kPct},
-    {"+30", "−10", kPct},
-    {"+100", "−10", kPct},
-    {"±0,25", nullptr, kPf},
-    {"±0,05", nullptr, kPf},
-    {"±0,5", nullptr, kPf},
-    {"±0,1", nullptr, kPf},
-    {nullptr, nullptr, TTolUnit::None},
-    {nullptr, nullptr, TTolUnit::Unknown},
-    {"±3", nullptr, kPct},
-    {"±4", nullptr, kPct},
-    {nullptr, nullptr, TTolUnit::None},
-}};
+using marking::TTolUnit;
+static_assert(std::size(marking::MarkTolerances) == kTolCount);
+// The texts as the marking decoder reads them, with the decimal point of the language.
+QString fnTolNumber(std::string_view text, TLanguage language)
+{
+    QString number = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return language == TLanguage::Russian ? number.replace('.', ',') : number;
+}
 
 QString fnTolUnit(TTolUnit unit, TLanguage language)
 {
@@ -489,7 +464,7 @@ constexpr double kTolBaseline = 16.0;
 // The tolerance stands right-aligned under the unit.
 void prTolerance(QPainter& p, int t, TLanguage language)
 {
-    const TTolText& tt = kTolText[static_cast<std::size_t>(t - 1)];
+    const marking::TMarkTolerance tt = marking::fnMarkTolerance(t);
     if (tt.unit == TTolUnit::None)
         return;
     const QFont font = fnLcdFont(13);
@@ -497,15 +472,15 @@ void prTolerance(QPainter& p, int t, TLanguage language)
     const double unitLeft = std::round(kTolRight - fnTextWidth(unit, font));
     prTextAt(p, QPointF(unitLeft, kTolBaseline), unit, font, kLcdInk);
     const double gap = 3.0;
-    if (tt.lower == nullptr) {
-        const QString value = tt.text != nullptr ? QString::fromUtf8(tt.text)
-                                                 : fnMarkWord(TMarkWord::Tolerance, language);
+    if (tt.lower.empty()) {
+        const QString value = !tt.upper.empty() ? fnTolNumber(tt.upper, language)
+                                                : fnMarkWord(TMarkWord::Tolerance, language);
         prTextAt(p, QPointF(std::round(unitLeft - gap - fnTextWidth(value, font)), kTolBaseline), value, font, kLcdInk);
         return;
     }
     const QFont small = fnLcdFont(10);
-    const QString upper = QString::fromUtf8(tt.text);
-    const QString lower = QString::fromUtf8(tt.lower);
+    const QString upper = fnTolNumber(tt.upper, language);
+    const QString lower = fnTolNumber(tt.lower, language);
     const double right = unitLeft - gap;
     prTextAt(p, QPointF(std::round(right - fnTextWidth(upper, small)), 9.0), upper, small, kLcdInk);
     prTextAt(p, QPointF(std::round(right - fnTextWidth(lower, small)), 20.0), lower, small, kLcdInk);
