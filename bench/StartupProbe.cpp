@@ -71,7 +71,7 @@ void prOpenTabs(TMyFormMain& form)
     const std::vector<std::pair<const char*, void (TMyFormMain::*)()>> calculators = {
         {"transformer", &TMyFormMain::prMenuTransformerClick}, {"coil", &TMyFormMain::prMenuCoilClick},
         {"marking", &TMyFormMain::prMenuColorMarkClick},       {"filter", &TMyFormMain::prMenuFilterClick},
-        {"formulas", &TMyFormMain::prMenuFormulasClick},
+        {"formulas", &TMyFormMain::prMenuFormulasClick},       {"ladder", &TMyFormMain::prMenuLadderClick},
     };
     for (int round = 1; round <= 2; ++round) {
         for (const auto& [name, open] : calculators) {
