@@ -388,6 +388,13 @@ void TMyFormMain::prPlaceHelpWidgets()
     mExitButton->move(mHelpSheet->geometry().left() + 6, sheet.height() - mExitButton->height() - 7);
 }
 
+void TMyFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (devicePixelRatio() > 1)
+        prReadSheetsAt2xAhead();
+}
+
 bool TMyFormMain::eventFilter(QObject* watched, QEvent* event)
 {
     // A field of this window takes Ctrl+C for itself; with nothing selected in

@@ -58,6 +58,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // On a fine screen the drawings at 2x are read ahead from the first show.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

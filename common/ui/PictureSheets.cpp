@@ -3,11 +3,18 @@
 #include "common/core/SheetRows.h"
 #include "text/MultiLanguage.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QResource>
+#include <QSet>
+#include <QStringList>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -103,6 +110,54 @@ QHash<qint64, TKnownSheet>& fnKnownSheets()
 void prRememberSheet(const QImage& sheet, const QString& path)
 {
     fnKnownSheets().insert(sheet.cacheKey(), TKnownSheet{path, false, {}});
+}
+
+// The 2x drawings read ahead: a path is taken by whoever reads it first (the
+// worker or a page); the worker leaves what it read for the page to take.
+struct TReadAhead {
+    std::mutex lock;
+    std::condition_variable done;
+    QSet<QString> taken;
+    QHash<QString, QImage> read;
+    std::atomic<bool> stop{false};
+    std::thread worker;
+
+    void prStop()
+    {
+        stop = true;
+        if (worker.joinable())
+            worker.join();
+    }
+    ~TReadAhead() { prStop(); }
+};
+
+TReadAhead& fnReadAhead()
+{
+    static TReadAhead ahead;
+    return ahead;
+}
+
+// ":/pictures/en/X.bmp" -> ":/pictures/2x/en/X.png"
+QString fn2xPath(QString path)
+{
+    path.replace(QStringLiteral(":/pictures/"), QStringLiteral(":/pictures/2x/"));
+    path.replace(QStringLiteral(".bmp"), QStringLiteral(".png"));
+    return path;
+}
+
+// The 2x drawing at a path: the worker's, waited for while it reads it, or
+// read here.
+QImage fnTake2x(const QString& path)
+{
+    TReadAhead& ahead = fnReadAhead();
+    std::unique_lock guard(ahead.lock);
+    if (!ahead.taken.contains(path)) {
+        ahead.taken.insert(path);
+        guard.unlock();
+        return QImage(path);
+    }
+    ahead.done.wait(guard, [&] { return ahead.read.contains(path); });
+    return ahead.read.take(path);
 }
 
 // A built-in BMP as a 24-bit image, read straight from the uncompressed
@@ -201,11 +256,8 @@ QImage fnSheetAt2x(const QImage& sheet)
     TKnownSheet& entry = found.value();
     if (!entry.loaded) {
         entry.loaded = true;
-        // ":/pictures/en/X.bmp" -> ":/pictures/2x/en/X.png"
-        QString path = entry.path;
-        path.replace(QStringLiteral(":/pictures/"), QStringLiteral(":/pictures/2x/"));
-        path.replace(QStringLiteral(".bmp"), QStringLiteral(".png"));
-        QImage twice(path);
+        const QString path = fn2xPath(entry.path);
+        QImage twice = fnTake2x(path);
         if (twice.isNull() || twice.size() != sheet.size() * 2) {
             std::fprintf(stderr, "quillfern: no readable 2x drawing %s; the 1x one is shown\n", qPrintable(path));
             twice = QImage();
@@ -215,6 +267,35 @@ QImage fnSheetAt2x(const QImage& sheet)
         entry.twice = twice;
     }
     return entry.twice;
+}
+
+void prReadSheetsAt2xAhead()
+{
+    TReadAhead& ahead = fnReadAhead();
+    if (ahead.worker.joinable())
+        return;
+    QStringList paths;
+    for (const TStoreInfo& info : kStores)
+        paths << fn2xPath(fnVariantPath(info.store));
+    // Stopped before the application's objects go; a page still waiting gets
+    // what the worker took, as it always leaves what it took.
+    qAddPostRoutine([] { fnReadAhead().prStop(); });
+    ahead.worker = std::thread([paths, &ahead] {
+        for (const QString& path : paths) {
+            {
+                const std::lock_guard guard(ahead.lock);
+                if (ahead.stop || ahead.taken.contains(path))
+                    continue;
+                ahead.taken.insert(path);
+            }
+            QImage twice(path);
+            {
+                const std::lock_guard guard(ahead.lock);
+                ahead.read.insert(path, twice);
+            }
+            ahead.done.notify_all();
+        }
+    });
 }
 
 void prRestoreRows(QImage& sheet, int mode)

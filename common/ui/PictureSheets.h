@@ -46,6 +46,12 @@ QImage fnSharedSheet(TPictureStore store);
 // it. Null (and a note on stderr, once) when it is missing or unreadable:
 // the 1x sheet is then used.
 QImage fnSheetAt2x(const QImage& sheet);
+// Reads the 2x drawings of every store in the interface's language on a
+// worker thread (once; the window calls it when it finds itself on a fine
+// screen), so that the first page of a calculator finds its drawing read. A
+// page asking for a drawing being read waits for it; one not reached yet it
+// reads itself.
+void prReadSheetsAt2xAhead();
 
 // Restores the rows of a 24-bit sheet in place (only mode 2 changes it).
 void prRestoreRows(QImage& sheet, int mode);
