@@ -40,8 +40,6 @@ constexpr int kStatusBarHeight = 18;
 constexpr int kWindowLeft = 10;
 constexpr int kWindowTop = 10;
 
-const QColor kPictureBackground(212, 208, 200);
-
 // The help page's text lines and links: 10 points at 96 dpi.
 constexpr int kHelpFontPixels = 13;
 
@@ -382,7 +380,7 @@ void TMyFormMain::prPlaceHelpWidgets()
     const QSize sheet = mHelpSheet->size();
     mHelpPicture->move(0, 0);
     mHelpPicture->prSetSize(sheet.width(), sheet.height());
-    mHelpPicture->fillRect(fnPlaceRect(0, 0, sheet.width(), sheet.height(), TRect{}), kPictureBackground);
+    mHelpPicture->fillRect(fnPlaceRect(0, 0, sheet.width(), sheet.height(), TRect{}), KitPictureBackground);
     const TRect source = fnPlaceRect(1, 1, 411, 237, TRect{});
     mHelpPicture->copyRect(fnPlaceRect(10, 10, 0, 0, source), AboutBitmap, source);
     mExitButton->move(mHelpSheet->geometry().left() + 6, sheet.height() - mExitButton->height() - 7);

@@ -26,8 +26,6 @@ namespace {
 
 TMyPageList<TMyColorMarkPage> ColorMarkPages;
 
-const QColor PictureBackground(212, 208, 200);
-
 constexpr int SelectPanelWidth = 200;
 constexpr int SelectPanelHeight = 250;
 // A family a row under the selection panel's title: its icon, and its radio
@@ -155,7 +153,7 @@ void TMyColorMarkPage::prCreatePanelSelectElement()
     imageSelectRes = new TMyImageCanvas(PanelSelectElement);
     imageSelectRes->setObjectName("imageSelectRes");
     imageSelectRes->prSetSize(SelectPanelWidth, SelectPanelHeight);
-    imageSelectRes->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), PictureBackground);
+    imageSelectRes->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), KitPictureBackground);
 
     QLabel* title = fnNewLabel(PanelSelectElement, "labelSelectElement", fnText(TextId::MarkKindTitle));
     title->move(fnCentredLeft(PanelSelectElement->width(), title->width()), 8);
@@ -195,7 +193,7 @@ void TMyColorMarkPage::prCreatePanelResult()
     imagePanelResult = new TMyImageCanvas(PanelResult);
     imagePanelResult->setObjectName("imagePanelResult");
     imagePanelResult->prSetSize(PanelResult->width(), PanelResult->height());
-    imagePanelResult->fillRect(fnRectAt(0, 0, PanelResult->width(), PanelResult->height()), PictureBackground);
+    imagePanelResult->fillRect(fnRectAt(0, 0, PanelResult->width(), PanelResult->height()), KitPictureBackground);
     connect(imagePanelResult, &TMyImageCanvas::mousePressed, this, &TMyColorMarkPage::prPanelResultOnMouseClick);
     connect(imagePanelResult, &TMyImageCanvas::mouseMoved, this, &TMyColorMarkPage::prPanelResultOnMouseMove);
 

@@ -22,8 +22,6 @@ namespace {
 
 TMyPageList<TMyFiltersPage> FilterPages;
 
-const QColor PictureBackground(212, 208, 200);
-
 constexpr int SelectPanelWidth = 200;
 constexpr int SelectPanelHeight = 250;
 constexpr int EditWidth = 40;
@@ -104,7 +102,7 @@ void TMyFiltersPage::prCreatePanelSelectFilters()
     imageSelectFilters = new TMyImageCanvas(PanelSelectFilters);
     imageSelectFilters->setObjectName("imageSelectFilters");
     imageSelectFilters->prSetSize(SelectPanelWidth, SelectPanelHeight);
-    imageSelectFilters->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), PictureBackground);
+    imageSelectFilters->fillRect(fnRectAt(0, 0, SelectPanelWidth, SelectPanelHeight), KitPictureBackground);
 
     mData.labelSelectFilters = fnNewLabel(PanelSelectFilters, "labelSelectFilters", fnText(TextId::FilterKindTitle));
     mData.labelSelectFilters->move(fnCentredLeft(PanelSelectFilters->width(), mData.labelSelectFilters->width()), 8);
@@ -131,7 +129,7 @@ void TMyFiltersPage::prCreatePanelResultFilters()
     imageFilters = new TMyImageCanvas(PanelResultFilters);
     imageFilters->setObjectName("imageFilters");
     imageFilters->prSetSize(PanelResultFilters->width(), PanelResultFilters->height());
-    imageFilters->fillRect(fnRectAt(0, 0, imageFilters->width(), imageFilters->height()), PictureBackground);
+    imageFilters->fillRect(fnRectAt(0, 0, imageFilters->width(), imageFilters->height()), KitPictureBackground);
 
     for (int slot = 1; slot <= 12; ++slot) {
         auto* edit = new TMyNumberField(PanelResultFilters, "editFilter" + QString::number(slot), TypingLimit);
@@ -224,7 +222,7 @@ void TMyFiltersPage::prShowKind(TFilterKind kind)
     if (!radio->isChecked())
         radio->setChecked(true);
     prHideFilterResult();
-    imageFilters->fillRect(fnRectAt(0, 0, imageFilters->width(), imageFilters->height()), PictureBackground);
+    imageFilters->fillRect(fnRectAt(0, 0, imageFilters->width(), imageFilters->height()), KitPictureBackground);
 
     QLabel* heading = mData.labelTitleFilters;
     prSetLabelText(heading, fnText(low ? TextId::FilterLowPassTitle : TextId::FilterHighPassTitle));

@@ -24,7 +24,6 @@ namespace {
 
 TMyPageList<TMyFormulasPage> FormulasPages;
 
-const QColor PictureBackground(212, 208, 200);
 const QColor ResultColour(255, 0, 0);
 
 constexpr int SectionPanelWidth = 200;
@@ -204,7 +203,7 @@ void TMyFormulasPage::prCreatePanelFormulas()
     imageFormulas = new TMyImageCanvas(PanelFormulas);
     imageFormulas->setObjectName("imageFormulas");
     imageFormulas->prSetSize(PanelFormulas->width(), PanelFormulas->height());
-    imageFormulas->fillRect(fnRectAt(0, 0, PanelFormulas->width(), PanelFormulas->height()), PictureBackground);
+    imageFormulas->fillRect(fnRectAt(0, 0, PanelFormulas->width(), PanelFormulas->height()), KitPictureBackground);
 
     for (int k = 1; k <= FormulaSlots; ++k) {
         auto* edit = new TMyNumberField(PanelFormulas, "editFormula" + QString::number(k), TypingLimit);
@@ -274,7 +273,7 @@ void TMyFormulasPage::prSelectFormula()
 
 void TMyFormulasPage::prClearFormulaArea()
 {
-    imageFormulas->fillRect(fnRectAt(0, 0, imageFormulas->width(), imageFormulas->height()), PictureBackground);
+    imageFormulas->fillRect(fnRectAt(0, 0, imageFormulas->width(), imageFormulas->height()), KitPictureBackground);
     for (int k = 1; k <= FormulaSlots; ++k) {
         QLineEdit* edit = mData.editFormula[fnAt(k)];
         edit->setEnabled(false);

@@ -28,7 +28,6 @@ namespace {
 
 TMyPageList<TMyInductionPage> InductionPages;
 
-const QColor PictureBackground(212, 208, 200);
 // A permeability field the user cannot type in (a coil without a core).
 const QColor LockedColour(239, 237, 209);
 const QColor ResultColour(255, 0, 0);
@@ -97,7 +96,7 @@ void TMyInductionPage::prCreatePanelSelectCoil()
     imageSelectInd->setObjectName("imageSelectInd");
     imageSelectInd->move(0, 0);
     imageSelectInd->prSetSize(SelectPanelWidth, SelectPanelHeight);
-    imageSelectInd->fillRect(TRect{0, 0, SelectPanelWidth, SelectPanelHeight}, PictureBackground);
+    imageSelectInd->fillRect(TRect{0, 0, SelectPanelWidth, SelectPanelHeight}, KitPictureBackground);
 
     mData.labelSelectCoil = fnNewLabel(PanelSelectCoil, "labelSelectCoil", fnText(TextId::CoilKindTitle));
     mData.labelSelectCoil->move(fnCentredLeft(PanelSelectCoil->width(), mData.labelSelectCoil->width()), 8);
@@ -204,7 +203,7 @@ void TMyInductionPage::prCreatePanelInduction()
     imageResultInd->setObjectName("imageResultInd");
     imageResultInd->move(0, 0);
     imageResultInd->prSetSize(PanelInduction->width(), PanelInduction->height());
-    imageResultInd->fillRect(TRect{0, 0, PanelInduction->width(), PanelInduction->height()}, PictureBackground);
+    imageResultInd->fillRect(TRect{0, 0, PanelInduction->width(), PanelInduction->height()}, KitPictureBackground);
 
     mData.rbIndFromN = fnNewRadio(PanelInduction, "rbIndFromN", TextId::CoilFromN, 0, 0, DirectionWidth);
     mData.rbNFromInd = fnNewRadio(PanelInduction, "rbNFromInd", TextId::CoilFromL, 0, 0, DirectionWidth);
@@ -358,7 +357,7 @@ void TMyInductionPage::prCreateExtras()
 
 void TMyInductionPage::prClearPanelInduction()
 {
-    imageResultInd->fillRect(TRect{0, 0, imageResultInd->width(), imageResultInd->height()}, PictureBackground);
+    imageResultInd->fillRect(TRect{0, 0, imageResultInd->width(), imageResultInd->height()}, KitPictureBackground);
     mData.labelTitleInd->hide();
     for (int k = 1; k <= IndCaption::Count; ++k)
         mData.labelInd[static_cast<std::size_t>(k)]->hide();
@@ -605,7 +604,7 @@ void TMyInductionPage::prShowToroidRows()
     const int coreTop = fnListRowTop(0);
     imageResultInd->fillRect(
         fnRectAt(0, coreTop - 4, imageResultInd->width(), geo::fnDrawing(TCoilKind::Tor).place.Y - coreTop + 4),
-        PictureBackground);
+        KitPictureBackground);
     mData.labelToroidCore->move(ListMargin, coreTop);
     mData.labelToroidCore->show();
     QComboBox* cores = mData.comboToroidCore;

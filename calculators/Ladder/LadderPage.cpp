@@ -24,7 +24,6 @@ namespace {
 
 TMyPageList<TMyLadderPage> LadderPages;
 
-const QColor PictureBackground(212, 208, 200);
 const QColor Ink(34, 36, 40);
 const QColor GridLine(184, 180, 172);
 const QColor DecadeLine(150, 146, 140);
@@ -96,7 +95,7 @@ void prDrawCapacitor(QPainter& p, QPointF centre, bool vertical)
 
 void prDrawResistor(QPainter& p, QRectF body)
 {
-    p.setBrush(PictureBackground);
+    p.setBrush(KitPictureBackground);
     p.drawRect(body);
     p.setBrush(Qt::NoBrush);
 }
@@ -160,7 +159,7 @@ void TMyLadderSchematic::paintEvent(QPaintEvent*)
 
 void TMyLadderSchematic::prDraw(QPainter& p) const
 {
-    p.fillRect(rect(), PictureBackground);
+    p.fillRect(rect(), KitPictureBackground);
     if (mLadder.empty())
         return;
     p.setRenderHint(QPainter::Antialiasing);
@@ -195,7 +194,7 @@ void TMyLadderSchematic::prDraw(QPainter& p) const
             p.drawEllipse(QPointF(x, TopWire + 0.5), 2, 2);
             p.drawEllipse(QPointF(x, GroundWire + 0.5), 2, 2);
             p.setBrush(Qt::NoBrush);
-            p.fillRect(QRectF(x - 8, ShuntMiddle - 15, 16, 30), PictureBackground);
+            p.fillRect(QRectF(x - 8, ShuntMiddle - 15, 16, 30), KitPictureBackground);
             if (e.inductor) {
                 p.drawLine(QPointF(x, ShuntMiddle - 15), QPointF(x, ShuntMiddle - 14));
                 prDrawInductor(p, QPointF(x, ShuntMiddle - 14), true);
@@ -207,7 +206,7 @@ void TMyLadderSchematic::prDraw(QPainter& p) const
             }
             p.drawText(QRectF(x - 34, ShuntMiddle - 6, 24, 12), Qt::AlignRight | Qt::AlignVCenter, name);
         } else {
-            p.fillRect(QRectF(x - 15, TopWire - 8, 30, 16), PictureBackground);
+            p.fillRect(QRectF(x - 15, TopWire - 8, 30, 16), KitPictureBackground);
             if (e.inductor) {
                 p.drawLine(QPointF(x - 15, TopWire + 0.5), QPointF(x - 14, TopWire + 0.5));
                 prDrawInductor(p, QPointF(x - 14, TopWire + 0.5), false);
@@ -229,7 +228,7 @@ TMyLadderPlot::TMyLadderPlot(QWidget* parent) : QWidget(parent) {}
 template <typename TX, typename TY>
 void TMyLadderPlot::prDrawGrid(QPainter& p, const QRectF& area, TX xAt, TY yAt) const
 {
-    p.fillRect(rect(), PictureBackground);
+    p.fillRect(rect(), KitPictureBackground);
     // The loss grid: every 10 dB, labelled every 20.
     p.setPen(QPen(GridLine, 1));
     for (int db = 0; db <= 80; db += 10) {
@@ -334,7 +333,7 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
     if (!mStandardDb.empty()) {
         const double y = area.bottom() - 30;
         const double x = area.right() - 110;
-        p.fillRect(QRectF(x - 4, y - 8, 112, 32), PictureBackground);
+        p.fillRect(QRectF(x - 4, y - 8, 112, 32), KitPictureBackground);
         p.setPen(QPen(ExactCurve, 1.8));
         p.drawLine(QPointF(x, y), QPointF(x + 20, y));
         p.setPen(QPen(StandardCurve, 1.8));
@@ -358,7 +357,7 @@ void TMyLadderPage::prCreatePanelInput()
     PanelLadderInput->setGeometry(10, 10, InputPanelWidth, 10);
     PanelLadderInput->setAutoFillBackground(true);
     QPalette palette = PanelLadderInput->palette();
-    palette.setColor(QPalette::Window, PictureBackground);
+    palette.setColor(QPalette::Window, KitPictureBackground);
     PanelLadderInput->setPalette(palette);
 
     const auto group = [this](QRadioButton* first, QRadioButton* second) {
@@ -430,7 +429,7 @@ void TMyLadderPage::prCreatePanelResult()
                                    pageControl.height() - 48);
     PanelLadderResult->setAutoFillBackground(true);
     QPalette palette = PanelLadderResult->palette();
-    palette.setColor(QPalette::Window, PictureBackground);
+    palette.setColor(QPalette::Window, KitPictureBackground);
     PanelLadderResult->setPalette(palette);
 
     QLabel* heading = fnNewLabel(PanelLadderResult, "labelTitleLadder", fnText(TextId::LadderTitle));

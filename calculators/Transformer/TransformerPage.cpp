@@ -41,7 +41,6 @@ TMyPageList<TMyTrans> TransPages;
 // Read-only fields and computed grid cells.
 const QColor LockedColour(239, 237, 209);
 // Picture background, shown until a drawing is on the canvas.
-const QColor PictureBackground(212, 208, 200);
 
 constexpr int ButtonWidth = KitButtonWidth;
 constexpr int ButtonHeight = KitButtonHeight;
@@ -294,7 +293,7 @@ void TMyTrans::prCreatePanelTransInput()
     imageTransInput->setObjectName("imageTransInput");
     imageTransInput->move(0, 0);
     imageTransInput->prSetSize(width, height);
-    imageTransInput->fillRect(fnRectAt(0, 0, width, height), PictureBackground);
+    imageTransInput->fillRect(fnRectAt(0, 0, width, height), KitPictureBackground);
     if (!sheet.isNull())
         imageTransInput->drawSheet(sheet);
     const int imageLeft = imageTransInput->x();
@@ -739,7 +738,7 @@ void TMyTrans::prSetCoreKind(TTransCoreKind kind)
     // The picture shows the sheet shared by every transformer page.
     {
         const QImage sheet = fnSharedSheet(fnCoreStore(kind));
-        imageTrans->fillRect(fnRectAt(0, 0, imageTrans->width(), imageTrans->height()), PictureBackground);
+        imageTrans->fillRect(fnRectAt(0, 0, imageTrans->width(), imageTrans->height()), KitPictureBackground);
         if (!sheet.isNull())
             imageTrans->drawSheet(sheet);
         if (radio)

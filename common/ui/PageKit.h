@@ -7,6 +7,7 @@
 #include "common/ui/PageHost.h"
 #include "common/ui/UiText.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
@@ -27,6 +28,9 @@ class QLineEdit;
 class QRadioButton;
 class QWidget;
 class TMyPageHost;
+
+// The grey of every drawing's background (and of a sheet that failed to load).
+inline const QColor KitPictureBackground(212, 208, 200);
 
 // Heights the page tables are laid out with.
 inline constexpr int KitRadioHeight = 17;

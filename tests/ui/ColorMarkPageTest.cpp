@@ -50,12 +50,7 @@ protected:
         prClickAt(fnCell(row, band).Left + 7, fnCell(row, band).Top + 7, button);
     }
 
-    void prType(QLineEdit* edit, const QString& keys)
-    {
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
-    }
+    static void prType(QLineEdit* edit, const QString& keys) { prTypeInto(edit, keys); }
 
     // Whether the picture shows, at `place`, exactly the sheet's `piece`.
     bool fnShows(const TRect& place, const TRect& piece) const

@@ -82,9 +82,7 @@ void prType(QWidget* sheet, const char* name, const char* text)
     auto* edit = sheet->findChild<QLineEdit*>(name);
     if (!edit || !edit->isVisible())
         return;
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, QString::fromUtf8(text));
+    prTypeInto(edit, QString::fromUtf8(text));
 }
 
 TEST_F(English, NoCyrillicLetterAnywhere)

@@ -42,16 +42,7 @@ protected:
         ASSERT_NE(page, nullptr);
     }
 
-    void prType(I input, const QString& keys)
-    {
-        QLineEdit* edit = page->fnEdit(input);
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, keys);
-    }
+    void prType(I input, const QString& keys) { prTypeInto(page->fnEdit(input), keys); }
 
     QLabel* fnLabel(const char* name) const { return page->fnTabSheet()->findChild<QLabel*>(name); }
     QString fnValue(const char* name) const { return fnLabel(name)->text(); }

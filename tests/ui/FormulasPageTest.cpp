@@ -41,12 +41,7 @@ protected:
     QComboBox* fnCombo(int slot) { return fnData().comboFormula[static_cast<std::size_t>(slot - 1)]; }
     QLabel* fnResult(int label) { return fnData().labelResult[static_cast<std::size_t>(label - 1)]; }
 
-    void prType(int slot, const QString& keys)
-    {
-        fnEdit(slot)->setFocus(Qt::MouseFocusReason);
-        fnEdit(slot)->selectAll();
-        QTest::keyClicks(fnEdit(slot), keys);
-    }
+    void prType(int slot, const QString& keys) { prTypeInto(fnEdit(slot), keys); }
 
     // Picks list entry `row` of a section with the keyboard, as a user can.
     void prPick(QRadioButton* section, int row)

@@ -54,13 +54,7 @@ protected:
     QLabel* fnResult(int k) { return fnData().labelResInd[static_cast<std::size_t>(k)]; }
 
     // Focus a field as a click would, then type over its text.
-    void prType(int k, const QString& keys)
-    {
-        QLineEdit* edit = fnEdit(k);
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
-    }
+    void prType(int k, const QString& keys) { prTypeInto(fnEdit(k), keys); }
 
     void prTypeAll(const std::vector<std::pair<int, QString>>& values)
     {

@@ -31,15 +31,7 @@ protected:
         ASSERT_NE(page, nullptr);
     }
 
-    void prType(QLineEdit* edit, const QString& keys)
-    {
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Delete);
-        else
-            QTest::keyClicks(edit, keys);
-    }
+    static void prType(QLineEdit* edit, const QString& keys) { prTypeInto(edit, keys); }
 
     QString fnValue(int element) const { return page->labelLadderValue[static_cast<std::size_t>(element - 1)]->text(); }
     static QString fnUnit(const char* number, std::uint32_t unit)
