@@ -9,6 +9,7 @@
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
+#include "tests/support/TypeInto.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -94,14 +95,6 @@ void BM_TransformerEnter(benchmark::State& state)
 }
 BENCHMARK(BM_TransformerEnter)->Unit(benchmark::kMicrosecond);
 
-// Types a value into a field as a user does, with the focus.
-void prTypeInto(QLineEdit* field, const QString& keys)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, keys);
-}
-
 void BM_CoilKeystroke(benchmark::State& state)
 {
     TMyFormMain& form = fnForm();
@@ -134,7 +127,7 @@ void BM_CoilKeystrokeExact(benchmark::State& state)
         type(OneN, "200");
         field = data.editInd[OneN];
         break;
-    case 1: // single layer, the turns for 8,7 mH by exact physics
+    case 1: // single layer, the turns for 8 and 80 µH by exact physics
         data.rbNFromInd->click();
         type(OneLen, "200");
         type(OneWire, "0,1");

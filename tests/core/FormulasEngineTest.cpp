@@ -12,6 +12,7 @@
 #include "text/MultiLanguage.h"
 #include "text/Quantities.h"
 #include "text/TextIds.h"
+#include "tests/support/RectChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -341,11 +342,6 @@ INSTANTIATE_TEST_SUITE_P(
 // The sheet: every piece on it and none over another, since each is drawn
 // in its own rectangle. The formula area: no field and no icon over a
 // picture of its formula or over another field or icon.
-bool fnOverlap(const TRect& a, const TRect& b)
-{
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-
 TEST(FormulasGeometry, PiecesStayApartOnTheSheet)
 {
     namespace geo = geometry;

@@ -4,6 +4,7 @@
 // geometry: pieces apart on the sheet, places that fit what goes there.
 #include "calculators/ColorMark/MarkingDecoder.h"
 #include "calculators/ColorMark/ColorMarkGeometry.h"
+#include "tests/support/RectChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -426,16 +427,6 @@ struct TNamedRect {
     std::string name;
     TRect rect;
 };
-
-bool fnOverlap(const TRect& a, const TRect& b)
-{
-    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
-}
-bool fnInside(const TRect& inner, const TRect& outer)
-{
-    return outer.Left <= inner.Left && inner.Right <= outer.Right && outer.Top <= inner.Top
-           && inner.Bottom <= outer.Bottom;
-}
 
 // Everything the page cuts from the sheet but the display interior, which is
 // cut from inside the window.

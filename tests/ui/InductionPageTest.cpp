@@ -326,9 +326,7 @@ TEST_F(InductionPage, WireAndExactValueBesideTheResult)
         fnText(TextId::CoilExactTurns).arg(QString()).mid(fnText(TextId::CoilExactTurns).indexOf("%1") + 2)))
         << fnData().labelExactInd->text().toStdString();
     // No turns known: nothing beside nothing.
-    fnEdit(OneL)->setFocus();
-    fnEdit(OneL)->selectAll();
-    QTest::keyClick(fnEdit(OneL), Qt::Key_Delete);
+    prTypeInto(fnEdit(OneL), "");
     EXPECT_EQ(fnData().labelWireLength->text(), "");
     EXPECT_FALSE(fnData().labelExactInd->isVisible());
     // Ctrl+C: the view, its fields with their units, its results by name.
@@ -404,9 +402,7 @@ TEST_F(InductionPage, TwoTabsAreIndependent)
     ASSERT_NE(second, first);
     EXPECT_EQ(second->fnData().editInd[OneLen]->text(), "0");
     EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusSingleNoSizeNoN));
-    second->fnData().editInd[OneLen]->setFocus(Qt::MouseFocusReason);
-    second->fnData().editInd[OneLen]->selectAll();
-    QTest::keyClicks(second->fnData().editInd[OneLen], "25");
+    prTypeInto(second->fnData().editInd[OneLen], "25");
     EXPECT_EQ(first->fnData().editInd[OneLen]->text(), "10");
     EXPECT_EQ(first->fnData().labelResInd[1]->text(), fnMicro("0,69"));
 

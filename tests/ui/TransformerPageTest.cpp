@@ -54,14 +54,6 @@ protected:
 
     QLineEdit* fnEdit(const char* name) const { return page->fnTabSheet()->findChild<QLineEdit*>(name); }
 
-    // Focus a field as a click would, then type there.
-    void prType(QLineEdit* edit, const QString& keys)
-    {
-        edit->setFocus(Qt::MouseFocusReason);
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
-    }
-
     void prEnter(QLineEdit* edit)
     {
         edit->setFocus(Qt::MouseFocusReason);
@@ -90,7 +82,7 @@ protected:
     void prTypeCore(const std::map<const char*, QString>& values)
     {
         for (const auto& [name, text] : values)
-            prType(fnEdit(name), text);
+            prTypeInto(fnEdit(name), text);
     }
 
     static bool fnMarked(const QLineEdit* edit)
@@ -394,7 +386,7 @@ TEST_F(TransformerPage, TypingKeepsFieldsNumbers)
     for (const auto& t : typings) {
         QLineEdit* edit = fnEdit(t.field);
         edit->clear();
-        prType(edit, t.keys);
+        prTypeInto(edit, t.keys);
         EXPECT_EQ(edit->text(), t.shown) << t.field << " typed " << t.keys;
     }
 }
@@ -545,7 +537,7 @@ TEST_F(TransformerPage, ToroidDesign)
     EXPECT_EQ(form->fnStatusText(), fnText(TextId::StatusTransDone));
 
     // Inner diameter above the outer: both marked, no areas.
-    prType(fnEdit("editDmin"), "70");
+    prTypeInto(fnEdit("editDmin"), "70");
     prEnter(fnEdit("editDmin"));
     EXPECT_TRUE(fnMarked(fnEdit("editDmax")));
     EXPECT_TRUE(fnMarked(fnEdit("editDmin")));
@@ -591,7 +583,7 @@ TEST_F(TransformerPage, PagesAreIndependentAndCloseHidesTheTab)
 {
     TMyTrans* first = page;
     const int firstIndex = form->fnActivePageIndex();
-    prType(fnEdit("editA"), "20");
+    prTypeInto(fnEdit("editA"), "20");
 
     TMyTrans* second = fnOpen();
     ASSERT_NE(second, nullptr);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/MainForm.h"
+#include "tests/support/TypeInto.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -11,18 +12,6 @@
 #include <QUrl>
 #include <memory>
 #include <ostream>
-
-// Types into a field as a user does: focus, select all, then the keys (an
-// empty text deletes what was selected).
-inline void prTypeInto(QLineEdit* edit, const QString& keys)
-{
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    if (keys.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    else
-        QTest::keyClicks(edit, keys);
-}
 
 // Test failures show Qt texts as texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -57,7 +57,7 @@ constexpr auto kWords = std::to_array<TWordRow<TCoilWord>>({
     {TCoilWord::CaptionFormer, {"Диаметр каркаса D0", "Former diameter D0"}},
     {TCoilWord::CaptionWire, {"Диаметр провода d", "Wire diameter d"}},
     {TCoilWord::CaptionRoundWire, {"Прямой круглый провод", "Straight round wire"}},
-    {TCoilWord::CaptionWireOverPlane, {"Провод над плоскостью", "Wire over a plane"}},
+    {TCoilWord::CaptionWireOverPlane, {"Провод над плоскостью", "Wire above a plane"}},
     {TCoilWord::CaptionBar, {"Прямоугольная шина", "Rectangular bar"}},
     {TCoilWord::CaptionInductance, {"Индуктивность L", "Inductance L"}},
 });

@@ -14,19 +14,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
 
 using namespace picturegen;
+using transformer::TTransCoreKind;
 namespace markGeo = marking::geometry;
-
-bool fnHasCyrillic(const QString& text)
-{
-    return std::any_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
-}
 
 TEST(PictureWords, EverySheetWordHasAnEnglishFormWithoutCyrillicLetters)
 {
@@ -57,8 +51,6 @@ QImage fnPiece(const QImage& drawing, const QRect& piece, int scale)
     return drawing.copy(QRect(piece.topLeft() * scale, piece.size() * scale));
 }
 
-QRect fnRect(const TRect& r) { return fnQRect(r); }
-
 TEST(PictureLanguages, MarkingSheetChangesOnlyThePiecesThatCarryWords)
 {
     const struct {
@@ -66,23 +58,23 @@ TEST(PictureLanguages, MarkingSheetChangesOnlyThePiecesThatCarryWords)
         QRect rect;
         bool words;
     } pieces[] = {
-        {"display window", fnRect(markGeo::WindowPiece), false},
-        {"digit glyphs", fnRect(markGeo::Glyphs.fnPiece(0)).united(fnRect(markGeo::Glyphs.fnPiece(10))), false},
-        {"decimal point", fnRect(markGeo::PointPiece), false},
-        {"chart swatches", fnRect(markGeo::Swatches.fnPiece(1)).united(fnRect(markGeo::Swatches.fnPiece(30))), false},
-        {"band slices", fnRect(markGeo::BandSlices.fnPiece(1)).united(fnRect(markGeo::BandSlices.fnPiece(78))), false},
-        {"banded body", fnRect(markGeo::Bodies.fnPiece(markGeo::BodyBanded)), false},
-        {"disc outline", fnRect(markGeo::Bodies.fnPiece(markGeo::BodyDiscOutline)), false},
-        {"unit 11 (none)", fnRect(markGeo::Units.fnPiece(11)), false},
-        {"tolerance ±20 %", fnRect(markGeo::Tolerances.fnPiece(1)), false},
-        {"tolerance +80 −20 %", fnRect(markGeo::Tolerances.fnPiece(11)), false},
-        {"unit Ом / Ω", fnRect(markGeo::Units.fnPiece(1)), true},
-        {"unit мкГн / µH", fnRect(markGeo::Units.fnPiece(9)), true},
-        {"tolerance ±0,25 пФ / pF", fnRect(markGeo::Tolerances.fnPiece(16)), true},
-        {"tolerance without a letter", fnRect(markGeo::Tolerances.fnPiece(21)), true},
-        {"extra band МП0 / NP0", fnRect(markGeo::ExtraBands.fnPiece(1)), true},
-        {"disc with its code and letter hints", fnRect(markGeo::Bodies.fnPiece(markGeo::BodyDisc)), true},
-        {"chip with its code hint", fnRect(markGeo::Bodies.fnPiece(markGeo::BodyChip)), true},
+        {"display window", fnQRect(markGeo::WindowPiece), false},
+        {"digit glyphs", fnQRect(markGeo::Glyphs.fnPiece(0)).united(fnQRect(markGeo::Glyphs.fnPiece(10))), false},
+        {"decimal point", fnQRect(markGeo::PointPiece), false},
+        {"chart swatches", fnQRect(markGeo::Swatches.fnPiece(1)).united(fnQRect(markGeo::Swatches.fnPiece(30))), false},
+        {"band slices", fnQRect(markGeo::BandSlices.fnPiece(1)).united(fnQRect(markGeo::BandSlices.fnPiece(78))), false},
+        {"banded body", fnQRect(markGeo::Bodies.fnPiece(markGeo::BodyBanded)), false},
+        {"disc outline", fnQRect(markGeo::Bodies.fnPiece(markGeo::BodyDiscOutline)), false},
+        {"unit 11 (none)", fnQRect(markGeo::Units.fnPiece(11)), false},
+        {"tolerance ±20 %", fnQRect(markGeo::Tolerances.fnPiece(1)), false},
+        {"tolerance +80 −20 %", fnQRect(markGeo::Tolerances.fnPiece(11)), false},
+        {"unit Ом / Ω", fnQRect(markGeo::Units.fnPiece(1)), true},
+        {"unit мкГн / µH", fnQRect(markGeo::Units.fnPiece(9)), true},
+        {"tolerance ±0,25 пФ / pF", fnQRect(markGeo::Tolerances.fnPiece(16)), true},
+        {"tolerance without a letter", fnQRect(markGeo::Tolerances.fnPiece(21)), true},
+        {"extra band МП0 / NP0", fnQRect(markGeo::ExtraBands.fnPiece(1)), true},
+        {"disc with its code and letter hints", fnQRect(markGeo::Bodies.fnPiece(markGeo::BodyDisc)), true},
+        {"chip with its code hint", fnQRect(markGeo::Bodies.fnPiece(markGeo::BodyChip)), true},
     };
     for (int scale : {1, 2}) {
         const QImage russian = fnDrawColorMarkSheet({TLanguage::Russian, scale});
@@ -166,11 +158,11 @@ TEST(PictureDensity, EverySheetAtTwiceTheDensityIsTheSameDrawingWithMoreDetail)
         std::function<QImage(const TVariant&)> draw;
     } sheets[] = {
         {"ImageAbout", fnDrawAbout},
-        {"ImageTr01", [](const TVariant& v) { return fnDrawCoreSheet(TCoreKind::LaminatedEI, v); }},
-        {"ImageTr02", [](const TVariant& v) { return fnDrawCoreSheet(TCoreKind::TapeEI, v); }},
-        {"ImageTr03", [](const TVariant& v) { return fnDrawCoreSheet(TCoreKind::LaminatedUI, v); }},
-        {"ImageTr04", [](const TVariant& v) { return fnDrawCoreSheet(TCoreKind::TapeUI, v); }},
-        {"ImageTr05", [](const TVariant& v) { return fnDrawCoreSheet(TCoreKind::Toroid, v); }},
+        {"ImageTr01", [](const TVariant& v) { return fnDrawCoreSheet(TTransCoreKind::LamEI, v); }},
+        {"ImageTr02", [](const TVariant& v) { return fnDrawCoreSheet(TTransCoreKind::LentEI, v); }},
+        {"ImageTr03", [](const TVariant& v) { return fnDrawCoreSheet(TTransCoreKind::LamUI, v); }},
+        {"ImageTr04", [](const TVariant& v) { return fnDrawCoreSheet(TTransCoreKind::LentUI, v); }},
+        {"ImageTr05", [](const TVariant& v) { return fnDrawCoreSheet(TTransCoreKind::Toroid, v); }},
         {"ImageTr06", fnDrawInputPanel},
         {"ImageInduction", fnDrawInductionSheet},
         {"ImageColorMark", fnDrawColorMarkSheet},

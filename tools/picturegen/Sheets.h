@@ -2,11 +2,15 @@
 // variant's scale), as the program shows them (before the stored form).
 #pragma once
 
+#include "calculators/Transformer/TransformerFields.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QRect>
 #include <QString>
+
+#include <algorithm>
 
 class QTextStream;
 
@@ -31,14 +35,17 @@ struct TWordPair {
     const char* english;
 };
 
+// Whether a text holds a Cyrillic letter (an English word must not).
+inline bool fnHasCyrillic(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
+}
+
 // A place on a picture where the page puts an edit box.
 struct TFieldPlace {
     QString name; // the widget's object name ("editA")
     QRect rect;
 };
-
-// The five core kinds of the transformer page, in the order of their stores.
-enum class TCoreKind { LaminatedEI, TapeEI, LaminatedUI, TapeUI, Toroid };
 
 QImage fnDrawAbout(const TVariant& variant); // 420 x 400, the help page's title picture
 QList<TWordPair> fnAboutWords();
@@ -50,12 +57,12 @@ const QList<int>& fnAppIconSizes();
 QImage fnDrawAppIcon(int size); // size x size, ARGB
 int fnWriteAppIcons(const QString& dir, QTextStream& out, QTextStream& err);
 
-QImage fnDrawCoreSheet(TCoreKind kind, const TVariant& variant); // 560 x 220
+QImage fnDrawCoreSheet(transformer::TTransCoreKind kind, const TVariant& variant); // 560 x 220
 QImage fnDrawInputPanel(const TVariant& variant);                // 180 x 220
 QList<TWordPair> fnTransformerWords();                           // of the core drawings and the panel
 
 // Field places, for the debug previews and for the drawings themselves.
-QList<TFieldPlace> fnCoreFields(TCoreKind kind);
+QList<TFieldPlace> fnCoreFields(transformer::TTransCoreKind kind);
 QList<TFieldPlace> fnInputPanelFields();
 
 // Colours every transformer drawing keeps exactly through palette reduction.

@@ -69,18 +69,6 @@ static_assert(fnWordsInOrder(kWords));
 
 // ---------------------------------------------------------------- fields
 
-TTransCoreKind fnTransKind(TCoreKind kind)
-{
-    switch (kind) {
-    case TCoreKind::LaminatedEI: return TTransCoreKind::LamEI;
-    case TCoreKind::TapeEI: return TTransCoreKind::LentEI;
-    case TCoreKind::LaminatedUI: return TTransCoreKind::LamUI;
-    case TCoreKind::TapeUI: return TTransCoreKind::LentUI;
-    case TCoreKind::Toroid: return TTransCoreKind::Toroid;
-    }
-    return TTransCoreKind::LamEI;
-}
-
 // The box of a field on the drawing of a kind.
 QRect fnFieldRect(TTransCoreKind kind, TTransField field) { return fnQRect(geo::fnCoreFieldRect(kind, field)); }
 
@@ -646,11 +634,11 @@ void prDrawToroid(QPainter& p)
 
 // ---------------------------------------------------------------- public
 
-QList<TFieldPlace> fnCoreFields(TCoreKind kind)
+QList<TFieldPlace> fnCoreFields(TTransCoreKind kind)
 {
     QList<TFieldPlace> out;
     for (const geo::TCoreFieldPlace& place : geo::CoreFieldPlaces) {
-        const TPoint at = geo::fnCoreFieldPlace(place, fnTransKind(kind));
+        const TPoint at = geo::fnCoreFieldPlace(place, kind);
         if (at != geo::Hidden)
             out.push_back({QString::fromLatin1(transformer::fnTransFieldName(place.field)),
                            fnQRect(geo::fnFieldRect(place.field, at))});
@@ -678,10 +666,9 @@ QList<QColor> fnTransformerKeyColours()
 
 QList<TWordPair> fnTransformerWords() { return fnWordList(kWords); }
 
-QImage fnDrawCoreSheet(TCoreKind kind, const TVariant& variant)
+QImage fnDrawCoreSheet(TTransCoreKind transKind, const TVariant& variant)
 {
     QImage img = fnBlankPicture(kSheetWidth, kSheetHeight, variant.scale);
-    const TTransCoreKind transKind = fnTransKind(kind);
     QPainter p;
     prBeginPainter(p, img, variant.scale);
     switch (transKind) {

@@ -30,12 +30,12 @@
 #include <QPainter>
 #include <QTextStream>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
 
 using namespace picturegen;
+using transformer::TTransCoreKind;
 
 // The transformer drawings are reduced to this many colours so that the
 // stored form (which complements half the rows) still fits 256.
@@ -61,10 +61,10 @@ QList<TJob> fnJobs()
     jobs.push_back({QStringLiteral("ImageAbout"), fnDrawAbout, {24, true}, false, {}, fnAboutWords});
     const struct {
         const char* name;
-        TCoreKind kind;
+        transformer::TTransCoreKind kind;
     } cores[] = {
-        {"ImageTr01", TCoreKind::LaminatedEI}, {"ImageTr02", TCoreKind::TapeEI}, {"ImageTr03", TCoreKind::LaminatedUI},
-        {"ImageTr04", TCoreKind::TapeUI},      {"ImageTr05", TCoreKind::Toroid},
+        {"ImageTr01", TTransCoreKind::LamEI}, {"ImageTr02", TTransCoreKind::LentEI}, {"ImageTr03", TTransCoreKind::LamUI},
+        {"ImageTr04", TTransCoreKind::LentUI},      {"ImageTr05", TTransCoreKind::Toroid},
     };
     for (const auto& core : cores)
         jobs.push_back({QString::fromLatin1(core.name),
@@ -123,9 +123,7 @@ bool fnEnglishWordsClean(const TJob& job, QTextStream& err)
     bool clean = true;
     for (const TWordPair& w : job.words()) {
         const QString english = QString::fromUtf8(w.english);
-        const bool cyrillic = std::any_of(english.begin(), english.end(),
-                                          [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
-        if (english.isEmpty() || cyrillic) {
+        if (english.isEmpty() || fnHasCyrillic(english)) {
             err << job.name << ": the English for \"" << QString::fromUtf8(w.russian) << "\" is \"" << english
                 << "\"\n";
             clean = false;

@@ -12,6 +12,7 @@
 #include "calculators/Transformer/TransformerPage.h"
 #include "common/ui/ImageCanvas.h"
 #include "common/ui/NumberField.h"
+#include "tests/support/TypeInto.h"
 #include "text/MultiLanguage.h"
 
 #include <QApplication>
@@ -34,14 +35,6 @@ void prSave(QWidget& window, const QString& path)
 {
     QApplication::processEvents();
     window.grab().save(path);
-}
-
-// Types into a field as a user would: focus, select all, keys.
-void prType(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus(Qt::MouseFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
 }
 
 void prTransformerShots(TMyFormMain& form, const QString& dir)
@@ -83,7 +76,7 @@ void prCoilShots(TMyFormMain& form, const QString& dir)
     TInductionData& data = page->fnData();
     const auto type = [&](std::initializer_list<std::pair<int, const char*>> values) {
         for (const auto& [edit, text] : values)
-            prType(data.editInd[static_cast<std::size_t>(edit)], QString::fromUtf8(text));
+            prTypeInto(data.editInd[static_cast<std::size_t>(edit)], QString::fromUtf8(text));
     };
     using namespace induction::IndEdit;
 
@@ -119,7 +112,7 @@ void prCoilShots(TMyFormMain& form, const QString& dir)
     data.comboToroidCore->setCurrentIndex(2);
     prSave(form, dir + "/coil-toroid-core.png");
     data.rbNFromInd->click();
-    prType(data.editToroidL, "1,2");
+    prTypeInto(data.editToroidL, "1,2");
     prSave(form, dir + "/coil-toroid-core-turns.png");
     data.comboToroidCore->setCurrentIndex(0);
 
@@ -158,15 +151,15 @@ void prMarkingShots(TMyFormMain& form, const QString& dir)
     prSave(form, dir + "/marking-inductor.png");
     // The capacitor code 104 with the letter K.
     page->rbMarkCap->click();
-    prType(page->editCap102, "104");
+    prTypeInto(page->editCap102, "104");
     page->cbCap104M->setFocus();
     page->cbCap104M->setCurrentIndex(7);
     prSave(form, dir + "/marking-capcode.png");
     // An SMD resistor code typed in: 4r7.
     page->rbMarkRes->click();
-    prType(page->editSMDres, "4r7");
+    prTypeInto(page->editSMDres, "4r7");
     prSave(form, dir + "/marking-smd.png");
-    prType(page->editSMDres, "01C");
+    prTypeInto(page->editSMDres, "01C");
     prSave(form, dir + "/marking.png");
 }
 
@@ -177,8 +170,8 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     if (!page)
         return;
     // 1 kHz and 1 uF: L and R follow.
-    prType(page->fnEdit(filters::TFilterInput::F), "1");
-    prType(page->fnEdit(filters::TFilterInput::C), "1");
+    prTypeInto(page->fnEdit(filters::TFilterInput::F), "1");
+    prTypeInto(page->fnEdit(filters::TFilterInput::C), "1");
     prSave(form, dir + "/filter-lowpass.png");
     page->rbFilterHf->click();
     prSave(form, dir + "/filter-highpass.png");
@@ -190,8 +183,8 @@ void prFilterShots(TMyFormMain& form, const QString& dir)
     form.prMenuFilterClick();
     if (TMyFiltersPage* e12 = fnFiltersPage(form.fnActivePageIndex())) {
         e12->fnCombo(filters::TFilterInput::F)->setCurrentIndex(2);
-        prType(e12->fnEdit(filters::TFilterInput::F), "7");
-        prType(e12->fnEdit(filters::TFilterInput::R), "50");
+        prTypeInto(e12->fnEdit(filters::TFilterInput::F), "7");
+        prTypeInto(e12->fnEdit(filters::TFilterInput::R), "50");
         e12->fnData().comboSeries->setCurrentIndex(2);
         prSave(form, dir + "/filter-e12.png");
     }
@@ -206,7 +199,7 @@ void prLadderShots(TMyFormMain& form, const QString& dir)
     // The 40 m harmonic filter: Chebyshev 0,1 dB, seventh order, 7 MHz, 50 Ohm.
     page->rbLadderChebyshev->click();
     page->comboLadderOrder->setCurrentIndex(6);
-    prType(page->editLadderF, "7");
+    prTypeInto(page->editLadderF, "7");
     prSave(form, dir + "/ladder-shunt.png");
     page->rbLadderSeriesFirst->click();
     prSave(form, dir + "/ladder-series.png");
@@ -220,7 +213,7 @@ void prLadderShots(TMyFormMain& form, const QString& dir)
     if (TMyLadderPage* high = fnLadderPage(form.fnActivePageIndex())) {
         high->rbLadderHighPass->click();
         high->comboLadderOrder->setCurrentIndex(4);
-        prType(high->editLadderF, "1,8");
+        prTypeInto(high->editLadderF, "1,8");
         prSave(form, dir + "/ladder-highpass.png");
     }
 }
@@ -234,7 +227,7 @@ void prFormulasShots(TMyFormMain& form, const QString& dir)
     TFormulasPageData& data = page->fnData();
     const auto type = [&](std::initializer_list<std::pair<int, const char*>> values) {
         for (const auto& [slot, text] : values)
-            prType(data.editFormula[static_cast<std::size_t>(slot - 1)], QString::fromUtf8(text));
+            prTypeInto(data.editFormula[static_cast<std::size_t>(slot - 1)], QString::fromUtf8(text));
     };
     const auto pick = [&](QRadioButton* section, int row) {
         section->click();
