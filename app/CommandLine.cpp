@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 
-#include <cstring>
 #include <string_view>
 
 const char* const kUsage = "Usage: quillfern [--help | --version] [--lang ru|en] [Qt options]\n"

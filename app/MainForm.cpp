@@ -172,6 +172,8 @@ void TMyFormMain::prCreateMainMenu()
     auto* copyTab = new QShortcut(QKeySequence::Copy, this);
     copyTab->setObjectName(QStringLiteral("shortcutCopyTab"));
     connect(copyTab, &QShortcut::activated, this, &TMyFormMain::prCopyPage);
+    // One filter for the whole application: the fields' Ctrl+C, the help
+    // sheet's resizes and the links' clicks and keys.
     qApp->installEventFilter(this);
 }
 
@@ -347,8 +349,6 @@ void TMyFormMain::prCreateHelpPage()
     mMailLink = fnHelpLabel(mHelpSheet, fnText(TextId::MailAddress), "labelMail");
     prMakeLink(mWebLink);
     prMakeLink(mMailLink);
-    mWebLink->installEventFilter(this);
-    mMailLink->installEventFilter(this);
 
     mHelpLine1->move(450, 30);
     const int width2 = mHelpLine1->fontMetrics().horizontalAdvance(mHelpLine1->text());
@@ -367,8 +367,8 @@ void TMyFormMain::prCreateHelpPage()
     connect(mExitButton, &QPushButton::clicked, this, &TMyFormMain::prMenuExitClick);
 
     // The picture and the exit button follow the sheet's size, known only
-    // once the page control has laid out its tabs.
-    mHelpSheet->installEventFilter(this);
+    // once the page control has laid out its tabs (eventFilter sees its
+    // resizes, and the links' clicks and keys).
     prPlaceHelpWidgets();
     mHelpPicture->lower();
 

@@ -4,6 +4,8 @@
 // values give "", values beyond the top unit give ">100 000 <unit>".
 #pragma once
 
+#include "text/TextIds.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,5 +22,5 @@ std::string fnFormatEnergy(int digits, double value);
 // Mass labels: 1028 gram, 1029 kilogram, 1030 tonne. A mass selector item
 // k (0..2, labels 1028..1030) turns a typed value into kilograms with this
 // factor, so that a typed and a shown mass always mean the same unit.
-inline constexpr std::uint32_t kMassLabelIds[3] = {1028, 1029, 1030};
+inline constexpr std::uint32_t kMassLabelIds[3] = {TextId::UnitG, TextId::UnitKg, TextId::UnitT};
 inline constexpr double kMassSelectorToKg[3] = {1e-3, 1.0, 1e3};

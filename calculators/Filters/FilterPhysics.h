@@ -4,18 +4,29 @@
 // in SI units; a result beyond the double range is 0 (no value).
 #pragma once
 
+#include "common/core/LcResonance.h"
+
 namespace filters {
 
 // L = 1 / (4 pi^2 F^2 C): the inductance that resonates with C at F.
-double filterInductanceH(double cutoffHz, double capacitanceF);
+inline double filterInductanceH(double cutoffHz, double capacitanceF)
+{
+    return lcResonanceInductanceH(cutoffHz, capacitanceF);
+}
 // C = 1 / (4 pi^2 F^2 L).
-double filterCapacitanceFromInductanceF(double cutoffHz, double inductanceH);
+inline double filterCapacitanceFromInductanceF(double cutoffHz, double inductanceH)
+{
+    return lcResonanceCapacitanceF(cutoffHz, inductanceH);
+}
 // R = 1 / (2 pi F C): the resistance whose corner with C is at F.
 double filterResistanceOhm(double cutoffHz, double capacitanceF);
 // C = 1 / (2 pi F R).
 double filterCapacitanceFromResistanceF(double cutoffHz, double resistanceOhm);
 // F = 1 / (2 pi sqrt(L C)).
-double filterCutoffFromLcHz(double inductanceH, double capacitanceF);
+inline double filterCutoffFromLcHz(double inductanceH, double capacitanceF)
+{
+    return lcResonanceHz(inductanceH, capacitanceF);
+}
 // F = 1 / (2 pi R C).
 double filterCutoffFromRcHz(double resistanceOhm, double capacitanceF);
 

@@ -20,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class TMyImageCanvas;
-class TMyNumberField;
 class TMyPageHost;
 
 // The page's widget pool and its given order.

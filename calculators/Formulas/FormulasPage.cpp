@@ -331,12 +331,9 @@ void TMyFormulasPage::prShowVelocityChoice(const TRect& icon, std::uint32_t hint
     note->move(10, fnBottom(mData.labelHeadingFormula) + 8);
     note->show();
     prShowSlot(VelocitySlot, {note->x() + 32, fnBottom(note) + 8}, icon, hint);
-    // The velocity follows the choice below it until the user's own is chosen.
+    // The velocity follows the choice below it until the user's own is
+    // chosen (prSetRbV writes it, its unit list and whether both are enabled).
     QLineEdit* velocity = mData.editFormula[fnAt(VelocitySlot)];
-    QComboBox* unit = mData.comboFormula[fnAt(VelocitySlot)];
-    velocity->setEnabled(false);
-    prFillUnitCombo(unit, {TextId::UnitKmPerS}, 0);
-    unit->setEnabled(false);
     int top = fnBottom(velocity) + 8;
     for (std::size_t k = 0; k < std::size(VelocityChoices); ++k) {
         QRadioButton* choice = mData.rbChoice[k];

@@ -19,21 +19,6 @@ double fnQuotient(Real a, double b) { return b > 0 ? fnStore(a / b) : 0.0; }
 
 } // namespace
 
-double resonanceFrequencyHz(double inductanceH, double capacitanceF)
-{
-    return fnStore(1 / (TwoPi * std::sqrt(static_cast<Real>(capacitanceF) * inductanceH)));
-}
-
-double resonanceCapacitanceF(double frequencyHz, double inductanceH)
-{
-    return fnStore(1 / (static_cast<Real>(inductanceH) * FourPiSquared * frequencyHz * frequencyHz));
-}
-
-double resonanceInductanceH(double frequencyHz, double capacitanceF)
-{
-    return fnStore(1 / (static_cast<Real>(capacitanceF) * FourPiSquared * frequencyHz * frequencyHz));
-}
-
 double coilQualityFactor(double frequencyHz, double inductanceH, double lossResistanceOhm)
 {
     return fnStore(static_cast<Real>(inductanceH) * (frequencyHz * TwoPi) / lossResistanceOhm);

@@ -5,23 +5,28 @@
 // stored once as a double. A result beyond the double range is 0 (no value).
 #pragma once
 
+#include "common/core/LcResonance.h"
+
 #include <span>
 
 namespace formulas {
 
-// The constants in extended precision.
-inline constexpr long double TwoPi = 6.283185307179586477L;
-inline constexpr long double FourPiSquared = 39.478417604357434478L;
 // The acceleration of free fall the throw is worked with, m/s2.
 inline constexpr long double GravityMPerS2 = 9.81L;
 
-// LC resonance. The operands are > 0.
-// F = 1 / (2 pi sqrt(C L)): the frequency at which L and C resonate.
-double resonanceFrequencyHz(double inductanceH, double capacitanceF);
-// C = 1 / (L 4 pi^2 F^2).
-double resonanceCapacitanceF(double frequencyHz, double inductanceH);
-// L = 1 / (C 4 pi^2 F^2).
-double resonanceInductanceH(double frequencyHz, double capacitanceF);
+// LC resonance (the core's, under the catalogue's names). The operands are > 0.
+inline double resonanceFrequencyHz(double inductanceH, double capacitanceF)
+{
+    return lcResonanceHz(inductanceH, capacitanceF);
+}
+inline double resonanceCapacitanceF(double frequencyHz, double inductanceH)
+{
+    return lcResonanceCapacitanceF(frequencyHz, inductanceH);
+}
+inline double resonanceInductanceH(double frequencyHz, double capacitanceF)
+{
+    return lcResonanceInductanceH(frequencyHz, capacitanceF);
+}
 
 // A coil's quality factor: its reactance over its loss resistance. The operands are > 0.
 // Q = L (2 pi F) / R.

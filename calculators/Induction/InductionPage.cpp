@@ -28,8 +28,6 @@ namespace {
 
 TMyPageList<TMyInductionPage> InductionPages;
 
-// A permeability field the user cannot type in (a coil without a core).
-const QColor LockedColour(239, 237, 209);
 const QColor ResultColour(255, 0, 0);
 
 constexpr int SelectPanelWidth = 320;
@@ -58,13 +56,6 @@ void prSetResultColour(QLabel* label)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ResultColour);
     label->setPalette(palette);
-}
-
-void prSetFieldColour(QLineEdit* edit, const QColor& colour)
-{
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, colour);
-    edit->setPalette(palette);
 }
 
 } // namespace
@@ -143,7 +134,7 @@ QLineEdit* TMyInductionPage::prCreateEditInd(int index)
     if (fnIsSolenoidMu(index)) {
         edit->prWrite("1");
         edit->setReadOnly(true);
-        prSetFieldColour(edit, LockedColour);
+        prSetFieldColour(edit, KitLockedColour);
     }
     connect(edit, &TMyNumberField::edited, this, [this, index](bool byUser) { prOnEdited(index, byUser); });
     mData.editInd[static_cast<std::size_t>(index)] = edit;
@@ -488,7 +479,7 @@ void TMyInductionPage::prApplyPermeability(bool oneSloi)
     const QString remembered = oneSloi ? mData.sMpOneSloi : mData.sMpManySloi;
     mu->prWrite(enabled ? remembered : QStringLiteral("1"));
     mu->setReadOnly(!enabled);
-    prSetFieldColour(mu, enabled ? mSheet->palette().color(QPalette::Base) : LockedColour);
+    prSetFieldColour(mu, enabled ? mSheet->palette().color(QPalette::Base) : KitLockedColour);
 }
 
 void TMyInductionPage::prShowSolenoidBlock(bool oneSloi)

@@ -1,6 +1,10 @@
 #include "calculators/Ladder/LadderEngine.h"
 
 #include "common/core/LcLadder.h"
+#include "common/core/Numbers.h"
+#include "text/MultiLanguage.h"
+#include "text/Quantities.h"
+#include "text/TextIds.h"
 
 #include <cmath>
 
@@ -116,4 +120,57 @@ std::vector<TLadderElement> fnDesignLadder(const TLadderSpec& inputs)
 double fnLadderLossDb(const std::vector<TLadderElement>& ladder, double impedanceOhm, double frequencyHz)
 {
     return fnLcLadderLossDb(ladder, impedanceOhm, frequencyHz);
+}
+
+double fnLadderCurveHz(double cutoffHz, int point)
+{
+    return cutoffHz / 10 * std::pow(100.0, point / static_cast<double>(LadderCurvePoints - 1));
+}
+
+std::string fnLadderValueText(const TLadderElement& element)
+{
+    // The quantity formatters stop at µH and pF with two decimals; below one
+    // of those the value keeps three significant digits instead.
+    const double smallest = element.inductor ? 1e-6 : 1e-12;
+    if (element.value > 0 && element.value < smallest)
+        return fnSignificantText(element.value / smallest, 3) + " "
+               + fnGetText(element.inductor ? TextId::UnitUH : TextId::UnitPF, 1);
+    return element.inductor ? fnFormatInductance(3, element.value) : fnFormatCapacitance(3, element.value);
+}
+
+TLadderView fnCalcLadder(const TLadderSpec& spec, std::optional<TESeries> series)
+{
+    TLadderView view;
+    view.problem = fnCheckLadderSpec(spec);
+    view.exact = fnDesignLadder(spec);
+    if (view.exact.empty())
+        return view;
+
+    std::vector<TLadderElement> built = view.exact;
+    if (series)
+        for (TLadderElement& e : built)
+            e.value = fnNearestStandard(e.value, *series);
+    view.shown.reserve(built.size());
+    for (std::size_t k = 0; k < built.size(); ++k)
+        view.shown.push_back({built[k], fnLadderValueText(built[k]), fnLadderValueText(view.exact[k]),
+                              (built[k].value / view.exact[k].value - 1) * 100});
+
+    const auto curve = [&spec](const std::vector<TLadderElement>& ladder) {
+        std::vector<double> lossDb(LadderCurvePoints);
+        for (int k = 0; k < LadderCurvePoints; ++k)
+            lossDb[static_cast<std::size_t>(k)] =
+                fnLcLadderLossDb(ladder, spec.impedanceOhm, fnLadderCurveHz(spec.cutoffHz, k));
+        return lossDb;
+    };
+    view.exactDb = curve(view.exact);
+    if (series)
+        view.builtDb = curve(built);
+
+    const bool lowPass = spec.kind == TLadderKind::LowPass;
+    const double ratios[] = {lowPass ? 2.0 : 0.5, lowPass ? 3.0 : 1.0 / 3};
+    for (std::size_t k = 0; k < view.harmonics.size(); ++k) {
+        const double hz = spec.cutoffHz * ratios[k];
+        view.harmonics[k] = {hz, fnLcLadderLossDb(built, spec.impedanceOhm, hz)};
+    }
+    return view;
 }

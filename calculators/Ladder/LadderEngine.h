@@ -4,7 +4,11 @@
 #pragma once
 
 #include "common/core/LcLadder.h"
+#include "common/core/StandardValues.h"
 
+#include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 enum class TLadderResponse { Butterworth, Chebyshev };
@@ -49,3 +53,43 @@ TLadderProblem fnCheckLadderSpec(const TLadderSpec& inputs);
 // The normalised low-pass prototype g1..gn (g0 = g(n+1) = 1); empty for an
 // order or ripple that cannot be built.
 std::vector<double> fnLadderPrototype(TLadderResponse response, int order, double rippleDb);
+
+// The response curves: this many points, log-spaced from F/10 to 10 F.
+inline constexpr int LadderCurvePoints = 400;
+double fnLadderCurveHz(double cutoffHz, int point);
+
+// An element's value as the page writes it: three digits in H, mH, µH or F,
+// µF, nF, pF; below 1 µH or 1 pF three significant digits ("0,0885 мкГн"), so
+// that a VHF design keeps its digits.
+std::string fnLadderValueText(const TLadderElement& element);
+
+// An element as the page shows it: the part the drawer builds (the nearest of
+// the chosen series, else the exact value) and how far it lies from the
+// exact one.
+struct TLadderShownElement {
+    TLadderElement built;
+    std::string text;      // the built value
+    std::string exactText; // the exact value
+    double deviationPercent = 0;
+};
+
+// The loss of the built ladder at a harmonic of the cut-off (2F and 3F for a
+// low-pass, F/2 and F/3 for a high-pass).
+struct TLadderHarmonic {
+    double hz = 0;
+    double lossDb = 0;
+};
+
+// Everything the page shows of a design: the first input that stops it, the
+// exact ladder (empty when stopped), its elements as written, the curve of
+// the exact ladder and, with a series, that of the built one, and the loss of
+// the built ladder at the two harmonics.
+struct TLadderView {
+    TLadderProblem problem = TLadderProblem::None;
+    std::vector<TLadderElement> exact;
+    std::vector<TLadderShownElement> shown;
+    std::vector<double> exactDb; // LadderCurvePoints values, or none
+    std::vector<double> builtDb; // LadderCurvePoints values with a series, or none
+    std::array<TLadderHarmonic, 2> harmonics{};
+};
+TLadderView fnCalcLadder(const TLadderSpec& spec, std::optional<TESeries> series);

@@ -264,11 +264,6 @@ void TMyLadderPlot::prShow(double cutoffHz, bool lowPass, std::vector<double> ex
     update();
 }
 
-double TMyLadderPlot::fnFrequencyHz(double cutoffHz, int point)
-{
-    return cutoffHz / 10 * std::pow(100.0, point / static_cast<double>(Points - 1));
-}
-
 void TMyLadderPlot::paintEvent(QPaintEvent*)
 {
     const QRectF area(PlotLeft, PlotTop, width() - PlotLeft - PlotRightMargin, height() - PlotTop - PlotBottomMargin);
@@ -313,20 +308,20 @@ void TMyLadderPlot::paintEvent(QPaintEvent*)
 
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(area.adjusted(0, 0, 0, 1));
-    const auto curve = [&](const std::vector<double>& lossDb, const QColor& colour, Qt::PenStyle style) {
+    // Both solid: a dashed stroke of 400 points costs more than the rest of
+    // the repaint.
+    const auto curve = [&](const std::vector<double>& lossDb, const QColor& colour) {
         QPolygonF line;
         line.reserve(static_cast<qsizetype>(lossDb.size()));
         for (int k = 0; k < static_cast<int>(lossDb.size()); ++k)
-            line << QPointF(xAt(2.0 * k / (Points - 1)), yAt(lossDb[static_cast<std::size_t>(k)]));
+            line << QPointF(xAt(2.0 * k / (LadderCurvePoints - 1)), yAt(lossDb[static_cast<std::size_t>(k)]));
         // Bevel joins: round ones on 400 short segments cost more than the rest of the repaint.
-        p.setPen(QPen(colour, 1.8, style, Qt::FlatCap, Qt::BevelJoin));
+        p.setPen(QPen(colour, 1.8, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         p.drawPolyline(line);
     };
-    // Both solid: a dashed stroke of 400 points costs more than the rest of
-    // the repaint.
-    curve(mExactDb, ExactCurve, Qt::SolidLine);
+    curve(mExactDb, ExactCurve);
     if (!mStandardDb.empty())
-        curve(mStandardDb, StandardCurve, Qt::SolidLine);
+        curve(mStandardDb, StandardCurve);
     p.setClipping(false);
 
     // The legend, when there are two curves to tell apart.
@@ -460,6 +455,7 @@ void TMyLadderPage::prCreatePanelResult()
 
     imageLadderSchematic = new TMyLadderSchematic(PanelLadderResult);
     imageLadderSchematic->setObjectName("imageLadderSchematic");
+    imageLadderSchematic->setAccessibleName(fnText(TextId::LadderSchematicTitle));
     imageLadderSchematic->setGeometry(8, 76, PanelLadderResult->width() - 16, 130);
     for (std::size_t k = 0; k < labelLadderValue.size(); ++k) {
         QLabel* value = fnNewLabel(PanelLadderResult, "labelLadderValue" + QString::number(k + 1));
@@ -470,6 +466,7 @@ void TMyLadderPage::prCreatePanelResult()
     }
     imageLadderResponse = new TMyLadderPlot(PanelLadderResult);
     imageLadderResponse->setObjectName("imageLadderResponse");
+    imageLadderResponse->setAccessibleName(fnText(TextId::LadderPlotTitle));
     imageLadderResponse->setGeometry(8, 212, PanelLadderResult->width() - 16, PanelLadderResult->height() - 212 - 30);
     labelLadderLoss2 = fnNewLabel(PanelLadderResult, "labelLadderLoss2");
     labelLadderLoss3 = fnNewLabel(PanelLadderResult, "labelLadderLoss3");
@@ -500,30 +497,23 @@ void TMyLadderPage::prCalcLadder()
     mRippleCaption->setVisible(chebyshev);
     editLadderRipple->setVisible(chebyshev);
 
-    mLadder = fnDesignLadder(spec);
     const std::optional<TESeries> series = fnChosenSeries(comboSeries);
-    std::vector<TLadderElement> built = mLadder;
-    if (series)
-        for (TLadderElement& e : built)
-            e.value = fnNearestStandard(e.value, *series);
+    TLadderView view = fnCalcLadder(spec, series);
+    mLadder = std::move(view.exact);
 
     // The values beside their elements, the drawer's parts where a series is chosen.
     imageLadderSchematic->prShow(mLadder);
     for (std::size_t k = 0; k < labelLadderValue.size(); ++k) {
         QLabel* label = labelLadderValue[k];
-        if (k >= built.size()) {
+        if (k >= view.shown.size()) {
             prSetLabelText(label, QString());
             label->setToolTip(QString());
             label->hide();
             continue;
         }
-        const TLadderElement& e = built[k];
-        const auto text = [&e](double value) {
-            return e.inductor ? fnFormatInductance(3, value) : fnFormatCapacitance(3, value);
-        };
-        prSetLabelText(label, fnQString(text(e.value)));
-        label->setToolTip(series ? fnStandardTip(text(mLadder[k].value), (e.value / mLadder[k].value - 1) * 100)
-                                 : QString());
+        const TLadderShownElement& e = view.shown[k];
+        prSetLabelText(label, fnQString(e.text));
+        label->setToolTip(series ? fnStandardTip(e.exactText, e.deviationPercent) : QString());
         label->move(imageLadderSchematic->pos()
                     + imageLadderSchematic->fnLabelPlace(static_cast<int>(k), label->width(), label->height()));
         label->show();
@@ -532,42 +522,24 @@ void TMyLadderPage::prCalcLadder()
     // The response over two decades, and the loss at the harmonics the
     // drawer's parts really give.
     const bool lowPass = spec.kind == TLadderKind::LowPass;
-    std::vector<double> exactDb, standardDb;
-    if (!mLadder.empty()) {
-        exactDb.resize(TMyLadderPlot::Points);
-        for (int k = 0; k < TMyLadderPlot::Points; ++k)
-            exactDb[static_cast<std::size_t>(k)] = fnLadderLossDb(mLadder, spec.impedanceOhm,
-                                                                  TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
-        if (series) {
-            standardDb.resize(TMyLadderPlot::Points);
-            for (int k = 0; k < TMyLadderPlot::Points; ++k)
-                standardDb[static_cast<std::size_t>(k)] = fnLadderLossDb(
-                    built, spec.impedanceOhm, TMyLadderPlot::fnFrequencyHz(spec.cutoffHz, k));
-        }
-    }
-    imageLadderResponse->prShow(mLadder.empty() ? 0 : spec.cutoffHz, lowPass, std::move(exactDb),
-                                std::move(standardDb));
+    imageLadderResponse->prShow(mLadder.empty() ? 0 : spec.cutoffHz, lowPass, std::move(view.exactDb),
+                                std::move(view.builtDb));
     const struct {
         QLabel* label;
-        double ratio;
         std::uint32_t text;
-    } losses[] = {
-        {labelLadderLoss2, lowPass ? 2.0 : 0.5, lowPass ? TextId::LadderLossAt2F : TextId::LadderLossAtHalfF},
-        {labelLadderLoss3, lowPass ? 3.0 : 1.0 / 3, lowPass ? TextId::LadderLossAt3F : TextId::LadderLossAtThirdF}};
-    for (const auto& loss : losses) {
-        if (mLadder.empty()) {
-            prSetLabelText(loss.label, QString());
-            continue;
-        }
-        const double hz = spec.cutoffHz * loss.ratio;
-        prSetLabelText(loss.label, fnText(loss.text).arg(
-                                       fnQString(fnFormatFrequency(3, hz)),
-                                       fnQString(fnFloatToText(3, fnLadderLossDb(built, spec.impedanceOhm, hz)))));
+    } losses[] = {{labelLadderLoss2, lowPass ? TextId::LadderLossAt2F : TextId::LadderLossAtHalfF},
+                  {labelLadderLoss3, lowPass ? TextId::LadderLossAt3F : TextId::LadderLossAtThirdF}};
+    for (std::size_t k = 0; k < std::size(losses); ++k) {
+        const TLadderHarmonic& harmonic = view.harmonics[k];
+        prSetLabelText(losses[k].label, mLadder.empty() ? QString()
+                                                        : fnText(losses[k].text)
+                                                              .arg(fnQString(fnFormatFrequency(3, harmonic.hz)),
+                                                                   fnQString(fnFloatToText(3, harmonic.lossDb))));
     }
 
     // Which input stops the design, if one does.
     std::uint32_t status = TextId::StatusLadderDone;
-    switch (fnCheckLadderSpec(spec)) {
+    switch (view.problem) {
     case TLadderProblem::None: break;
     case TLadderProblem::Order: status = TextId::StatusLadderOrder; break;
     case TLadderProblem::Ripple: status = TextId::StatusLadderRipple; break;

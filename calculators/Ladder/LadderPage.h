@@ -13,11 +13,9 @@
 #include <array>
 #include <vector>
 
-class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPainter;
 class QRectF;
 class QPushButton;
@@ -54,9 +52,6 @@ class TMyLadderPlot : public QWidget {
 public:
     explicit TMyLadderPlot(QWidget* parent);
     void prShow(double cutoffHz, bool lowPass, std::vector<double> exactDb, std::vector<double> standardDb);
-    static constexpr int Points = 400;
-    // The frequency of a point of the curves: F/10 ... 10 F, log-spaced.
-    static double fnFrequencyHz(double cutoffHz, int point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

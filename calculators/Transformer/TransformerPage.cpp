@@ -38,9 +38,6 @@ namespace {
 // Transformer pages by page index.
 TMyPageList<TMyTrans> TransPages;
 
-// Read-only fields and computed grid cells.
-const QColor LockedColour(239, 237, 209);
-// Picture background, shown until a drawing is on the canvas.
 
 constexpr int ButtonWidth = KitButtonWidth;
 constexpr int ButtonHeight = KitButtonHeight;
@@ -362,9 +359,7 @@ void TMyTrans::prCreatePanelCoreShape()
             edit->setMaxLength(32767); // results are written by the program and never cut
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::ClickFocus);
-            QPalette palette = edit->palette();
-            palette.setColor(QPalette::Base, LockedColour);
-            edit->setPalette(palette);
+            prSetFieldColour(edit, KitLockedColour);
         }
     }
     prPublishEdits();
@@ -495,7 +490,7 @@ void TMyTrans::prOnDrawCell(QPainter* painter, const QStyleOptionViewItem& optio
     if (row == 0 || col == 0)
         fill = palette.color(QPalette::Button); // the grid's fixed colour
     else if (row == TransPrimaryRow || col >= TransColTurns)
-        fill = LockedColour;
+        fill = KitLockedColour;
     else
         fill = palette.color(QPalette::Base);
     painter->save();
@@ -622,7 +617,7 @@ QString TMyTrans::fnWireTip(double diameterMm, double currentA)
     if (wire.iecMm > 0)
         lines << fnText(TextId::TransWireIec)
                      .arg(number(fnFixedText(wire.iecMm, 3)), number(fnFloatToText(3, wire.iecDensityAmm2)));
-    else
+    else if (wire.strands > 0) // none for a diameter no bundle of drawer wire reaches
         lines << fnText(TextId::TransWireStrands)
                      .arg(QString::number(wire.strands), number(fnFloatToText(3, wire.strandsDensityAmm2)));
     if (wire.awg >= 0)

@@ -5,7 +5,7 @@
 // next to no memory; a later operation that covers an earlier one replaces it.
 #pragma once
 
-#include "common/core/Numbers.h"
+#include "common/core/Rect.h"
 
 #include <QColor>
 #include <QFont>

@@ -107,6 +107,13 @@ void prSetLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+void prSetFieldColour(QLineEdit* edit, const QColor& colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, colour);
+    edit->setPalette(palette);
+}
+
 void TMyButton::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 QPalette fnPagePalette()

@@ -31,6 +31,8 @@ class TMyPageHost;
 
 // The grey of every drawing's background (and of a sheet that failed to load).
 inline const QColor KitPictureBackground(212, 208, 200);
+// The pale yellow of a field or grid cell the program writes and the user cannot.
+inline const QColor KitLockedColour(239, 237, 209);
 
 // Heights the page tables are laid out with.
 inline constexpr int KitRadioHeight = 17;
@@ -70,6 +72,8 @@ QRadioButton* fnNewRadio(QWidget* parent, const QString& name, std::uint32_t tex
 void prSetFontPoints(QWidget* widget, int points);
 // Sets a label's text and sizes the label to it.
 void prSetLabelText(QLabel* label, const QString& text);
+// Sets the background a field's text is written on.
+void prSetFieldColour(QLineEdit* edit, const QColor& colour);
 
 // A push button that a double click presses once: the second press of a
 // double click never reaches whatever took the button's place (closing a tab
@@ -143,7 +147,6 @@ public:
             return nullptr;
         return mPages[static_cast<std::size_t>(pageIndex)].data();
     }
-    std::size_t fnSize() const { return mPages.size(); }
 
 private:
     std::vector<QPointer<Page>> mPages;

@@ -3,6 +3,10 @@
 // responses, single elements against the voltage divider, and bad inputs.
 #include "calculators/Ladder/LadderEngine.h"
 
+#include "common/core/Numbers.h"
+#include "text/MultiLanguage.h"
+#include "text/TextIds.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -303,3 +307,49 @@ TEST(LadderDesign, AnyInputsGiveSoundResults)
 }
 
 } // namespace
+
+// What the page writes beside each element, read back as a drawer reads it,
+// gives the element within half a percent: from audio to 10 GHz and from
+// 0,1 Ohm to 1 MOhm, where values fall below 1 uH and 1 pF. The exact and
+// the E12 parts alike, with the deviation between them.
+TEST(LadderView, WrittenValuesReadBackToTheElement)
+{
+    prSetDecimalSeparator(',');
+    const struct {
+        std::uint32_t unit;
+        double multiplier;
+    } units[] = {{TextId::UnitH, 1},      {TextId::UnitMH, 1e-3}, {TextId::UnitUH, 1e-6}, {TextId::UnitF, 1},
+                 {TextId::UnitUF, 1e-6},  {TextId::UnitNF, 1e-9}, {TextId::UnitPF, 1e-12}};
+    const auto readBack = [&units](const std::string& text) {
+        const std::size_t blank = text.find(' ');
+        for (const auto& u : units)
+            if (blank != std::string::npos && text.substr(blank + 1) == fnGetText(u.unit, 1))
+                return fnTextToFloat(text.substr(0, blank)) * u.multiplier;
+        return 0.0;
+    };
+    int checked = 0;
+    for (const double hz : {1e3, 7.1e6, 144e6, 1.3e9, 10e9})
+        for (const double ohm : {0.1, 50.0, 1e6})
+            for (const K kind : {K::LowPass, K::HighPass}) {
+                const TLadderSpec spec = fnInputs(R::Chebyshev, kind, 9, 0.1, hz, ohm);
+                const TLadderView view = fnCalcLadder(spec, TESeries::E12);
+                ASSERT_EQ(view.problem, P::None);
+                ASSERT_EQ(view.shown.size(), 9u);
+                EXPECT_EQ(view.exactDb.size(), static_cast<std::size_t>(LadderCurvePoints));
+                EXPECT_EQ(view.builtDb.size(), static_cast<std::size_t>(LadderCurvePoints));
+                for (std::size_t k = 0; k < view.shown.size(); ++k) {
+                    const TLadderShownElement& e = view.shown[k];
+                    const std::string where = e.text + " at " + std::to_string(hz) + " Hz, " + std::to_string(ohm);
+                    EXPECT_NEAR(readBack(e.text) / e.built.value, 1, 0.005) << where;
+                    EXPECT_NEAR(readBack(e.exactText) / view.exact[k].value, 1, 0.005) << where;
+                    EXPECT_NEAR(e.deviationPercent, (e.built.value / view.exact[k].value - 1) * 100, 1e-9);
+                    EXPECT_LE(std::abs(e.deviationPercent), 11.0) << where; // E12 steps are at most 21 %
+                    ++checked;
+                }
+            }
+    EXPECT_EQ(checked, 5 * 3 * 2 * 9);
+    // A stopped design shows nothing.
+    const TLadderView stopped = fnCalcLadder(fnInputs(R::Chebyshev, K::LowPass, 4, 0.1, 7e6, 50), TESeries::E12);
+    EXPECT_EQ(stopped.problem, P::Order);
+    EXPECT_TRUE(stopped.shown.empty() && stopped.exactDb.empty() && stopped.builtDb.empty());
+}

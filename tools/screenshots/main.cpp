@@ -216,6 +216,16 @@ void prLadderShots(TMyFormMain& form, const QString& dir)
         prTypeInto(high->editLadderF, "1,8");
         prSave(form, dir + "/ladder-highpass.png");
     }
+    // The 2 m band at its largest: Chebyshev, ninth order, 146 MHz, E12 parts
+    // below 1 uH and 100 pF, the widest value texts.
+    form.prMenuLadderClick();
+    if (TMyLadderPage* vhf = fnLadderPage(form.fnActivePageIndex())) {
+        vhf->rbLadderChebyshev->click();
+        vhf->comboLadderOrder->setCurrentIndex(8);
+        vhf->comboSeries->setCurrentIndex(2);
+        prTypeInto(vhf->editLadderF, "146");
+        prSave(form, dir + "/ladder-vhf.png");
+    }
 }
 
 void prFormulasShots(TMyFormMain& form, const QString& dir)
