@@ -12,6 +12,63 @@ namespace induction {
 
 namespace {
 
+// Each kind's fields and results by name: views into a record, which the
+// functions below map from the page's numbering once. muTyped: the
+// permeability field is the one being typed in.
+struct TSingleLayerFields {
+    TFieldText& inductance; // in the unit of its selector
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& lengthMm;
+    TFieldText& wireMm;
+    TFieldText& formerMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+    TResultText& turnsShown;
+};
+struct TMultiLayerFields {
+    TFieldText& inductance;
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& lengthMm;
+    TFieldText& wireMm;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& buildMm;
+    TFieldText& meanMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+    TResultText& turnsShown;
+};
+struct TFlatSpiralFields {
+    TFieldText& turns;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& meanMm;
+    TFieldText& widthMm;
+    TFieldText& trackMm;
+    TFieldText& gapMm;
+    std::span<TResultText, 4> outlinesShown; // TSpiralOutline order
+};
+struct TConductorFields {
+    TFieldText& lengthMm;
+    TFieldText& wireMm;   // a bar's one side
+    TFieldText& heightMm; // a bar's other side
+    TResultText& roundShown;
+    TResultText& overPlaneShown;
+    TResultText& barShown;
+};
+struct TToroidFields {
+    TFieldText& turns;
+    TFieldText& mu;
+    TFieldText& wireMm;
+    TFieldText& outerMm;
+    TFieldText& innerMm;
+    TFieldText& heightMm;
+    bool muTyped;
+    TResultText& inductanceShown;
+};
+
 constexpr double MicroToHenry = 1e-6;
 
 // A field as a number; empty or unreadable text is 0. "Given" means > 0.
@@ -72,6 +129,8 @@ void prWriteEqualShare(const TFlatSpiralFields& flat, long double widthMm, doubl
 } // namespace
 
 // ---- the page's numbering, mapped once per kind
+
+namespace {
 
 TSingleLayerFields fnSingleLayerFields(TInductionFields& fields)
 {
@@ -143,6 +202,8 @@ TToroidFields fnToroidFields(TInductionFields& fields)
             fields.focusedEdit == TorMu,
             fields.labelResInd[IndResult::Tor]};
 }
+
+} // namespace
 
 // ---- the kinds
 

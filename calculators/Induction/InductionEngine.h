@@ -113,69 +113,6 @@ struct TInductionFields {
     TCoilSolved solved;
 };
 
-// Each kind's fields and results by name: views into a record, which the
-// functions below map from the page's numbering once. muTyped: the
-// permeability field is the one being typed in.
-struct TSingleLayerFields {
-    TFieldText& inductance; // in the unit of its selector
-    TFieldText& turns;
-    TFieldText& mu;
-    TFieldText& lengthMm;
-    TFieldText& wireMm;
-    TFieldText& formerMm;
-    bool muTyped;
-    TResultText& inductanceShown;
-    TResultText& turnsShown;
-};
-struct TMultiLayerFields {
-    TFieldText& inductance;
-    TFieldText& turns;
-    TFieldText& mu;
-    TFieldText& lengthMm;
-    TFieldText& wireMm;
-    TFieldText& outerMm;
-    TFieldText& innerMm;
-    TFieldText& buildMm;
-    TFieldText& meanMm;
-    bool muTyped;
-    TResultText& inductanceShown;
-    TResultText& turnsShown;
-};
-struct TFlatSpiralFields {
-    TFieldText& turns;
-    TFieldText& outerMm;
-    TFieldText& innerMm;
-    TFieldText& meanMm;
-    TFieldText& widthMm;
-    TFieldText& trackMm;
-    TFieldText& gapMm;
-    std::span<TResultText, 4> outlinesShown; // TSpiralOutline order
-};
-struct TConductorFields {
-    TFieldText& lengthMm;
-    TFieldText& wireMm;   // a bar's one side
-    TFieldText& heightMm; // a bar's other side
-    TResultText& roundShown;
-    TResultText& overPlaneShown;
-    TResultText& barShown;
-};
-struct TToroidFields {
-    TFieldText& turns;
-    TFieldText& mu;
-    TFieldText& wireMm;
-    TFieldText& outerMm;
-    TFieldText& innerMm;
-    TFieldText& heightMm;
-    bool muTyped;
-    TResultText& inductanceShown;
-};
-
-TSingleLayerFields fnSingleLayerFields(TInductionFields& fields);
-TMultiLayerFields fnMultiLayerFields(TInductionFields& fields);
-TFlatSpiralFields fnFlatSpiralFields(TInductionFields& fields);
-TConductorFields fnConductorFields(TInductionFields& fields);
-TToroidFields fnToroidFields(TInductionFields& fields);
-
 struct TToroidCore;
 // The toroid's core chosen by name; null for the core's own sizes.
 const TToroidCore* fnChosenCore(const TInductionFields& fields);

@@ -10,13 +10,14 @@
 #include "text/TextIds.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace induction {
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
+constexpr double Pi = std::numbers::pi;
 
 double fnField(const TInductionFields& fields, int edit)
 {
@@ -91,13 +92,15 @@ void prSolenoidWire(TCoilExtras& extras, double lengthM, double wireMm)
         extras.wireLength.clear(), extras.wireResistance.clear();
 }
 
-} // namespace
-
+// The wire of a solenoid, mm in, m out: single-layer N sqrt((pi (D0 + d))^2 +
+// (l / N)^2) - each turn a helix round the wire's centre line - and
+// multi-layer N pi Dm.
 double singleLayerWireLengthM(double turns, double formerMm, double wireMm, double lengthMm)
 {
     if (!(turns > 0) || !(formerMm > 0) || !(wireMm > 0) || !(lengthMm >= 0))
         return 0;
-    const double perTurn = std::hypot(Pi * (formerMm + wireMm), lengthMm / turns);
+    const double turnDiameterMm = static_cast<double>(singleLayerTurnDiameterMm(formerMm, wireMm));
+    const double perTurn = std::hypot(Pi * turnDiameterMm, lengthMm / turns);
     const double metres = turns * perTurn / 1000;
     return std::isfinite(metres) ? metres : 0;
 }
@@ -109,6 +112,8 @@ double multiLayerWireLengthM(double turns, double meanMm)
     const double metres = turns * Pi * meanMm / 1000;
     return std::isfinite(metres) ? metres : 0;
 }
+
+} // namespace
 
 TCoilExtras fnCoilExtras(const TInductionFields& fields)
 {

@@ -24,10 +24,4 @@ struct TCoilExtras {
 // After prCalcInduction on the same record.
 TCoilExtras fnCoilExtras(const TInductionFields& fields);
 
-// The wire of a solenoid, mm in, m out: single-layer N sqrt((pi (D0 + d))^2 +
-// (l / N)^2) - each turn a helix round the wire's centre line - and
-// multi-layer N pi Dm.
-double singleLayerWireLengthM(double turns, double formerMm, double wireMm, double lengthMm);
-double multiLayerWireLengthM(double turns, double meanMm);
-
 } // namespace induction

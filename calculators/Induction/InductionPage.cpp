@@ -753,9 +753,9 @@ TInductionFields TMyInductionPage::fnGatherFields() const
     fields.fromN = mData.rbIndFromN->isChecked();
     fields.oneLInMilli = mData.comboInd[IndEdit::OneL]->currentIndex() == 1;
     fields.manyLInMilli = mData.comboInd[IndEdit::ManyL]->currentIndex() == 1;
-    fields.toroidCore = mData.comboToroidCore ? mData.comboToroidCore->currentIndex() : 0;
+    fields.toroidCore = mData.comboToroidCore->currentIndex();
     fields.toroidFromN = mData.bFromNTor;
-    fields.toroidLUh = mData.editToroidL ? mData.editToroidL->text().toStdString() : std::string();
+    fields.toroidLUh = mData.editToroidL->text().toStdString();
     for (int k = 0; k < InductionEditCount; ++k) {
         const QLineEdit* edit = mData.editInd[static_cast<std::size_t>(k)];
         fields.editInd[static_cast<std::size_t>(k)] = edit->text().toStdString();

@@ -1,5 +1,7 @@
 #include "calculators/Induction/SpiralExact.h"
 
+#include "calculators/Induction/ExactFields.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -127,33 +129,9 @@ double fnPolygonPair(int sides, double t)
     return sides * sum;
 }
 
-// K(k) and E(k) by the arithmetic-geometric mean, from k and k' = sqrt(1 - k^2)
-// given apart so that k' keeps its digits as k goes to 1.
-void prEllipticKE(double k, double kc, double& first, double& second)
-{
-    double a = 1, b = kc, weight = 0.5, sum = 0.5 * k * k;
-    while (std::abs(a - b) > 1e-15 * a) {
-        const double c = (a - b) / 2;
-        const double mean = (a + b) / 2;
-        b = std::sqrt(a * b);
-        a = mean;
-        weight *= 2;
-        sum += weight * c * c;
-    }
-    first = pi / (2 * a);
-    second = first * (1 - sum);
-}
-
-// Maxwell's formula for coaxial coplanar circles of radii t and 1, as
-// Neumann's integral: 4 pi sqrt(t) ((2/k - k) K - 2 E / k), k = 2 sqrt(t) / (1 + t).
-double fnCirclePair(double t)
-{
-    const double k = 2 * std::sqrt(t) / (1 + t);
-    const double kc = (1 - t) / (1 + t);
-    double first = 0, second = 0;
-    prEllipticKE(k, kc, first, second);
-    return 4 * pi * std::sqrt(t) * ((2 / k - k) * first - 2 * second / k);
-}
+// Coaxial coplanar circles of radii t and 1, as Neumann's integral
+// (Maxwell's mutual inductance over mu0 / 4 pi).
+double fnCirclePair(double t) { return fields::fnCirclesMutual(t, 1, 0) / Mu0Over4PiUhPerMm; }
 
 // A cubic-by-pieces table of a function over [0, span] on uniform nodes.
 class TCubicTable {
@@ -194,14 +172,10 @@ private:
     std::vector<std::array<double, 4>> mPiece; // per interval, ascending powers of the offset in it
 };
 
-// Gauss-Legendre rules: two nodes on [-1/2, 1/2] (equal weights), eight on [0, 1].
+// Gauss-Legendre: two nodes on [-1/2, 1/2] (equal weights), and the
+// eight-node rule on [0, 1] for a track with itself.
 constexpr std::array<double, 2> Gauss2Node{-0.2886751345948129, 0.2886751345948129};
-constexpr std::array<double, 8> Gauss8Node{0.0198550717512319, 0.1016667612931866, 0.2372337950418355,
-                                           0.4082826787521751, 0.5917173212478249, 0.7627662049581645,
-                                           0.8983332387068134, 0.9801449282487681};
-constexpr std::array<double, 8> Gauss8Weight{0.0506142681451881, 0.1111905172266872, 0.1568533229389436,
-                                             0.1813418916891810, 0.1813418916891810, 0.1568533229389436,
-                                             0.1111905172266872, 0.0506142681451881};
+using TTrackRule = fields::TGaussRule<8>;
 
 // The physics of one outline. Two concentric similar filament turns of
 // apothems a < b have M = mu0 / 4 pi * (b h(a / b) - c a ln((b - a) / b)):
@@ -233,22 +207,23 @@ double fnTrackSelf(const TOutlineTables& tables, double epsilon)
 {
     // Panels of the distance u = |xi1 - xi2| in [0, 1], in track widths.
     constexpr std::array<double, 3> Panel{0, 1.0 / 8, 1};
+    static const TTrackRule rule;
     double mean = 0;
     for (std::size_t p = 0; p + 1 < Panel.size(); ++p) {
-        for (std::size_t i = 0; i < Gauss8Node.size(); ++i) {
-            const double u = Panel[p] + (Panel[p + 1] - Panel[p]) * Gauss8Node[i];
+        for (std::size_t i = 0; i < rule.node.size(); ++i) {
+            const double u = Panel[p] + (Panel[p + 1] - Panel[p]) * rule.node[i];
             const double apart = epsilon * u;
             double along = 0;
-            for (std::size_t j = 0; j < Gauss8Node.size(); ++j) {
-                const double inner = 1 + epsilon * (-0.5 + (1 - u) * Gauss8Node[j]);
+            for (std::size_t j = 0; j < rule.node.size(); ++j) {
+                const double inner = 1 + epsilon * (-0.5 + (1 - u) * rule.node[j]);
                 const double outer = inner + apart;
                 double q = tables.fnSmooth(inner, outer) + tables.logWeight * inner * std::log(outer);
                 if (apart > 0)
                     q += tables.logWeight / 2 * apart * std::log(apart);
-                along += Gauss8Weight[j] * q;
+                along += rule.weight[j] * q;
             }
             // Both orders of the pair, and the (1 - u) of the positions at that distance.
-            mean += 2 * (Panel[p + 1] - Panel[p]) * Gauss8Weight[i] * (1 - u) * along;
+            mean += 2 * (Panel[p + 1] - Panel[p]) * rule.weight[i] * (1 - u) * along;
         }
     }
     return mean - tables.logWeight * StripSelfLogGmd;
@@ -347,7 +322,8 @@ double fnMeanLogOffset(double e)
 //    widths of the centre, where 2 x 2 Gauss-Legendre takes its mean.
 double fnWholeTurnsUh(const TOutlineTables& tables, const TStripPairs& strip, int turns, double innerMm, double widthMm)
 {
-    const double track = widthMm / (2 * turns - 1);
+    // The page's w and s fields show the same track and gap.
+    const double track = static_cast<double>(flatEqualShareMm(widthMm, turns));
     const double logTrack = std::log(track);
     const double c = tables.logWeight;
     const std::size_t count = static_cast<std::size_t>(turns);
@@ -391,7 +367,7 @@ double fnSpiralExactUh(TSpiralOutline outline, double turns, double outerMm, dou
     // Also false for NaN.
     if (!(turns >= 1 && turns <= SpiralMaxTurns && innerMm >= 0 && outerMm > innerMm && std::isfinite(outerMm)))
         return 0;
-    const double widthMm = (outerMm - innerMm) / 2;
+    const double widthMm = static_cast<double>(windingBuildMm(outerMm, innerMm));
     if (!(widthMm > 0 && std::isfinite(widthMm)))
         return 0;
     const auto index = static_cast<std::size_t>(outline);
