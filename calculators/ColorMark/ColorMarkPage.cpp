@@ -18,6 +18,7 @@
 
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 using namespace marking;
 namespace geo = marking::geometry;
@@ -92,7 +93,7 @@ TMarkFamily TMyColorMarkPage::fnFamily() const
     return TMarkFamily::None;
 }
 
-std::string& TMyColorMarkPage::fnActiveCode()
+const std::string& TMyColorMarkPage::fnActiveCode() const
 {
     switch (fnFamily()) {
     case TMarkFamily::Cap: return mData.CodeCap;
@@ -101,6 +102,22 @@ std::string& TMyColorMarkPage::fnActiveCode()
     case TMarkFamily::None: break;
     }
     return mData.CodeRes;
+}
+
+std::string& TMyColorMarkPage::fnActiveCode()
+{
+    return const_cast<std::string&>(std::as_const(*this).fnActiveCode());
+}
+
+QRadioButton* TMyColorMarkPage::fnFamilyRadio(TMarkFamily family) const
+{
+    switch (family) {
+    case TMarkFamily::Cap: return rbMarkCap;
+    case TMarkFamily::Dross: return rbMarkDross;
+    case TMarkFamily::Res:
+    case TMarkFamily::None: break;
+    }
+    return rbMarkRes;
 }
 
 void TMyColorMarkPage::prCutMarkPieces()
@@ -255,9 +272,7 @@ void TMyColorMarkPage::prSetMarkDross() { prSetFamily(TMarkFamily::Dross); }
 
 void TMyColorMarkPage::prSetFamily(TMarkFamily family)
 {
-    QRadioButton* radio = family == TMarkFamily::Cap     ? rbMarkCap
-                          : family == TMarkFamily::Dross ? rbMarkDross
-                                                         : rbMarkRes;
+    QRadioButton* radio = fnFamilyRadio(family);
     if (!radio->isChecked())
         radio->setChecked(true);
     // Bodies in the three places, the fields that belong to the family, its status text.
@@ -520,23 +535,16 @@ QString TMyColorMarkPage::fnCopyText() const
 {
     QStringList lines;
     const TMarkFamily family = fnFamily();
-    const QRadioButton* radio = family == TMarkFamily::Res     ? rbMarkRes
-                                : family == TMarkFamily::Cap   ? rbMarkCap
-                                : family == TMarkFamily::Dross ? rbMarkDross
-                                                               : nullptr;
-    if (!radio)
+    if (family == TMarkFamily::None)
         return QString();
-    prAddCopyLine(lines, fnText(TextId::MarkKindTitle), QString(radio->text()).remove('&'));
+    prAddCopyLine(lines, fnText(TextId::MarkKindTitle), QString(fnFamilyRadio(family)->text()).remove('&'));
     if (family == TMarkFamily::Cap && fnCapCodeFocused()) {
         const QString letter = cbCap104M->currentIndex() > 0 ? ' ' + cbCap104M->currentText() : QString();
         prAddCopyLine(lines, fnText(TextId::MarkCopyCode), editCap102->text() + letter);
     } else {
         if (family == TMarkFamily::Res)
             prAddCopyLine(lines, fnText(TextId::MarkSmdResistor), editSMDres->text());
-        const std::string& code = family == TMarkFamily::Res   ? mData.CodeRes
-                                  : family == TMarkFamily::Cap ? mData.CodeCap
-                                                               : mData.CodeDross;
-        prAddCopyLine(lines, fnText(TextId::MarkCopyBands), fnBandsText(code));
+        prAddCopyLine(lines, fnText(TextId::MarkCopyBands), fnBandsText(fnActiveCode()));
     }
     const std::string number = fnMarkNumber(mShown);
     if (!number.empty())

@@ -115,6 +115,9 @@ private:
     void prSetFamily(marking::TMarkFamily family);
     void prCopy(const TRect& place, const TRect& piece);
     std::string& fnActiveCode();
+    const std::string& fnActiveCode() const;
+    // The radio button of a family (the resistor's for none).
+    QRadioButton* fnFamilyRadio(marking::TMarkFamily family) const;
     // The capacitor shows its numeric code while the code field or the letter list has the focus.
     bool fnCapCodeFocused() const;
     void prDropFocus();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <string_view>
 
 namespace marking {
 
@@ -191,10 +192,10 @@ std::string fnCodeFromSmd(const std::string& t)
 
 // The glyph sequence of each display layout (1-7): digit indices 0-2 of the
 // model, Z a zero glyph, P the decimal point.
-constexpr int Z = -1;
-constexpr int P = -2;
-const std::vector<int> Layouts[8] = {
-    {}, {Z, P, 0, 1}, {0, P, 1}, {0, 1}, {0, 1, Z}, {0, P, 1, 2}, {0, 1, P, 2}, {0, 1, 2},
+constexpr char Z = 'Z';
+constexpr char P = 'P';
+constexpr std::string_view Layouts[8] = {
+    "", "ZP01", "0P1", "01", "01Z", "0P12", "01P2", "012",
 };
 
 // Class 1 ceramic groups of the extra band, black to white.
@@ -429,8 +430,6 @@ TSmdCode prSmdCodeToRes(std::string_view input, int caret)
 
 std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
 {
-    // The glyph sequence of each layout: digit indices 0-2 of the model, Z a
-    // zero glyph, P the decimal point.
     std::vector<TDisplayItem> items;
     if (display.layout < 1 || display.layout > 7)
         return items;
@@ -439,12 +438,12 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
     namespace geo = geometry;
     int x = geo::FirstGlyphPlace.X;
     const int y = geo::FirstGlyphPlace.Y;
-    for (int token : Layouts[display.layout]) {
+    for (const char token : Layouts[display.layout]) {
         if (token == P) {
             items.push_back({true, 0, x - geo::GlyphPitch + geo::PointOffset.X, y + geo::PointOffset.Y});
             x += geo::PointPitch - geo::GlyphPitch;
         } else {
-            items.push_back({false, token == Z ? 0 : display.digits[static_cast<std::size_t>(token)], x, y});
+            items.push_back({false, token == Z ? 0 : display.digits[static_cast<std::size_t>(token - '0')], x, y});
             x += geo::GlyphPitch;
         }
     }
@@ -453,14 +452,13 @@ std::vector<TDisplayItem> fnDisplayItems(const TMarkDisplay& display)
 
 std::string fnMarkNumber(const TMarkDisplay& display)
 {
+    // The glyphs the display shows, a point as '.'; a glyph that is no digit
+    // makes no number.
     std::string number;
-    if (display.layout < 1 || display.layout > 7)
-        return number;
-    for (int token : Layouts[display.layout]) {
-        const int glyph = token == Z ? 0 : token == P ? -1 : display.digits[static_cast<std::size_t>(token)];
-        if (glyph > 9)
+    for (const TDisplayItem& item : fnDisplayItems(display)) {
+        if (!item.point && (item.glyph < 0 || item.glyph > 9))
             return {};
-        number += glyph < 0 ? '.' : static_cast<char>('0' + glyph);
+        number += item.point ? '.' : static_cast<char>('0' + item.glyph);
     }
     return number;
 }

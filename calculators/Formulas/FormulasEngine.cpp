@@ -94,10 +94,6 @@ int fnOldestOf(const TFormulaOrder& order, const TGroup<TValues, Count>& group)
     return oldest;
 }
 
-// Solves a group whose one quantity at exactly 0 is the unknown; with every
-// quantity given, `oldest` (when one of the group) is made the unknown first
-// and its field set to "0". The result goes to `label`, beside the unit list
-// of the quantity solved.
 // A computed part (resistor, inductor, capacitor) is shown as the drawer's
 // one when a series is chosen; the exact value goes to the tooltip.
 bool fnIsPart(TFormat format)
@@ -127,6 +123,10 @@ void prShowValue(TFormulaResults& results, int label, TFormat format, double val
     results.label[at] = prefix + exact;
 }
 
+// Solves a group whose one quantity at exactly 0 is the unknown; with every
+// quantity given, `oldest` (when one of the group) is made the unknown first
+// and its field set to "0". The result goes to `label`, beside the unit list
+// of the quantity solved.
 template <typename TValues, std::size_t Count>
 void prSolveGroup(TValues& values, const TGroup<TValues, Count>& group, int oldest, int label, TFormulaResults& results,
                   const std::optional<TESeries>& series)
