@@ -241,7 +241,7 @@ void TMyFiltersPage::prShowKind(TFilterKind kind)
         prDraw(geo::InputIcons[k], TPoint{edit->x(), edit->y()} + geo::InputIconOffset, imageFilters);
         QLabel* caption = mData.labelCaptionFilter[k + 1];
         prSetLabelText(caption, fnText(input.caption));
-        caption->move(edit->x() + fnRoundEven((fnRight(combo) - edit->x() - caption->width()) / 2.0), edit->y() - 16);
+        caption->move(edit->x() + fnCentredLeft(fnRight(combo) - edit->x(), caption->width()), edit->y() - 16);
         caption->show();
         edit->setToolTip(caption->text());
         edit->setAccessibleName(caption->text());

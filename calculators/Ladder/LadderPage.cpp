@@ -375,7 +375,7 @@ void TMyLadderPage::prCreatePanelInput()
     editLadderRipple = new TMyNumberField(PanelLadderInput, "editLadderRipple", TypingLimit);
     editLadderRipple->setGeometry(InputPanelWidth - 12 - FieldWidth, top, FieldWidth, FieldHeight);
     editLadderRipple->setFrame(false);
-    editLadderRipple->prWrite(QStringLiteral("0") + QChar(fnGetDecimalSeparator()) + QStringLiteral("1")); // 0,1 dB
+    editLadderRipple->prWrite(QString::fromStdString(fnFixedText(TLadderSpec{}.rippleDb, 1)));
     editLadderRipple->setAccessibleName(mRippleCaption->text());
     editLadderRipple->setToolTip(mRippleCaption->text());
     connect(editLadderRipple, &TMyNumberField::edited, this, &TMyLadderPage::prCalcLadder);
@@ -440,9 +440,9 @@ void TMyLadderPage::prCreatePanelResult()
         edit->setGeometry(left, 50, FieldWidth, FieldHeight);
         combo = fnNewUnitCombo(PanelLadderResult, comboName, {}, 0);
         prFillUnitCombo(combo, units, selected);
-        combo->move(fnRight(edit) + 2, edit->y() - (combo->height() - edit->height()) / 2);
+        prPlaceBeside(combo, edit);
         QLabel* label = fnNewLabel(PanelLadderResult, QString(name).replace("edit", "label"), fnText(caption));
-        label->move(left + fnRoundEven((fnRight(combo) - left - label->width()) / 2.0), 34);
+        label->move(left + fnCentredLeft(fnRight(combo) - left, label->width()), 34);
         for (QWidget* widget : {static_cast<QWidget*>(edit), static_cast<QWidget*>(combo)})
             widget->setAccessibleName(label->text());
         edit->setToolTip(label->text());

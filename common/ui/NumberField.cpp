@@ -66,11 +66,6 @@ void prEditNumberFilter(QLineEdit* edit, TDecimalKey key)
     }
 }
 
-void prAttachNumberFilter(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { prEditNumberFilter(edit); });
-}
-
 void prSetTypingLimit(QLineEdit* edit, int limit) { edit->setValidator(new TMyTypingLimit(edit, limit)); }
 
 void prSetFieldText(QLineEdit* edit, const QString& text)

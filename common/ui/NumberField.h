@@ -46,8 +46,6 @@ bool prFilterNumberText(QString& text, int& caret, TDecimalKey key = TDecimalKey
 // Applies the filter to the field now (rewriting it re-runs the filter through
 // textChanged). Connect it first to a field's textChanged, before page handlers.
 void prEditNumberFilter(QLineEdit* edit, TDecimalKey key = TDecimalKey::Either);
-// Connects prEditNumberFilter to the field's textChanged.
-void prAttachNumberFilter(QLineEdit* edit);
 
 // Limits what the user can type or paste into a field to `limit` characters.
 // Unlike QLineEdit::setMaxLength it never cuts a text the program writes: a

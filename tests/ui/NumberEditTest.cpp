@@ -16,6 +16,12 @@ struct TypingCase {
     friend void PrintTo(const TypingCase& c, std::ostream* os) { *os << c.name; }
 };
 
+// The number filter alone on a plain field, as TMyNumberField runs it.
+void prAttachNumberFilter(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { prEditNumberFilter(edit); });
+}
+
 class FilteredEdit : public ::testing::TestWithParam<TypingCase> {};
 
 TEST_P(FilteredEdit, KeepsTheFieldANumberWhileTyping)
