@@ -186,7 +186,13 @@ std::string fnGeneralToText(double value)
     // very small or very large values ("1E-5", "1E15"). to_chars ignores the C
     // locale, so the separator is always ours.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    // Right below the largest double, fifteen digits round up past it and
+    // the text would read back as no number at all: write those few values
+    // with the shortest digits that read back exactly.
+    double readBack = 0;
+    if (std::from_chars(buffer, result.ptr, readBack).ec != std::errc())
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
     std::string text(buffer, result.ptr);
     std::string exponent;
     if (const auto e = text.find('e'); e != std::string::npos) {

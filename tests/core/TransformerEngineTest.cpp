@@ -659,6 +659,10 @@ TEST_F(TransformerEngine, GeneralNumberText)
         {1e15, "1E15"},
         {123456789012345, "123456789012345"},
         {-1.5e-7, "-1,5E-7"},
+        // Fifteen digits would round past the largest double and read back as no number.
+        {1.7976931348623157e308, "1,7976931348623157E308"},
+        {-1.7976931348623155e308, "-1,7976931348623155E308"},
+        {4.9406564584124654e-324, "4,94065645841247E-324"},
     };
     for (const auto& [value, text] : values)
         EXPECT_EQ(fnGeneralToText(value), text) << value;
